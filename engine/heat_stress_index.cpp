@@ -1,0 +1,1 @@
+#include "heat_stress_index.h"

@@ -1,0 +1,1 @@
+#include "required_sweat_rate.h"

@@ -1,0 +1,1 @@
+#include "wind_chill.h"

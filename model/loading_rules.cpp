@@ -1,0 +1,1 @@
+#include "loading_rules.h"

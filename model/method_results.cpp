@@ -1,0 +1,1 @@
+#include "method_results.h"

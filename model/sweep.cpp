@@ -1,0 +1,1 @@
+#include "sweep.h"
