@@ -5,8 +5,8 @@
 // iteration that does not settle ends the evaluation by throwing ArithmeticFault. The evaluation
 // that called the engine catches it once and says which method and which step faulted.
 
+#include <cmath>
 #include <exception>
-#include <string>
 
 namespace kalvora::engine {
 
@@ -25,15 +25,27 @@ private:
     const char *m_step; // a string literal
 };
 
+[[noreturn]] void fail(FaultKind kind, const char *step);
+
 /// Returns value when it is finite; otherwise throws ArithmeticFault for step
 /// (NaN: invalid operation, ±infinity: overflow).
-double checked(const char *step, double value);
+inline double checked(const char *step, double value)
+{
+    if (std::isfinite(value)) [[likely]]
+        return value;
+    fail(std::isnan(value) ? FaultKind::InvalidOperation : FaultKind::Overflow, step);
+}
 
 /// numerator / denominator, with a zero denominator reported as a division by zero of step.
-double divide(const char *step, double numerator, double denominator);
+inline double divide(const char *step, double numerator, double denominator)
+{
+    if (denominator == 0.0) [[unlikely]]
+        fail(FaultKind::DivisionByZero, step);
+    return checked(step, numerator / denominator);
+}
 
 /// Throws NoConvergence for step; used when an iteration reaches its bound.
-[[noreturn]] void notConverged(const char *step);
+[[noreturn]] inline void notConverged(const char *step) { fail(FaultKind::NoConvergence, step); }
 
 /// Iteration bound of every Newton solver: far above what a converging input needs (under a
 /// hundred steps), so it never changes a converging result and turns a runaway into a fault.
