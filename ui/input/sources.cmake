@@ -1,0 +1,1 @@
+# Sources of ui/input, added to kalvora_ui.

@@ -1,0 +1,1 @@
+# Sources of ui/results, added to kalvora_ui.

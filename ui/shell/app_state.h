@@ -1,0 +1,48 @@
+#pragma once
+// What the program keeps beyond any one window: the input set (mirrored by the input form), the
+// results record (written by the hub's evaluation, surviving the hub window), the language of
+// the run and the summary's flag `cont`. Windows read it when they load.
+
+#include "model/input_parameters.h"
+#include "model/language.h"
+#include "model/method_results.h"
+
+#include <QObject>
+
+namespace kalvora::ui {
+
+class AppState : public QObject {
+    Q_OBJECT
+public:
+    explicit AppState(QObject *parent = nullptr);
+
+    const model::InputParameters &input() const { return m_input; }
+    /// Every change of the input set goes through here so the input form can mirror it.
+    void setText(model::Field field, const std::string &text);
+    void setMethod(model::Method method, bool on);
+    void select(model::OptionGroup group, int option);
+    void setHelpRequest(const model::HelpRequest &request);
+
+    model::MethodResults &results() { return m_results; }
+    const model::MethodResults &results() const { return m_results; }
+
+    model::Language language() const { return m_language; }
+    void setLanguage(model::Language language) { m_language = language; }
+
+    /// 1 when a method view was opened from the results summary.
+    int cont() const { return m_cont; }
+    void setCont(int cont) { m_cont = cont; }
+
+signals:
+    /// A method flag or an option selection changed: enabled states are to be re-applied.
+    void enablingChanged();
+    void textChanged(model::Field field);
+
+private:
+    model::InputParameters m_input;
+    model::MethodResults m_results;
+    model::Language m_language = model::Language::Spanish;
+    int m_cont = 0;
+};
+
+} // namespace kalvora::ui

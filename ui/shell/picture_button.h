@@ -1,0 +1,19 @@
+#pragma once
+// A clickable picture (an SVG icon from the resources) with a tooltip in the chosen language,
+// which is also its accessible name; optionally a caption drawn on the picture.
+
+#include <QToolButton>
+
+namespace kalvora::ui {
+
+class PictureButton : public QToolButton {
+    Q_OBJECT
+public:
+    PictureButton(const QString &objectName, const QString &iconPath, QWidget *parent = nullptr);
+    /// Tooltip and accessible name, set once at load in the window's language.
+    void setDescription(const QString &text);
+    /// A caption drawn on the picture (also the accessible name).
+    void setDrawnCaption(const QString &text);
+};
+
+} // namespace kalvora::ui

@@ -1,0 +1,1 @@
+# Sources of ui/shell, added to kalvora_ui.

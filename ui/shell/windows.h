@@ -1,0 +1,48 @@
+#pragma once
+// Window semantics shared by every window: shown without owner and without waiting; opening a
+// window that is open brings it to the front; closing hides it and then destroys it. The
+// registry knows how to build each window and which ones are open.
+
+#include "window_id.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+namespace kalvora::ui {
+
+class Windows : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<QWidget *()>;
+
+    explicit Windows(QObject *parent = nullptr);
+
+    /// How to build a window; a window without a factory cannot be opened yet.
+    void registerFactory(WindowId id, Factory factory);
+    bool canOpen(WindowId id) const;
+
+    /// Builds and shows the window, or brings the open one to the front. Returns it (null when
+    /// no factory is registered).
+    QWidget *open(WindowId id);
+    /// Hides, then destroys the window; nothing when it is not open.
+    void close(WindowId id);
+    /// Hides without destroying (the start screen, which keeps the language for the run).
+    void hide(WindowId id);
+
+    bool isOpen(WindowId id) const;
+    QWidget *window(WindowId id) const;
+
+signals:
+    void opened(WindowId id);
+    void closed(WindowId id);
+
+private:
+    std::map<WindowId, Factory> m_factories;
+    std::map<WindowId, QPointer<QWidget>> m_open;
+};
+
+} // namespace kalvora::ui
