@@ -1,1 +1,116 @@
 #include "input_parameters.h"
+
+#include <initializer_list>
+
+namespace kalvora::model {
+
+namespace {
+
+using Methods = unsigned; // bit k set: method k
+
+constexpr Methods methods(std::initializer_list<Method> list)
+{
+    Methods mask = 0;
+    for (Method m : list)
+        mask |= 1u << static_cast<int>(m);
+    return mask;
+}
+
+constexpr Methods kAnyMethod = (1u << kMethodCount) - 1;
+constexpr Methods kClothing = methods({ Method::Pmv, Method::Hsi, Method::SwReq, Method::Ireq });
+constexpr Methods kRadiation = methods({ Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Ireq });
+constexpr Methods kHumidity = kClothing;
+constexpr Methods kWbgtOnly = methods({ Method::Wbgt });
+constexpr Methods kSweatOnly = methods({ Method::SwReq });
+
+struct FieldRow {
+    const char *name;
+    const char *startText;
+    Methods methods; ///< the field is enabled when one of these is on
+    /// For the boxes of an option group: the group and the option that names the box.
+    bool inGroup;
+    OptionGroup group;
+    int option;
+};
+
+constexpr FieldRow kFields[kFieldCount] = {
+    { "Metabolismo", "85", kAnyMethod, false, {}, 0 },
+    { "Taseco", "18", kAnyMethod, false, {}, 0 },
+    { "Iclo", "0.7", kClothing, false, {}, 0 },
+    { "vaire", "0.15", kAnyMethod, false, {}, 0 },
+    { "tglobo", "20", kRadiation, true, OptionGroup::Radiacion, 0 },
+    { "TRMedia", "20", kRadiation, true, OptionGroup::Radiacion, 1 },
+    { "tbhn", "16", kWbgtOnly, false, {}, 0 },
+    { "HR", "65", kHumidity, true, OptionGroup::humedad, 0 },
+    { "tbh", "17", kHumidity, true, OptionGroup::humedad, 1 },
+    { "pa", "1.5", kHumidity, true, OptionGroup::humedad, 2 },
+};
+
+struct GroupRow {
+    Methods methods;
+    int options;
+    int startOption;
+};
+
+constexpr GroupRow kGroups[kOptionGroupCount] = {
+    { kRadiation, 2, 0 }, // Radiacion: globe / mean radiant temperature given
+    { kHumidity, 3, 0 }, // humedad: relative humidity / wet-bulb / vapour pressure
+    { kWbgtOnly, 2, 1 }, // Radsolar: outdoors with solar load / indoors
+    { kSweatOnly, 3, 1 }, // postura: standing / seated / crouching
+};
+
+} // namespace
+
+InputParameters::InputParameters()
+{
+    for (int f = 0; f < kFieldCount; ++f)
+        m_text[f] = kFields[f].startText;
+    for (int g = 0; g < kOptionGroupCount; ++g)
+        m_selected[g] = kGroups[g].startOption;
+}
+
+bool InputParameters::anyMethod() const
+{
+    for (bool on : m_method)
+        if (on)
+            return true;
+    return false;
+}
+
+void InputParameters::select(OptionGroup group, int option)
+{
+    // Exactly one option is selected at all times: an index the group does not have is ignored.
+    if (option >= 0 && option < kGroups[index(group)].options)
+        m_selected[index(group)] = option;
+}
+
+namespace {
+
+bool anyOn(const std::array<bool, kMethodCount> &flags, Methods mask)
+{
+    for (int m = 0; m < kMethodCount; ++m)
+        if (flags[m] && (mask & (1u << m)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool InputParameters::groupEnabled(OptionGroup group) const
+{
+    return anyOn(m_method, kGroups[index(group)].methods);
+}
+
+bool InputParameters::enabled(Field field) const
+{
+    const FieldRow &row = kFields[index(field)];
+    if (row.inGroup)
+        return groupEnabled(row.group) && selected(row.group) == row.option;
+    return anyOn(m_method, row.methods);
+}
+
+const char *InputParameters::name(Field field) { return kFields[index(field)].name; }
+
+const char *InputParameters::startText(Field field) { return kFields[index(field)].startText; }
+
+} // namespace kalvora::model

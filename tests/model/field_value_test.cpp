@@ -1,0 +1,87 @@
+#include "model/field_value.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+using kalvora::model::FieldValue;
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct Row {
+    std::string text;
+    double expected;
+};
+
+TEST(FieldValue, ReadsTheLeadingNumberOfATypedText)
+{
+    const Row rows[] = {
+        { "1,5", 1 },
+        { "", 0 },
+        { "abc", 0 },
+        { "0.7", 0.7 },
+        { "0.7 clo", 0.7 },
+        { "-.5", -0.5 },
+        { "+.5", 0.5 },
+        { "1e2", 100 },
+        { "1D2", 100 },
+        { "1d-2", 0.01 },
+        { "2.5E+1", 25 },
+        { "&H10", 16 },
+        { "&h1f", 31 },
+        { "&O17", 15 },
+        { "&o8", 0 },
+        { "&H", 0 },
+        { "&X1", 0 },
+        { "-&H10", 0 },
+        { "2 5", 25 },
+        { " \t\n- 1 . 5 e 1", -15 },
+        { "1\r5", 1 },
+        { "1.2.3", 1.2 },
+        { "5.", 5 },
+        { ".", 0 },
+        { "-", 0 },
+        { "1e", 1 },
+        { "1e+", 1 },
+        { "1ex", 1 },
+        { "0085", 85 },
+        { "12abc", 12 },
+        { "1e999", kInf },
+        { "-1e999", -kInf },
+        { "1e-999", 0 },
+        { "0e999", 0 },
+        { "0.0001e310", 1e306 },
+        { "1000e-330", 0 },
+        { std::string(300, 'F').insert(0, "&H"), kInf },
+        { "&O" + std::string(400, '7'), kInf },
+        { "1e99999999999999999999999", kInf },
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(testing::Message() << "text=\"" << r.text << '"');
+        EXPECT_EQ(FieldValue(r.text), r.expected);
+    }
+}
+
+TEST(FieldValue, HandlesVeryLongTexts)
+{
+    const std::string zeros(4998, '0');
+    const Row rows[] = {
+        { std::string(4999, ' ') + "7", 7 },
+        { "1" + std::string(4999, '0'), kInf },
+        { "0." + zeros + "1", 0 },
+        { zeros + "42", 42 },
+        { "1 " + std::string(4998, '2'), kInf },
+        { "1e" + std::string(4998, '0') + "2", 100 },
+        { "3" + std::string(4999, ','), 3 },
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(testing::Message() << "length=" << r.text.size() << " starting \"" << r.text.substr(0, 8) << '"');
+        EXPECT_EQ(FieldValue(r.text), r.expected);
+    }
+}
+
+} // namespace
