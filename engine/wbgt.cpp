@@ -1,1 +1,14 @@
 #include "wbgt.h"
+
+#include "fault.h"
+
+namespace kalvora::engine {
+
+double WbgtIndex(double tnw, double tg, double ta, bool outdoors)
+{
+    // ISO 7243 weights; under solar load the air temperature takes part of the globe's share.
+    return outdoors ? checked("WBGT = 0.7·tnw + 0.2·tg + 0.1·ta", 0.7 * tnw + 0.2 * tg + 0.1 * ta)
+                    : checked("WBGT = 0.7·tnw + 0.3·tg", 0.7 * tnw + 0.3 * tg);
+}
+
+} // namespace kalvora::engine
