@@ -12,8 +12,16 @@ public:
     PictureButton(const QString &objectName, const QString &iconPath, QWidget *parent = nullptr);
     /// Tooltip and accessible name, set once at load in the window's language.
     void setDescription(const QString &text);
-    /// A caption drawn on the picture (also the accessible name).
+    /// A caption drawn on the picture below three blank lines; the picture grows to hold it.
+    /// Its trimmed text is the accessible name.
     void setDrawnCaption(const QString &text);
+    QString drawnCaption() const { return m_caption; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_caption;
 };
 
 } // namespace kalvora::ui

@@ -6,7 +6,6 @@
 #include "window_id.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +19,8 @@ public:
     using Factory = std::function<QWidget *()>;
 
     explicit Windows(QObject *parent = nullptr);
+    /// Destroys the windows still open (the hidden start screen at least).
+    ~Windows() override;
 
     /// How to build a window; a window without a factory cannot be opened yet.
     void registerFactory(WindowId id, Factory factory);
@@ -40,9 +41,16 @@ signals:
     void opened(WindowId id);
     void closed(WindowId id);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void forget(const QObject *window);
+
     std::map<WindowId, Factory> m_factories;
-    std::map<WindowId, QPointer<QWidget>> m_open;
+    // Windows that are open (shown or hidden) and not yet closed; an entry leaves the map when
+    // the window is closed through here or destroyed by any other road (its own close box).
+    std::map<WindowId, QWidget *> m_open;
 };
 
 } // namespace kalvora::ui
