@@ -28,8 +28,9 @@ struct RequiredInsulationResult {
 };
 
 /// IREQ for metabolic power M, air temperature ta, vapour pressure pa, measured air velocity va,
-/// mean radiant temperature tr and worn insulation Icl. A Newton run that does not meet its stop
-/// rule within its bound is a NoConvergence fault of the step.
+/// mean radiant temperature tr and worn insulation Icl. A clothing surface at tr takes the limit of
+/// the radiative coefficient, 4·σεA·(tr + 273)³. A Newton run that does not meet its stop rule
+/// within its bound (200 steps) is a NoConvergence fault of the step.
 RequiredInsulationResult RequiredInsulation(double M, double ta, double pa, double va, double tr, double Icl);
 
 } // namespace kalvora::engine
