@@ -1,0 +1,123 @@
+#include "input_options.h"
+
+#include "strict_number.h"
+
+#include <algorithm>
+
+namespace kalvora::cli {
+
+using model::Field;
+using model::InputParameters;
+using model::Method;
+using model::OptionGroup;
+
+namespace {
+
+constexpr NumericInput kNumericInputs[] = {
+    { "M", Field::Metabolismo, "W/m²", "metabolic power", true },
+    { "ta", Field::Taseco, "°C", "dry air temperature", true },
+    { "clo", Field::Iclo, "clo", "clothing insulation", true },
+    { "va", Field::vaire, "m/s", "air velocity", true },
+    { "tg", Field::tglobo, "°C", "globe temperature", true },
+    { "tr", Field::TRMedia, "°C", "mean radiant temperature; giving it makes it the radiation input", false },
+    { "tnw", Field::tbhn, "°C", "natural wet-bulb temperature", true },
+    { "rh", Field::HR, "%", "relative humidity", true },
+    { "tw", Field::tbh, "°C", "psychrometric wet-bulb temperature; giving it makes it the humidity input", false },
+    { "pa", Field::pa, "kPa", "partial pressure of water vapour; giving it makes it the humidity input", false },
+};
+
+std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+template <std::size_t N>
+int choice(const std::optional<std::string> &text, const std::array<const char *, N> &keys, int start,
+    std::string_view name, Spelling spelling)
+{
+    if (!text)
+        return start;
+    const auto found = std::find(keys.begin(), keys.end(), *text);
+    if (found != keys.end())
+        return static_cast<int>(found - keys.begin());
+    std::string allowed;
+    for (const char *key : keys)
+        allowed += (allowed.empty() ? "" : ", ") + std::string(key);
+    throw InputError(std::string(spelling.prefix) + std::string(name) + ": expected one of " + allowed
+        + ", got " + quoted(*text));
+}
+
+const std::optional<std::string> &given(const PointSpec &spec, Field field)
+{
+    return spec.numbers[static_cast<std::size_t>(field)];
+}
+
+} // namespace
+
+std::span<const NumericInput> numericInputs() { return kNumericInputs; }
+
+const char *methodKey(Method method) { return kMethodKeys[static_cast<std::size_t>(method)]; }
+
+MethodFlags ParseMethods(std::string_view text, Spelling spelling)
+{
+    const auto fail = [&](const std::string &what) -> MethodFlags {
+        throw InputError(std::string(spelling.prefix) + "methods: " + what);
+    };
+    MethodFlags flags {};
+    if (text == "all") {
+        flags.fill(true);
+        return flags;
+    }
+    if (text.empty())
+        return fail("empty list; name methods among pmv, hsi, wbgt, swreq, wci, ireq, or all");
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of(spelling.methodSeparators, start), text.size());
+        const std::string_view name = text.substr(start, end - start);
+        const auto found = std::find(kMethodKeys.begin(), kMethodKeys.end(), name);
+        if (found == kMethodKeys.end())
+            return fail("unknown method " + quoted(name) + "; known: pmv, hsi, wbgt, swreq, wci, ireq, all");
+        flags[static_cast<std::size_t>(found - kMethodKeys.begin())] = true;
+        start = end + 1;
+    }
+    return flags;
+}
+
+InputParameters BuildInput(const PointSpec &spec, Spelling spelling)
+{
+    InputParameters input;
+    for (const NumericInput &option : kNumericInputs) {
+        const std::optional<std::string> &text = given(spec, option.field);
+        if (!text)
+            continue;
+        if (!StrictNumber(*text))
+            throw InputError(std::string(spelling.prefix) + option.name
+                + ": expected a finite number such as 18, -0.5 or 1.5e2, got " + quoted(*text));
+        input.setText(option.field, *text);
+    }
+
+    const int humidityGiven = static_cast<int>(given(spec, Field::HR).has_value())
+        + given(spec, Field::tbh).has_value() + given(spec, Field::pa).has_value();
+    if (humidityGiven > 1)
+        throw InputError("give only one of " + std::string(spelling.prefix) + "rh, " + std::string(spelling.prefix)
+            + "tw, " + std::string(spelling.prefix) + "pa (the humidity input)");
+    if (given(spec, Field::TRMedia))
+        input.select(OptionGroup::Radiacion, 1);
+    if (given(spec, Field::tbh))
+        input.select(OptionGroup::humedad, 1);
+    if (given(spec, Field::pa))
+        input.select(OptionGroup::humedad, 2);
+    input.select(OptionGroup::Radsolar,
+        choice(spec.solar, kSolarKeys, input.selected(OptionGroup::Radsolar), "solar", spelling));
+    input.select(OptionGroup::postura,
+        choice(spec.posture, kPostureKeys, input.selected(OptionGroup::postura), "posture", spelling));
+
+    const MethodFlags methods = spec.methods ? ParseMethods(*spec.methods, spelling) : ParseMethods("all", spelling);
+    for (int m = 0; m < model::kMethodCount; ++m)
+        input.setMethod(static_cast<Method>(m), methods[static_cast<std::size_t>(m)]);
+    return input;
+}
+
+bool InputUsed(const InputParameters &input, Field field)
+{
+    return input.enabled(field) || (field == Field::tglobo && input.method(Method::Wbgt));
+}
+
+} // namespace kalvora::cli

@@ -1,0 +1,71 @@
+#pragma once
+// The inputs of one measurement point as the command line and the batch columns name them, and
+// their reading into the input set the desktop form would hold.
+
+#include "model/input_parameters.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace kalvora::cli {
+
+/// A numeric input: its name (option without dashes, batch column), the field it fills, its unit
+/// and what it is, for the help text.
+struct NumericInput {
+    const char *name;
+    model::Field field;
+    const char *unit;
+    const char *meaning;
+    bool hasDefault; ///< false where giving the option selects it (tr, tw, pa)
+};
+
+std::span<const NumericInput> numericInputs();
+
+/// Method names of the command line, index = method flag.
+inline constexpr std::array<const char *, model::kMethodCount> kMethodKeys
+    = { "pmv", "hsi", "wbgt", "swreq", "wci", "ireq" };
+const char *methodKey(model::Method method);
+
+inline constexpr std::array<const char *, 2> kSolarKeys = { "outdoor", "indoor" };
+inline constexpr std::array<const char *, 3> kPostureKeys = { "standing", "seated", "crouching" };
+
+using MethodFlags = std::array<bool, model::kMethodCount>;
+
+/// One point as given, before it is read: a missing entry takes the form's start value.
+struct PointSpec {
+    std::array<std::optional<std::string>, model::kFieldCount> numbers; ///< index = Field
+    std::optional<std::string> solar, posture, methods;
+};
+
+/// A value that cannot be read; the text names the option or column.
+class InputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// How names appear in messages and how a method list is separated: "--" and "," on the
+/// command line, no prefix and ';' or '|' in a batch cell.
+struct Spelling {
+    std::string_view prefix;
+    std::string_view methodSeparators;
+};
+inline constexpr Spelling kOptionSpelling { "--", "," };
+inline constexpr Spelling kColumnSpelling { "", ";|" };
+
+/// "all" or a list of method names; throws InputError naming the methods option.
+MethodFlags ParseMethods(std::string_view text, Spelling spelling);
+
+/// The input set of the point: texts as given, tr/tw/pa selecting their option, methods
+/// switched on (which decides the enabled inputs). Throws InputError for a value that cannot be
+/// read or for more than one humidity input.
+model::InputParameters BuildInput(const PointSpec &spec, Spelling spelling);
+
+/// Whether the evaluation reads the field: an enabled field, and the globe temperature whenever
+/// WBGT is on (it reads the globe even while the mean radiant temperature is the radiation input).
+bool InputUsed(const model::InputParameters &input, model::Field field);
+
+} // namespace kalvora::cli

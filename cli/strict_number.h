@@ -1,0 +1,14 @@
+#pragma once
+// The command line reads numbers strictly: what a script passes must mean exactly one number.
+
+#include <optional>
+#include <string_view>
+
+namespace kalvora::cli {
+
+/// An optional sign, digits with at most one '.', an optional exponent (e or E, optional sign,
+/// digits); nothing before or after. Empty when the text is anything else or the number is not
+/// finite in a double (1e999).
+std::optional<double> StrictNumber(std::string_view text);
+
+} // namespace kalvora::cli
