@@ -1,0 +1,68 @@
+#include "evaluation_json.h"
+
+#include "input_options.h"
+
+#include <cmath>
+
+namespace kalvora::cli {
+
+using nlohmann::ordered_json;
+
+namespace {
+
+ordered_json inputsJson(const model::InputParameters &input)
+{
+    ordered_json inputs = ordered_json::object();
+    for (const NumericInput &option : numericInputs()) {
+        if (InputUsed(input, option.field))
+            inputs[option.name] = input.value(option.field);
+    }
+    if (input.groupEnabled(model::OptionGroup::Radsolar))
+        inputs["solar"] = kSolarKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::Radsolar))];
+    if (input.groupEnabled(model::OptionGroup::postura))
+        inputs["posture"] = kPostureKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::postura))];
+    return inputs;
+}
+
+ordered_json faultJson(const PointOutcome &outcome)
+{
+    if (!outcome.evaluation.fault)
+        return nullptr;
+    const model::EvaluationFault &fault = *outcome.evaluation.fault;
+    return ordered_json { { "method", fault.method ? ordered_json(methodKey(*fault.method)) : ordered_json(nullptr) },
+        { "step", fault.step }, { "message", outcome.faultText } };
+}
+
+} // namespace
+
+ordered_json JsonNumber(std::optional<double> value)
+{
+    if (!value || !std::isfinite(*value))
+        return nullptr;
+    return *value;
+}
+
+ordered_json EvaluationJson(const PointOutcome &outcome)
+{
+    ordered_json methods = ordered_json::array();
+    for (int m = 0; m < model::kMethodCount; ++m) {
+        if (outcome.evaluation.ran[static_cast<std::size_t>(m)])
+            methods.push_back(kMethodKeys[static_cast<std::size_t>(m)]);
+    }
+    ordered_json results = ordered_json::object();
+    for (const model::ResultField &field : model::resultFields()) {
+        if (FieldShown(field, outcome))
+            results[field.name] = JsonNumber(field.read(outcome.results));
+    }
+    ordered_json ratings = ordered_json::object();
+    for (const RatingField &rating : ratingFields()) {
+        if (RatingShown(rating, outcome))
+            ratings[rating.name] = outcome.results.*rating.member;
+    }
+    return ordered_json { { "methods", std::move(methods) }, { "inputs", inputsJson(outcome.given) },
+        { "results", std::move(results) }, { "ratings", std::move(ratings) },
+        { "pmvOutOfRange", outcome.evaluation.pmvOutOfRange }, { "messages", outcome.messages },
+        { "fault", faultJson(outcome) } };
+}
+
+} // namespace kalvora::cli

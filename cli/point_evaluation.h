@@ -1,0 +1,48 @@
+#pragma once
+// One measurement point evaluated the way the desktop loads its hub: the loading step's refusal
+// rules first, then the evaluation, with PMV switched off when its inputs leave its range.
+
+#include "model/evaluation.h"
+#include "model/input_parameters.h"
+#include "model/language.h"
+#include "model/method_results.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kalvora::cli {
+
+struct PointOutcome {
+    model::InputParameters given; ///< the inputs as stated
+    model::InputParameters input; ///< after the evaluation: PMV cleared when out of range
+    std::vector<std::string> refusals; ///< texts of the broken loading rules; nothing ran if any
+    model::Evaluation evaluation;
+    model::MethodResults results;
+    std::vector<std::string> messages; ///< what the desktop would show, in order
+    std::string faultText; ///< the fault's message, when a fault ended the evaluation
+
+    bool refused() const { return !refusals.empty(); }
+    /// The shared values were computed (no refusal, no fault before the first method).
+    bool sharedDone() const;
+};
+
+PointOutcome EvaluatePoint(const model::InputParameters &input, model::Language language);
+
+/// Whether a value of the record belongs to this outcome: shared values once computed, the
+/// fields of methods that ran, dentrangIVM whenever PMV was selected.
+bool FieldShown(const model::ResultField &field, const PointOutcome &outcome);
+
+/// The rating of one method, under its record name.
+struct RatingField {
+    const char *name;
+    model::Method method;
+    std::int16_t model::MethodResults::*member;
+};
+std::span<const RatingField> ratingFields();
+
+/// Ratings are written at the end of a completed evaluation, for the methods that ran.
+bool RatingShown(const RatingField &rating, const PointOutcome &outcome);
+
+} // namespace kalvora::cli
