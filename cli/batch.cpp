@@ -1,0 +1,137 @@
+#include "batch.h"
+
+#include "batch_row.h"
+#include "bounded_queue.h"
+#include "csv.h"
+#include "input_options.h"
+
+#include <algorithm>
+#include <exception>
+#include <future>
+#include <thread>
+#include <vector>
+
+namespace kalvora::cli {
+
+namespace {
+
+/// Lines are handed to the evaluating threads in chunks, so that queue traffic stays small
+/// beside the evaluations.
+constexpr std::size_t kChunkLines = 256;
+
+struct Line {
+    std::string text;
+    bool tooLong = false;
+};
+
+struct ChunkOutput {
+    std::string text;
+    std::size_t invalid = 0;
+};
+
+struct Chunk {
+    std::vector<Line> lines;
+    std::promise<ChunkOutput> output;
+};
+
+ChunkOutput evaluateChunk(const BatchColumns &columns, const std::vector<Line> &lines, model::Language language)
+{
+    ChunkOutput output;
+    for (const Line &line : lines) {
+        if (!columns.appendRow(line.text, line.tooLong, language, output.text))
+            ++output.invalid;
+    }
+    return output;
+}
+
+/// Reads chunks of lines in order; each chunk's future joins the order queue before its work is
+/// queued, so the writer receives outputs in input order. The order queue's capacity bounds the
+/// chunks in flight, and with them the memory.
+void readChunks(LineReader &reader, BoundedQueue<std::future<ChunkOutput>> &order, BoundedQueue<Chunk> &work)
+{
+    for (;;) {
+        Chunk chunk;
+        Line line;
+        while (chunk.lines.size() < kChunkLines && reader.next(line.text, line.tooLong))
+            chunk.lines.push_back(std::move(line));
+        if (chunk.lines.empty())
+            break;
+        order.push(chunk.output.get_future());
+        work.push(std::move(chunk));
+    }
+    order.close();
+    work.close();
+}
+
+void evaluateChunks(const BatchColumns &columns, BoundedQueue<Chunk> &work, model::Language language)
+{
+    while (std::optional<Chunk> chunk = work.pop()) {
+        try {
+            chunk->output.set_value(evaluateChunk(columns, chunk->lines, language));
+        } catch (...) {
+            chunk->output.set_exception(std::current_exception());
+        }
+    }
+}
+
+} // namespace
+
+int RunBatch(std::istream &in, std::ostream &out, std::ostream &err, const BatchOptions &options)
+{
+    LineReader reader(in, kMaxLineLength);
+    std::string header;
+    bool tooLong = false;
+    if (!reader.next(header, tooLong)) {
+        err << "kalvora-cli: batch: the input has no header line\n";
+        return 2;
+    }
+    std::optional<BatchColumns> columns;
+    try {
+        if (tooLong)
+            throw InputError("the header line is longer than " + std::to_string(kMaxLineLength) + " bytes");
+        columns.emplace(header);
+    } catch (const InputError &error) {
+        err << "kalvora-cli: batch: " << error.what() << '\n';
+        return 2;
+    }
+    out << columns->outputHeader();
+
+    const std::size_t threads = std::max(1u, options.threads);
+    BoundedQueue<std::future<ChunkOutput>> order(2 * threads + 2);
+    BoundedQueue<Chunk> work(2 * threads + 2);
+    // Reading the input flushes a tied output stream; the writer owns the output alone.
+    std::ostream *const tied = in.tie(nullptr);
+    std::thread readerThread(readChunks, std::ref(reader), std::ref(order), std::ref(work));
+    std::vector<std::thread> workers;
+    for (std::size_t i = 0; i < threads; ++i)
+        workers.emplace_back(evaluateChunks, std::cref(*columns), std::ref(work), options.language);
+
+    std::size_t invalid = 0;
+    std::exception_ptr failure;
+    while (std::optional<std::future<ChunkOutput>> next = order.pop()) {
+        try {
+            const ChunkOutput output = next->get();
+            out.write(output.text.data(), static_cast<std::streamsize>(output.text.size()));
+            invalid += output.invalid;
+        } catch (...) {
+            // Keep draining so that every thread can finish; the first failure is reported.
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
+    readerThread.join();
+    for (std::thread &worker : workers)
+        worker.join();
+    in.tie(tied);
+    if (failure)
+        std::rethrow_exception(failure);
+
+    out.flush();
+    if (!out) {
+        err << "kalvora-cli: batch: the output could not be written\n";
+        return 2;
+    }
+    return invalid > 0 ? 1 : 0;
+}
+
+} // namespace kalvora::cli

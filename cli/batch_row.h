@@ -1,0 +1,39 @@
+#pragma once
+// One line of a batch: its cells read into a measurement point, evaluated, written as output.
+
+#include "model/language.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvora::cli {
+
+/// The longest input line a batch reads; a longer one is an invalid row.
+inline constexpr std::size_t kMaxLineLength = 64 * 1024;
+
+class BatchColumns {
+public:
+    /// The columns a header line names. Throws InputError for an unknown or repeated name or a
+    /// header that is not a CSV line.
+    explicit BatchColumns(std::string_view header);
+
+    /// The output header: the input columns as given, status, message, the result keys.
+    std::string outputHeader() const;
+
+    /// Appends the output line of one input line; returns false when the row is invalid.
+    bool appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out) const;
+
+private:
+    enum class Slot { Number, Solar, Posture, Methods };
+    struct Column {
+        Slot slot;
+        int field; ///< the model::Field of a Number column
+    };
+
+    std::vector<std::string> m_names;
+    std::vector<Column> m_columns;
+};
+
+} // namespace kalvora::cli

@@ -1,0 +1,45 @@
+#pragma once
+// CSV as practitioners' spreadsheets write it, one record per line: cells separated by commas,
+// a cell in double quotes may hold commas and "" for a quote. A record never spans lines, so a
+// stray quote spoils one line only, never the rest of the file.
+
+#include <cstddef>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalvora::cli {
+
+/// Splits one line into cells. False, with the reason in error, when a quote is not closed or a
+/// closing quote is followed by anything but a comma.
+bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::string &error);
+
+/// Appends a cell (after a comma unless first), quoted when it holds a comma, quote or line end.
+void AppendCsvCell(std::string &line, std::string_view cell, bool first);
+
+/// Appends the shortest text that reads back to the same double; nothing when it is not finite.
+void AppendCsvNumber(std::string &line, double value);
+
+/// Reads lines from a stream through a fixed buffer: LF or CRLF ends a line, a UTF-8 byte order
+/// mark before the first line is dropped, and a line longer than maxLength is skipped to its end
+/// and reported as too long, so memory stays bounded whatever the input.
+class LineReader {
+public:
+    LineReader(std::istream &in, std::size_t maxLength);
+
+    /// The next line without its end; false when the input is exhausted.
+    bool next(std::string &line, bool &tooLong);
+
+private:
+    bool fill();
+
+    std::istream &m_in;
+    std::size_t m_maxLength;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    bool m_first = true;
+};
+
+} // namespace kalvora::cli

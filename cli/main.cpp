@@ -1,0 +1,9 @@
+#include "cli_app.h"
+
+#include <iostream>
+
+int main(int argc, char **argv)
+{
+    std::ios::sync_with_stdio(false);
+    return kalvora::cli::RunCli(argc, argv, std::cin, std::cout, std::cerr);
+}
