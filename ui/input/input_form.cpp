@@ -1,0 +1,295 @@
+#include "input_form.h"
+
+#include "input_captions.h"
+#include "links.h"
+#include "loading.h"
+#include "option_boxes.h"
+#include "ui/shell/app_state.h"
+#include "ui/shell/control_name.h"
+#include "ui/shell/exit_confirmation.h"
+#include "ui/shell/picture_button.h"
+#include "ui/shell/windows.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace kalvora::ui {
+
+using model::Field;
+using model::Method;
+using model::OptionGroup;
+
+namespace {
+
+template <class E> constexpr int at(E e) { return static_cast<int>(e); }
+
+struct GroupLayout {
+    const char *frame;
+    const char *options;
+    int count;
+    std::array<const char *, 2> unitLabels; ///< beside the option boxes, when they have units
+};
+
+GroupLayout groupLayout(OptionGroup group)
+{
+    switch (group) {
+    case OptionGroup::Radiacion:
+        return { "Rad", "Radiacion", 2, { "Label11", "Label15" } };
+    case OptionGroup::humedad:
+        return { "Frame3", "humedad", 3, { nullptr, nullptr } };
+    case OptionGroup::Radsolar:
+        return { "Frame2", "Radsolar", 2, { nullptr, nullptr } };
+    case OptionGroup::postura:
+        return { "Frame4", "postura", 3, { nullptr, nullptr } };
+    }
+    return { "", "", 0, { nullptr, nullptr } };
+}
+
+constexpr Method kMethods[] = { Method::Pmv, Method::Hsi, Method::Wbgt,
+                                Method::SwReq, Method::Wci, Method::Ireq };
+constexpr OptionGroup kGroups[] = { OptionGroup::Radiacion, OptionGroup::humedad,
+                                    OptionGroup::Radsolar, OptionGroup::postura };
+
+// Vector pictures of the two buttons, from the program's resources.
+const QString kLoadPicture = QStringLiteral(":/pictures/load.svg");
+const QString kExitPicture = QStringLiteral(":/pictures/exit.svg");
+
+} // namespace
+
+Form1::Form1(AppState &state, Windows &windows, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_windows(windows)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(pick(inputCaption(InputText::Title), m_state.language()));
+
+    auto *heading = new QLabel(pick(inputCaption(InputText::Label1), m_state.language()), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(createMethodFrame());
+    layout->addWidget(heading);
+    layout->addWidget(createParameterArea());
+    layout->addLayout(createButtons());
+
+    connect(&m_state, &AppState::enablingChanged, this, &Form1::applyEnabling);
+    connect(&m_state, &AppState::textChanged, this, &Form1::showText);
+    applyEnabling();
+}
+
+QGroupBox *Form1::createMethodFrame()
+{
+    auto *frame = new QGroupBox(pick(inputCaption(InputText::Frame1), m_state.language()), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto *grid = new QGridLayout(frame);
+    for (const Method method : kMethods) {
+        auto *box = new QCheckBox(pick(methodCaption(method), m_state.language()), frame);
+        box->setObjectName(controlName("Método", at(method)));
+        connect(box, &QCheckBox::clicked, this, [this, method](bool on) { m_state.setMethod(method, on); });
+        // Methods 0, 1, 2 in the left column, 3, 4, 5 in the right one.
+        grid->addWidget(box, at(method) % 3, at(method) / 3);
+        m_methods[at(method)] = box;
+    }
+    return frame;
+}
+
+QFrame *Form1::createParameterArea()
+{
+    auto *area = new QFrame(this);
+    area->setFrameShape(QFrame::Box);
+
+    auto *left = new QGridLayout;
+    addFieldRow(left, 0, Field::Metabolismo, area);
+    addFieldRow(left, 1, Field::Taseco, area);
+    left->addWidget(createOptionFrame(OptionGroup::Radiacion, area), 2, 0, 1, 3);
+    addFieldRow(left, 3, Field::tbhn, area);
+    addFieldRow(left, 4, Field::vaire, area);
+    left->setRowStretch(5, 1);
+
+    auto *sideBySide = new QHBoxLayout;
+    sideBySide->addWidget(createOptionFrame(OptionGroup::Radsolar, area));
+    sideBySide->addWidget(createOptionFrame(OptionGroup::postura, area));
+
+    auto *right = new QGridLayout;
+    addFieldRow(right, 0, Field::Iclo, area);
+    right->addLayout(sideBySide, 1, 0, 1, 3);
+    right->addWidget(createOptionFrame(OptionGroup::humedad, area), 2, 0, 1, 3);
+    right->setRowStretch(3, 1);
+
+    auto *columns = new QHBoxLayout(area);
+    columns->addLayout(left);
+    columns->addLayout(right);
+    return area;
+}
+
+void Form1::addFieldRow(QGridLayout *grid, int row, Field field, QWidget *parent)
+{
+    for (const FieldLabels &labels : labelledFields()) {
+        if (labels.field != field)
+            continue;
+        auto *caption = new LinkLabel(QString::fromUtf8(labels.caption), parent);
+        caption->setText(pick(fieldCaption(field), m_state.language()));
+        connect(caption, &LinkLabel::clicked, this, [this, field] { onCaptionClicked(field); });
+        auto *unit = new QLabel(QString::fromUtf8(fieldUnit(field)), parent);
+        unit->setObjectName(QString::fromUtf8(labels.unit));
+        QLineEdit *box = createBox(field, parent);
+        caption->setBuddy(box);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(unit, row, 2);
+        m_captions[at(field)] = caption;
+        m_units[at(field)] = unit;
+    }
+}
+
+QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
+{
+    const GroupLayout layout = groupLayout(group);
+    const QString frameName = QString::fromUtf8(layout.frame);
+    QGroupBox *frame = nullptr;
+    if (group == OptionGroup::Radiacion) {
+        auto *link = new LinkFrame(frameName, parent);
+        connect(link, &LinkFrame::clicked, this, [this] { openHelp({ "tglobo1.doc", "tglobo2.doc" }); });
+        frame = link;
+    } else {
+        frame = new QGroupBox(parent);
+        frame->setObjectName(frameName);
+    }
+    frame->setTitle(pick(frameCaption(group), m_state.language()));
+
+    auto *options = new QButtonGroup(frame);
+    auto *grid = new QGridLayout(frame);
+    const std::span<const Field> boxes = optionBoxes(group);
+    for (int i = 0; i < layout.count; ++i) {
+        auto *option = new QRadioButton(pick(optionCaption(group, i), m_state.language()), frame);
+        option->setObjectName(controlName(layout.options, i));
+        options->addButton(option, i);
+        grid->addWidget(option, i, 0);
+        if (static_cast<std::size_t>(i) >= boxes.size())
+            continue;
+        const Field field = boxes[i];
+        QLineEdit *box = createBox(field, frame);
+        box->setAccessibleName(option->text());
+        grid->addWidget(box, i, 1);
+        if (const char *unitName = layout.unitLabels[i]) {
+            auto *unit = new QLabel(QString::fromUtf8(fieldUnit(field)), frame);
+            unit->setObjectName(QString::fromUtf8(unitName));
+            grid->addWidget(unit, i, 2);
+            m_units[at(field)] = unit;
+        }
+    }
+    connect(options, &QButtonGroup::idClicked, this, [this, group](int id) { m_state.select(group, id); });
+    m_frames[at(group)] = frame;
+    m_options[at(group)] = options;
+    return frame;
+}
+
+QLineEdit *Form1::createBox(Field field, QWidget *parent)
+{
+    auto *box = new QLineEdit(QString::fromStdString(m_state.input().text(field)), parent);
+    box->setObjectName(QString::fromUtf8(model::InputParameters::name(field)));
+    box->setMaxLength(std::numeric_limits<int>::max()); // texts are kept as typed, of any length
+    connect(box, &QLineEdit::textEdited, this,
+            [this, field](const QString &text) { m_state.setText(field, text.toStdString()); });
+    m_boxes[at(field)] = box;
+    return box;
+}
+
+QLayout *Form1::createButtons()
+{
+    auto *load = new PictureButton(QStringLiteral("Cargar_datos"), kLoadPicture, this);
+    load->setDrawnCaption(pick(inputCaption(InputText::LoadButton), m_state.language()));
+    connect(load, &PictureButton::clicked, this, [this] { loadInputs(this, m_state, m_windows); });
+
+    auto *exit = new PictureButton(QStringLiteral("salir"), kExitPicture, this);
+    exit->setDescription(pick(inputCaption(InputText::ExitButton), m_state.language()));
+    connect(exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 1, 0); });
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(load);
+    row->addStretch();
+    row->addWidget(exit);
+    return row;
+}
+
+void Form1::applyEnabling()
+{
+    const model::InputParameters &input = m_state.input();
+    for (const Method method : kMethods)
+        m_methods[at(method)]->setChecked(input.method(method));
+    for (const OptionGroup group : kGroups) {
+        const bool enabled = input.groupEnabled(group);
+        m_frames[at(group)]->setEnabled(enabled);
+        for (QAbstractButton *option : m_options[at(group)]->buttons())
+            option->setEnabled(enabled);
+        if (QAbstractButton *selected = m_options[at(group)]->button(input.selected(group)))
+            selected->setChecked(true);
+    }
+    for (int i = 0; i < model::kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        m_boxes[i]->setEnabled(input.enabled(field));
+        // Captions and units follow their field; beside the option boxes they follow the group.
+        const std::optional<OptionGroup> group = boxGroup(field);
+        const bool labelsEnabled = group ? input.groupEnabled(*group) : input.enabled(field);
+        for (QLabel *label : { m_captions[i], m_units[i] })
+            if (label)
+                label->setEnabled(labelsEnabled);
+    }
+}
+
+void Form1::showText(Field field)
+{
+    const QString text = QString::fromStdString(m_state.input().text(field));
+    if (m_boxes[at(field)]->text() != text)
+        m_boxes[at(field)]->setText(text);
+}
+
+void Form1::openHelp(std::initializer_list<const char *> pages)
+{
+    // Pages beyond the count keep what an earlier request left in them.
+    model::HelpRequest request = m_state.input().help;
+    request.npag = static_cast<int>(pages.size());
+    int page = 0;
+    for (const char *name : pages)
+        request.pagina[page++] = name;
+    m_state.setHelpRequest(request);
+    m_windows.open(WindowId::Form8);
+}
+
+void Form1::onCaptionClicked(Field field)
+{
+    switch (field) {
+    case Field::Metabolismo:
+        openHelp({ "Metabolismo1.doc", "Metabolismo2.doc", "Metabolismo3.doc" });
+        break;
+    case Field::Taseco:
+        openHelp({ "taire1.doc" });
+        break;
+    case Field::tbhn:
+        openHelp({ "tbhn.doc" });
+        break;
+    case Field::Iclo:
+        m_windows.open(WindowId::Form13);
+        break;
+    case Field::vaire: // a link cursor only
+    case Field::tglobo:
+    case Field::TRMedia:
+    case Field::HR:
+    case Field::tbh:
+    case Field::pa:
+        break;
+    }
+}
+
+} // namespace kalvora::ui

@@ -1,0 +1,13 @@
+#include "register.h"
+
+#include "input_form.h"
+#include "ui/shell/windows.h"
+
+namespace kalvora::ui {
+
+void registerInputForm(AppState &state, Windows &windows)
+{
+    windows.registerFactory(WindowId::Form1, [&state, &windows] { return new Form1(state, windows); });
+}
+
+} // namespace kalvora::ui
