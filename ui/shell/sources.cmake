@@ -2,10 +2,13 @@
 target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app_state.cpp
   ${CMAKE_CURRENT_LIST_DIR}/exit_confirmation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form0.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_velsa.cpp
   ${CMAKE_CURRENT_LIST_DIR}/link_cursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/number_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/picture_button.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell_windows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/value_area.cpp
   ${CMAKE_CURRENT_LIST_DIR}/windows.cpp
 )

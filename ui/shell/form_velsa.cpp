@@ -1,0 +1,48 @@
+#include "form_velsa.h"
+
+#include "caption.h"
+#include "picture_button.h"
+#include "pictures.h"
+#include "windows.h"
+
+#include <QVBoxLayout>
+
+namespace kalvora::ui {
+
+namespace {
+
+    // The language is not chosen yet: the splash speaks both.
+    constexpr char kTitle[] = "Kalvora 3.0";
+    constexpr char kPictureDescription[] = "Kalvora 3.0 – pulse para continuar / click to continue";
+    constexpr char kCredits[] = "Kalvora development team. Thermal Environment Laboratory, "
+                                "1 Example Street, 00000 Example City. Version 3.0, December 2026.";
+    constexpr QSize kPictureSize { 480, 300 };
+
+} // namespace
+
+FormVelsa::FormVelsa(Windows &windows, QWidget *parent)
+    : QWidget(parent)
+    , m_windows(windows)
+{
+    setObjectName(QStringLiteral("FormVelsa"));
+    setWindowTitle(QString::fromUtf8(kTitle));
+
+    auto *picture = new PictureButton(QStringLiteral("Picture1"), QString::fromLatin1(pictures::kCredits), this);
+    picture->setIconSize(kPictureSize);
+    picture->setDescription(QString::fromUtf8(kPictureDescription));
+    picture->setAccessibleDescription(QString::fromUtf8(kCredits));
+    connect(picture, &PictureButton::clicked, this, &FormVelsa::onPictureClicked);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void FormVelsa::onPictureClicked()
+{
+    m_windows.open(WindowId::Form0);
+    m_windows.close(WindowId::FormVelsa);
+}
+
+} // namespace kalvora::ui
