@@ -28,6 +28,8 @@ struct SweepRow {
 struct Sweep {
     std::array<bool, kMethodCount> methods {}; ///< the methods that take part
     std::array<SweepRow, kSweepRowsShown> rows {};
+    /// Set when an arithmetic fault (or an input beyond the range of a double) ended the sweep;
+    /// the rows then hold what was computed before it, and no row code.
     std::optional<EvaluationFault> fault;
 };
 
