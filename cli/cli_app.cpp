@@ -166,14 +166,14 @@ int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &ou
     app.set_version_flag("--version", "kalvora-cli " KALVORA_VERSION, "print the version and exit");
     app.require_subcommand(1);
     app.footer("Exit status: 0 done, 1 batch with invalid rows, 2 usage error, unreadable value or inputs "
-               "refused by the loading rules, 3 an arithmetic fault ended the evaluation.");
+               "refused by the loading rules, 3 an arithmetic fault ended the evaluation.\n");
     Request request;
 
     CLI::App *evaluate = app.add_subcommand("evaluate", "evaluate one measurement point");
     addPointOptions(*evaluate, request);
     addFormat(*evaluate, request, { "json", "text" });
     evaluate->footer("Numbers are read strictly (18, -0.5, 1.5e2; no comma decimals). Text output rounds to two "
-                     "decimals as the result views do, with ',' grouping thousands and '.' as decimal point.");
+                     "decimals as the result views do, with ',' grouping thousands and '.' as decimal point.\n");
 
     CLI::App *sweep = app.add_subcommand("sweep", "recompute the chosen methods for sixteen air velocities, 0.05 to 2.5 m/s");
     addPointOptions(*sweep, request);

@@ -1,0 +1,138 @@
+#include "cli/batch_row.h"
+#include "cli/csv.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace kalvora::cli {
+namespace {
+
+TEST(SplitCsvLine, ReadsPlainAndQuotedCells)
+{
+    struct Row {
+        const char *line;
+        std::vector<std::string> cells; ///< empty when the line is refused
+    };
+    const Row rows[] = {
+        { "a,b,c", { "a", "b", "c" } },
+        { "", { "" } },
+        { ",", { "", "" } },
+        { "a,,c,", { "a", "", "c", "" } },
+        { "\"a,b\",c", { "a,b", "c" } },
+        { "\"say \"\"hi\"\"\",x", { "say \"hi\"", "x" } },
+        { "\"\"", { "" } },
+        { "a\"b,c", { "a\"b", "c" } },
+        { "\"open,c", {} },
+        { "\"a\"b,c", {} },
+        { "x,\"", {} },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.line);
+        std::vector<std::string> cells;
+        std::string error;
+        const bool ok = SplitCsvLine(row.line, cells, error);
+        EXPECT_EQ(ok, !row.cells.empty()) << error;
+        if (ok) {
+            EXPECT_EQ(cells, row.cells);
+        }
+    }
+}
+
+TEST(AppendCsvCell, QuotesOnlyWhatNeedsIt)
+{
+    std::string line;
+    AppendCsvCell(line, "plain", true);
+    AppendCsvCell(line, "a,b", false);
+    AppendCsvCell(line, "say \"hi\"", false);
+    AppendCsvCell(line, "", false);
+    EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",");
+    std::vector<std::string> cells;
+    std::string error;
+    ASSERT_TRUE(SplitCsvLine(line, cells, error));
+    EXPECT_EQ(cells, (std::vector<std::string> { "plain", "a,b", "say \"hi\"", "" }));
+}
+
+std::vector<std::string> readLines(const std::string &text, std::size_t maxLength, std::vector<bool> *tooLong = nullptr)
+{
+    std::istringstream in(text);
+    LineReader reader(in, maxLength);
+    std::vector<std::string> lines;
+    std::string line;
+    bool overlong = false;
+    while (reader.next(line, overlong)) {
+        lines.push_back(line);
+        if (tooLong)
+            tooLong->push_back(overlong);
+    }
+    return lines;
+}
+
+TEST(LineReader, SplitsLinesAsTyped)
+{
+    struct Row {
+        const char *name;
+        std::string text;
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        { "empty input", "", {} },
+        { "one blank line", "\n", { "" } },
+        { "no final newline", "a\nb", { "a", "b" } },
+        { "final newline", "a\nb\n", { "a", "b" } },
+        { "blank lines kept", "a\n\n\nb\n", { "a", "", "", "b" } },
+        { "CRLF", "a\r\nb\r\n\r\n", { "a", "b", "" } },
+        { "BOM dropped before the first line only", "\xEF\xBB\xBFM\n\xEF\xBB\xBFx\n", { "M", "\xEF\xBB\xBFx" } },
+        { "CR inside a line kept", "a\rb\n", { "a\rb" } },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(readLines(row.text, 100, nullptr), row.lines);
+    }
+}
+
+TEST(LineReader, SkipsAnOverlongLineAcrossBufferRefills)
+{
+    const std::string longLine(200000, 'x');
+    std::vector<bool> tooLong;
+    const std::vector<std::string> lines = readLines("a\n" + longLine + "\nb\n", 1000, &tooLong);
+    EXPECT_EQ(lines, (std::vector<std::string> { "a", "", "b" }));
+    EXPECT_EQ(tooLong, (std::vector<bool> { false, true, false }));
+}
+
+// Random bytes through the reader, the cell splitter and the row evaluation: every line gives
+// exactly one output line, whatever it holds. Run under the sanitizers this also checks memory.
+TEST(CsvFuzz, RandomBytesNeverBreakTheReader)
+{
+    const BatchColumns columns("M,ta,clo,va,tg,tr,tnw,rh,solar,posture,methods");
+    const std::string alphabet = "0123456789.,-+eE\"\r\n ;|abcpmvwci\xEF\xBB\xBF\x00\xff";
+    for (unsigned seed = 1; seed <= 3000; ++seed) {
+        std::mt19937 random(seed);
+        std::string bytes(random() % 200, '\0');
+        for (char &byte : bytes)
+            byte = seed % 3 == 0 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()];
+        SCOPED_TRACE(seed);
+        std::istringstream in(bytes);
+        LineReader reader(in, 64);
+        std::string line;
+        bool tooLong = false;
+        std::size_t lines = 0;
+        std::string out;
+        while (reader.next(line, tooLong)) {
+            ++lines;
+            columns.appendRow(line, tooLong, model::Language::English, out);
+            std::vector<std::string> cells;
+            std::string error;
+            SplitCsvLine(line, cells, error);
+            EXPECT_FALSE(cells.empty());
+        }
+        const std::size_t expected
+            = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + (bytes.empty() || bytes.back() == '\n' ? 0 : 1);
+        EXPECT_EQ(lines, expected);
+        EXPECT_EQ(static_cast<std::size_t>(std::count(out.begin(), out.end(), '\n')), lines);
+    }
+}
+
+} // namespace
+} // namespace kalvora::cli

@@ -1,0 +1,126 @@
+#include "cli/input_options.h"
+
+#include <gtest/gtest.h>
+
+namespace kalvora::cli {
+namespace {
+
+using model::Field;
+using model::Method;
+using model::OptionGroup;
+
+PointSpec pointWith(std::initializer_list<std::pair<Field, const char *>> numbers)
+{
+    PointSpec spec;
+    for (const auto &[field, text] : numbers)
+        spec.numbers[static_cast<std::size_t>(field)] = text;
+    return spec;
+}
+
+TEST(BuildInput, SelectsTheRadiationAndHumidityInputThatIsGiven)
+{
+    struct Row {
+        const char *name;
+        PointSpec spec;
+        int radiation, humidity;
+        std::vector<Field> enabled, disabled;
+    };
+    const Row rows[] = {
+        { "defaults", {}, 0, 0, { Field::tglobo, Field::HR }, { Field::TRMedia, Field::tbh, Field::pa } },
+        { "tr", pointWith({ { Field::TRMedia, "25" } }), 1, 0, { Field::TRMedia }, { Field::tglobo } },
+        { "tr with tg", pointWith({ { Field::TRMedia, "25" }, { Field::tglobo, "30" } }), 1, 0, { Field::TRMedia },
+            { Field::tglobo } },
+        { "tw", pointWith({ { Field::tbh, "15" } }), 0, 1, { Field::tbh }, { Field::HR, Field::pa } },
+        { "pa", pointWith({ { Field::pa, "1.2" } }), 0, 2, { Field::pa }, { Field::HR, Field::tbh } },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const model::InputParameters input = BuildInput(row.spec, kOptionSpelling);
+        EXPECT_EQ(input.selected(OptionGroup::Radiacion), row.radiation);
+        EXPECT_EQ(input.selected(OptionGroup::humedad), row.humidity);
+        for (Field field : row.enabled)
+            EXPECT_TRUE(input.enabled(field)) << model::InputParameters::name(field);
+        for (Field field : row.disabled)
+            EXPECT_FALSE(input.enabled(field)) << model::InputParameters::name(field);
+    }
+}
+
+TEST(BuildInput, KeepsGivenTextsAndStartTextsOtherwise)
+{
+    const model::InputParameters input
+        = BuildInput(pointWith({ { Field::Taseco, "25.5" }, { Field::tglobo, "+30" } }), kOptionSpelling);
+    EXPECT_EQ(input.text(Field::Taseco), "25.5");
+    EXPECT_EQ(input.text(Field::tglobo), "+30");
+    EXPECT_EQ(input.text(Field::Metabolismo), model::InputParameters::startText(Field::Metabolismo));
+    EXPECT_EQ(input.selected(OptionGroup::Radsolar), 1);
+    EXPECT_EQ(input.selected(OptionGroup::postura), 1);
+    for (int m = 0; m < model::kMethodCount; ++m)
+        EXPECT_TRUE(input.method(static_cast<Method>(m)));
+}
+
+TEST(BuildInput, WbgtAloneReadsTheGlobeEvenWithMeanRadiantGiven)
+{
+    PointSpec spec = pointWith({ { Field::TRMedia, "25" } });
+    spec.methods = "wbgt";
+    const model::InputParameters input = BuildInput(spec, kOptionSpelling);
+    EXPECT_FALSE(input.enabled(Field::tglobo));
+    EXPECT_TRUE(InputUsed(input, Field::tglobo));
+    EXPECT_FALSE(InputUsed(input, Field::Iclo));
+    EXPECT_TRUE(InputUsed(input, Field::tbhn));
+}
+
+TEST(BuildInput, MapsChoicesAndMethodLists)
+{
+    PointSpec spec;
+    spec.solar = "outdoor";
+    spec.posture = "crouching";
+    spec.methods = "wci,pmv";
+    const model::InputParameters input = BuildInput(spec, kOptionSpelling);
+    EXPECT_EQ(input.selected(OptionGroup::Radsolar), 0);
+    EXPECT_EQ(input.selected(OptionGroup::postura), 2);
+    EXPECT_TRUE(input.method(Method::Pmv));
+    EXPECT_TRUE(input.method(Method::Wci));
+    EXPECT_FALSE(input.method(Method::Hsi));
+    EXPECT_EQ(ParseMethods("pmv;ireq|hsi", kColumnSpelling), (MethodFlags { true, true, false, false, false, true }));
+}
+
+TEST(BuildInput, RefusesWhatCannotBeReadNamingTheOption)
+{
+    struct Row {
+        const char *name;
+        PointSpec spec;
+        Spelling spelling;
+        const char *mentions;
+    };
+    PointSpec twoHumidities = pointWith({ { Field::HR, "50" }, { Field::pa, "1" } });
+    PointSpec badSolar;
+    badSolar.solar = "sunny";
+    PointSpec unknownMethod;
+    unknownMethod.methods = "pmv,utci";
+    PointSpec emptyMethodName;
+    emptyMethodName.methods = "pmv,,hsi";
+    PointSpec columnSeparatorOnCommandLine;
+    columnSeparatorOnCommandLine.methods = "pmv;hsi";
+    const Row rows[] = {
+        { "comma decimal", pointWith({ { Field::Taseco, "18,5" } }), kOptionSpelling, "--ta" },
+        { "overflow", pointWith({ { Field::vaire, "1e999" } }), kOptionSpelling, "--va" },
+        { "batch column", pointWith({ { Field::Iclo, "abc" } }), kColumnSpelling, "clo:" },
+        { "two humidities", twoHumidities, kOptionSpelling, "--rh" },
+        { "solar", badSolar, kOptionSpelling, "--solar" },
+        { "unknown method", unknownMethod, kOptionSpelling, "utci" },
+        { "empty method name", emptyMethodName, kOptionSpelling, "--methods" },
+        { "batch separator on the command line", columnSeparatorOnCommandLine, kOptionSpelling, "pmv;hsi" },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            BuildInput(row.spec, row.spelling);
+            ADD_FAILURE() << "accepted";
+        } catch (const InputError &error) {
+            EXPECT_NE(std::string(error.what()).find(row.mentions), std::string::npos) << error.what();
+        }
+    }
+}
+
+} // namespace
+} // namespace kalvora::cli
