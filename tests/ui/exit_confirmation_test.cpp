@@ -1,0 +1,164 @@
+// The exit question and the chain of windows it closes, in its order, for every kind of caller.
+
+#include "message_box_answer.h"
+
+#include "ui/shell/app_state.h"
+#include "ui/shell/exit_confirmation.h"
+#include "ui/shell/windows.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace kalvora::ui;
+using Ids = QList<int>;
+
+namespace {
+
+constexpr WindowId kEveryWindow[] = {
+    WindowId::FormVelsa, WindowId::Form0, WindowId::Form1, WindowId::Form2, WindowId::Form3,
+    WindowId::Form4, WindowId::Form5, WindowId::Form6, WindowId::Form7, WindowId::Form8,
+    WindowId::Form10, WindowId::Form11, WindowId::Form12, WindowId::Form13, WindowId::Form14,
+    WindowId::FormIREQ,
+};
+
+int id(WindowId window) { return int(window); }
+
+/// Every window as a plain one, opened as in a run: the start screen hidden behind the others.
+struct Run {
+    kalvora::ui::AppState state;
+    Windows windows;
+    explicit Run(const Ids &open)
+    {
+        for (const WindowId window : kEveryWindow)
+            windows.registerFactory(window, [] { return new QWidget; });
+        for (const int window : open)
+            windows.open(WindowId(window));
+        if (open.size() > 1)
+            windows.hide(WindowId::Form0);
+    }
+    Ids openWindows() const
+    {
+        Ids result;
+        for (const WindowId window : kEveryWindow)
+            if (windows.isOpen(window))
+                result.push_back(id(window));
+        return result;
+    }
+};
+
+Ids sorted(Ids ids)
+{
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+} // namespace
+
+class ExitConfirmationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void yesClosesTheChainInOrder_data();
+    void yesClosesTheChainInOrder();
+    void noLeavesEveryWindow_data();
+    void noLeavesEveryWindow();
+    void titleStaysSpanishInEnglish();
+};
+
+void ExitConfirmationTest::yesClosesTheChainInOrder_data()
+{
+    QTest::addColumn<int>("exitLevel");
+    QTest::addColumn<int>("summaryOpen");
+    QTest::addColumn<Ids>("open");
+    QTest::addColumn<Ids>("closedInOrder");
+
+    const int f0 = id(WindowId::Form0), f1 = id(WindowId::Form1), f2 = id(WindowId::Form2);
+    const int f3 = id(WindowId::Form3), f4 = id(WindowId::Form4), f5 = id(WindowId::Form5);
+    const int f6 = id(WindowId::Form6), f7 = id(WindowId::Form7), f8 = id(WindowId::Form8);
+    const int f10 = id(WindowId::Form10), f11 = id(WindowId::Form11), f12 = id(WindowId::Form12);
+    const int f13 = id(WindowId::Form13), f14 = id(WindowId::Form14), ireq = id(WindowId::FormIREQ);
+
+    QTest::newRow("start screen") << 0 << 0 << Ids { f0 } << Ids { f0 };
+    QTest::newRow("input form, help and clothing stay") << 1 << 0 << Ids { f0, f1, f8, f13 } << Ids { f0, f1 };
+    QTest::newRow("hub, views stay") << 2 << 0 << Ids { f0, f1, f2, f3, f10 } << Ids { f0, f1, f2 };
+    QTest::newRow("PMV view through the summary") << 4 << 1 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f10, f4 };
+    QTest::newRow("PMV view from the hub") << 4 << 0 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f4 };
+    QTest::newRow("WBGT view") << 3 << 0 << Ids { f0, f1, f2, f3, f4 } << Ids { f0, f1, f2, f3 };
+    QTest::newRow("wind chill view") << 5 << 1 << Ids { f0, f1, f2, f10, f5 } << Ids { f0, f1, f2, f10, f5 };
+    QTest::newRow("HSI view") << 6 << 0 << Ids { f0, f1, f2, f6 } << Ids { f0, f1, f2, f6 };
+    QTest::newRow("sweat rate view, ranges stay") << 7 << 1 << Ids { f0, f1, f2, f10, f7, f12 } << Ids { f0, f1, f2, f10, f7 };
+    QTest::newRow("summary closes once") << 10 << 0 << Ids { f0, f1, f2, f10 } << Ids { f0, f1, f2, f10 };
+    QTest::newRow("sweep") << 11 << 0 << Ids { f0, f1, f2, f11, f10 } << Ids { f0, f1, f2, f11 };
+    QTest::newRow("IREQ view is number 12") << 12 << 1 << Ids { f0, f1, f2, f10, ireq, f12 } << Ids { f0, f1, f2, f10, ireq };
+    QTest::newRow("report") << 14 << 0 << Ids { f0, f1, f2, f14 } << Ids { f0, f1, f2, f14 };
+    QTest::newRow("windows not open are skipped") << 4 << 1 << Ids { f0, f2, f4 } << Ids { f0, f2, f4 };
+}
+
+void ExitConfirmationTest::yesClosesTheChainInOrder()
+{
+    QFETCH(int, exitLevel);
+    QFETCH(int, summaryOpen);
+    QFETCH(Ids, open);
+    QFETCH(Ids, closedInOrder);
+
+    Run run(open);
+    QSignalSpy closed(&run.windows, &Windows::closed);
+    const auto seen = test::answerNextBox(QMessageBox::Yes);
+    ConfirmExit(run.state, run.windows, exitLevel, summaryOpen);
+
+    QVERIFY(seen->seen);
+    Ids order;
+    for (const QList<QVariant> &call : closed)
+        order.push_back(id(call.at(0).value<WindowId>()));
+    QCOMPARE(order, closedInOrder);
+
+    Ids remaining = open;
+    remaining.removeIf([&](int window) { return closedInOrder.contains(window); });
+    QCOMPARE(run.openWindows(), sorted(remaining));
+}
+
+void ExitConfirmationTest::noLeavesEveryWindow_data()
+{
+    QTest::addColumn<int>("exitLevel");
+    QTest::addColumn<int>("summaryOpen");
+    const int levels[] = { 0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 14 };
+    for (const int level : levels) {
+        QTest::addRow("level %d", level) << level << 0;
+        QTest::addRow("level %d from the summary", level) << level << 1;
+    }
+}
+
+void ExitConfirmationTest::noLeavesEveryWindow()
+{
+    QFETCH(int, exitLevel);
+    QFETCH(int, summaryOpen);
+    Ids everything;
+    for (const WindowId window : kEveryWindow)
+        everything.push_back(id(window));
+    Run run(everything);
+    QSignalSpy closed(&run.windows, &Windows::closed);
+
+    const auto seen = test::answerNextBox(QMessageBox::No);
+    ConfirmExit(run.state, run.windows, exitLevel, summaryOpen);
+
+    QVERIFY(seen->seen);
+    QCOMPARE(closed.count(), 0);
+    QCOMPARE(run.openWindows(), sorted(everything));
+    for (const WindowId window : kEveryWindow)
+        QCOMPARE(run.windows.window(window)->isVisible(), window != WindowId::Form0);
+}
+
+void ExitConfirmationTest::titleStaysSpanishInEnglish()
+{
+    Run run({ id(WindowId::Form0), id(WindowId::Form1), id(WindowId::Form2) });
+    run.state.setLanguage(kalvora::model::Language::English);
+    const auto seen = test::answerNextBox(QMessageBox::No);
+    ConfirmExit(run.state, run.windows, 2, 0);
+    QCOMPARE(seen->title, QStringLiteral("Salir del programa"));
+    QCOMPARE(seen->text, QStringLiteral("Do you really want to exit?"));
+    QCOMPARE(seen->icon, QMessageBox::NoIcon);
+}
+
+QTEST_MAIN(ExitConfirmationTest)
+#include "exit_confirmation_test.moc"

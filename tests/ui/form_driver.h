@@ -1,0 +1,74 @@
+#pragma once
+// Drives the input form and the hub as a user does: clicks on controls found by name, typing
+// into boxes, and every modal message box answered and recorded in the order it appeared.
+
+#include "model/language.h"
+#include "ui/shell/app_state.h"
+#include "ui/shell/windows.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <vector>
+
+namespace kalvora::ui::test {
+
+struct Message {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+/// Answers every modal message box shown while it lives with `answer`, keeping what it showed.
+class MessageRecorder : public QObject {
+public:
+    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok);
+    const std::vector<Message> &seen() const { return m_seen; }
+    QStringList texts() const;
+    void clear() { m_seen.clear(); }
+
+private:
+    void answerOpenBox();
+
+    QMessageBox::StandardButton m_answer;
+    QTimer m_poll;
+    std::vector<Message> m_seen;
+};
+
+/// The input form over a fresh application state, opened through the registry with the hub
+/// registered as the program does.
+class FormDriver {
+public:
+    explicit FormDriver(model::Language language);
+    ~FormDriver();
+
+    AppState state;
+    Windows windows;
+
+    QWidget *form() const { return windows.window(WindowId::Form1); }
+    QWidget *hub() const { return windows.window(WindowId::Form2); }
+
+    /// Each action is the name of a control of the input form to click, or "name=text" to
+    /// replace the text of a box by typing.
+    void perform(const QStringList &actions);
+    void click(QWidget *window, const QString &name);
+    void type(const QString &box, const QString &text);
+    /// Clicks the load button.
+    void load();
+    /// Lets the windows closed so far be destroyed.
+    static void settle();
+};
+
+/// A control of a window by name; the test fails loudly when it does not exist.
+template <class T = QWidget> T *control(QWidget *window, const QString &name)
+{
+    T *found = window ? window->findChild<T *>(name) : nullptr;
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+} // namespace kalvora::ui::test

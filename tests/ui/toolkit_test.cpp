@@ -1,0 +1,235 @@
+// The desktop toolkit: number display, the window registry with the quit rule, picture buttons
+// and value areas.
+
+#include "ui/shell/app_state.h"
+#include "ui/shell/number_format.h"
+#include "ui/shell/picture_button.h"
+#include "ui/shell/pictures.h"
+#include "ui/shell/value_area.h"
+#include "ui/shell/windows.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <limits>
+#include <vector>
+
+using namespace kalvora::ui;
+
+namespace {
+
+QWidget *plainWindow(const QString &name)
+{
+    auto *window = new QWidget;
+    window->setObjectName(name);
+    return window;
+}
+
+std::vector<WindowId> closedOrder(const QSignalSpy &spy)
+{
+    std::vector<WindowId> order;
+    for (const QList<QVariant> &call : spy)
+        order.push_back(call.at(0).value<WindowId>());
+    return order;
+}
+
+} // namespace
+
+class ToolkitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void formatsWithTheLocaleSeparators_data();
+    void formatsWithTheLocaleSeparators();
+    void openingAnOpenWindowRaisesTheSameOne();
+    void closingHidesThenDestroysAndForgets();
+    void closeBoxOfTheWindowManagerIsSeen();
+    void hiddenWindowDoesNotKeepTheProgramAlive();
+    void pictureButtonNamesItselfByItsTooltip();
+    void drawnCaptionIsKeptAndNamesTheButton();
+    void valueAreaExposesItsText();
+    void textChangeIsAnnouncedOnlyWhenTheTextChanges();
+};
+
+void ToolkitTest::formatsWithTheLocaleSeparators_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("pattern");
+    QTest::addColumn<QString>("expected");
+
+    const int grouped2 = int(NumberPattern::Grouped2);
+    const int grouped1 = int(NumberPattern::Grouped1);
+    const int plain1 = int(NumberPattern::Plain1);
+    QTest::newRow("en grouped") << "en_US" << 1234.5 << grouped2 << "1,234.50";
+    QTest::newRow("es grouped, four digits") << "es_ES" << 1234.5 << grouped2 << "1.234,50";
+    QTest::newRow("es millions") << "es_ES" << -1234567.891 << grouped2 << "-1.234.567,89";
+    QTest::newRow("en one decimal") << "en_US" << 98765.44 << grouped1 << "98,765.4";
+    QTest::newRow("en no grouping") << "en_US" << 12345.66 << plain1 << "12345.7";
+    QTest::newRow("es no grouping") << "es_ES" << -12345.66 << plain1 << "-12345,7";
+    QTest::newRow("small negative") << "en_US" << -0.25 << grouped2 << "-0.25";
+    QTest::newRow("three digits") << "en_US" << -999.0 << grouped1 << "-999.0";
+    QTest::newRow("rounds up into a group") << "en_US" << 999.999 << grouped2 << "1,000.00";
+    QTest::newRow("de grouped") << "de_DE" << 1234.5 << grouped1 << "1.234,5";
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("infinity") << "en_US" << inf << grouped2 << "–";
+    QTest::newRow("minus infinity") << "es_ES" << -inf << plain1 << "–";
+    QTest::newRow("not a number") << "en_US" << std::numeric_limits<double>::quiet_NaN() << grouped1 << "–";
+}
+
+void ToolkitTest::formatsWithTheLocaleSeparators()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(int, pattern);
+    QFETCH(QString, expected);
+    QLocale::setDefault(QLocale(locale));
+    QCOMPARE(formatNumber(value, NumberPattern(pattern)), expected);
+    QLocale::setDefault(QLocale::c());
+}
+
+void ToolkitTest::openingAnOpenWindowRaisesTheSameOne()
+{
+    Windows windows;
+    int built = 0;
+    windows.registerFactory(WindowId::Form3, [&built] {
+        ++built;
+        return plainWindow(QStringLiteral("Form3"));
+    });
+    QVERIFY(!windows.canOpen(WindowId::Form4));
+    QCOMPARE(windows.open(WindowId::Form4), nullptr);
+
+    QSignalSpy opened(&windows, &Windows::opened);
+    QWidget *first = windows.open(WindowId::Form3);
+    QVERIFY(first && first->isVisible() && first->isWindow());
+    QCOMPARE(first->parentWidget(), nullptr);
+    QCOMPARE(first->windowModality(), Qt::NonModal);
+
+    first->hide();
+    QCOMPARE(windows.open(WindowId::Form3), first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(built, 1);
+    QCOMPARE(opened.count(), 1);
+    windows.close(WindowId::Form3);
+}
+
+void ToolkitTest::closingHidesThenDestroysAndForgets()
+{
+    Windows windows;
+    windows.registerFactory(WindowId::Form5, [] { return plainWindow(QStringLiteral("Form5")); });
+    QSignalSpy closed(&windows, &Windows::closed);
+
+    windows.close(WindowId::Form5); // not open: nothing
+    QCOMPARE(closed.count(), 0);
+
+    QPointer<QWidget> window = windows.open(WindowId::Form5);
+    windows.close(WindowId::Form5);
+    QVERIFY(!windows.isOpen(WindowId::Form5));
+    QVERIFY(!window || !window->isVisible());
+    QTRY_VERIFY(window.isNull());
+    QCOMPARE(closedOrder(closed), std::vector { WindowId::Form5 });
+
+    // Opened again, it is a new window.
+    QVERIFY(windows.open(WindowId::Form5) != nullptr);
+    QVERIFY(windows.isOpen(WindowId::Form5));
+    windows.close(WindowId::Form5);
+    QCOMPARE(closed.count(), 2);
+}
+
+void ToolkitTest::closeBoxOfTheWindowManagerIsSeen()
+{
+    Windows windows;
+    windows.registerFactory(WindowId::Form8, [] { return plainWindow(QStringLiteral("Form8")); });
+    QSignalSpy closed(&windows, &Windows::closed);
+    QPointer<QWidget> window = windows.open(WindowId::Form8);
+
+    window->close(); // what the title bar's close box does
+    QVERIFY(!windows.isOpen(WindowId::Form8));
+    QCOMPARE(closed.count(), 1);
+    QTRY_VERIFY(window.isNull());
+    QCOMPARE(closed.count(), 1);
+
+    QWidget *fresh = windows.open(WindowId::Form8);
+    QVERIFY(fresh && fresh->isVisible());
+    windows.close(WindowId::Form8);
+}
+
+void ToolkitTest::hiddenWindowDoesNotKeepTheProgramAlive()
+{
+    Windows windows;
+    windows.registerFactory(WindowId::Form0, [] { return plainWindow(QStringLiteral("Form0")); });
+    windows.registerFactory(WindowId::Form1, [] { return plainWindow(QStringLiteral("Form1")); });
+    windows.open(WindowId::Form0);
+    QWidget *form1 = windows.open(WindowId::Form1);
+    windows.hide(WindowId::Form0);
+    QVERIFY(windows.isOpen(WindowId::Form0));
+
+    // The program runs until the input form, the last visible window, is closed by its close box.
+    QTimer::singleShot(0, form1, [form1] { form1->close(); });
+    QSignalSpy ended(qApp, &QCoreApplication::aboutToQuit);
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    guard.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(ended.count(), 1);
+}
+
+void ToolkitTest::pictureButtonNamesItselfByItsTooltip()
+{
+    PictureButton button(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit));
+    button.setDescription(QStringLiteral("Salir"));
+    QCOMPARE(button.objectName(), QStringLiteral("salir"));
+    QCOMPARE(button.toolTip(), QStringLiteral("Salir"));
+    QVERIFY(!button.icon().isNull());
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&button);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Salir"));
+    QCOMPARE(accessible->role(), QAccessible::Button);
+}
+
+void ToolkitTest::drawnCaptionIsKeptAndNamesTheButton()
+{
+    PictureButton button(QStringLiteral("Cargar_datos"), QString::fromLatin1(pictures::kLoad));
+    button.setDrawnCaption(QStringLiteral("  LOAD VALUES "));
+    QCOMPARE(button.drawnCaption(), QStringLiteral("  LOAD VALUES "));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name), QStringLiteral("LOAD VALUES"));
+    // The picture holds three blank lines and the caption line, and the caption's width.
+    const QFontMetrics metrics(button.font());
+    QVERIFY(button.iconSize().height() >= 4 * metrics.lineSpacing());
+    QVERIFY(button.iconSize().width() > metrics.horizontalAdvance(button.drawnCaption()));
+    QVERIFY(!button.grab().isNull());
+}
+
+void ToolkitTest::valueAreaExposesItsText()
+{
+    ValueArea area(QStringLiteral("Metabolismo"));
+    area.setLines({ QStringLiteral("IVM = 0,52"), QStringLiteral("PPI = 10,7 %") });
+    QCOMPARE(area.text(), QStringLiteral("IVM = 0,52\nPPI = 10,7 %"));
+    QVERIFY(area.textInteractionFlags() & Qt::TextSelectableByMouse);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&area);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), area.text());
+}
+
+void ToolkitTest::textChangeIsAnnouncedOnlyWhenTheTextChanges()
+{
+    using kalvora::model::Field;
+    AppState state;
+    QSignalSpy texts(&state, &AppState::textChanged);
+    QSignalSpy enabling(&state, &AppState::enablingChanged);
+    state.setText(Field::Taseco, "31,5");
+    state.setText(Field::Taseco, "31,5");
+    QCOMPARE(texts.count(), 1);
+    QCOMPARE(state.input().text(Field::Taseco), std::string("31,5"));
+    state.setMethod(kalvora::model::Method::Wbgt, true);
+    state.select(kalvora::model::OptionGroup::humedad, 2);
+    QCOMPARE(enabling.count(), 2);
+    QVERIFY(state.input().method(kalvora::model::Method::Wbgt));
+    QCOMPARE(state.input().selected(kalvora::model::OptionGroup::humedad), 2);
+}
+
+QTEST_MAIN(ToolkitTest)
+#include "toolkit_test.moc"
