@@ -8,6 +8,7 @@
 #include "ui/shell/control_name.h"
 #include "ui/shell/exit_confirmation.h"
 #include "ui/shell/picture_button.h"
+#include "ui/shell/pictures.h"
 #include "ui/shell/windows.h"
 
 #include <QAbstractButton>
@@ -37,32 +38,28 @@ struct GroupLayout {
     const char *frame;
     const char *options;
     int count;
-    std::array<const char *, 2> unitLabels; ///< beside the option boxes, when they have units
+    std::array<const char *, 3> unitLabels; ///< beside the option boxes, when they have units
 };
 
 GroupLayout groupLayout(OptionGroup group)
 {
     switch (group) {
     case OptionGroup::Radiacion:
-        return { "Rad", "Radiacion", 2, { "Label11", "Label15" } };
+        return { "Rad", "Radiacion", 2, { "Label11", "Label15", nullptr } };
     case OptionGroup::humedad:
-        return { "Frame3", "humedad", 3, { nullptr, nullptr } };
+        return { "Frame3", "humedad", 3, {} };
     case OptionGroup::Radsolar:
-        return { "Frame2", "Radsolar", 2, { nullptr, nullptr } };
+        return { "Frame2", "Radsolar", 2, {} };
     case OptionGroup::postura:
-        return { "Frame4", "postura", 3, { nullptr, nullptr } };
+        return { "Frame4", "postura", 3, {} };
     }
-    return { "", "", 0, { nullptr, nullptr } };
+    return { "", "", 0, {} };
 }
 
 constexpr Method kMethods[] = { Method::Pmv, Method::Hsi, Method::Wbgt,
                                 Method::SwReq, Method::Wci, Method::Ireq };
 constexpr OptionGroup kGroups[] = { OptionGroup::Radiacion, OptionGroup::humedad,
                                     OptionGroup::Radsolar, OptionGroup::postura };
-
-// Vector pictures of the two buttons, from the program's resources.
-const QString kLoadPicture = QStringLiteral(":/pictures/load.svg");
-const QString kExitPicture = QStringLiteral(":/pictures/exit.svg");
 
 } // namespace
 
@@ -208,11 +205,11 @@ QLineEdit *Form1::createBox(Field field, QWidget *parent)
 
 QLayout *Form1::createButtons()
 {
-    auto *load = new PictureButton(QStringLiteral("Cargar_datos"), kLoadPicture, this);
+    auto *load = new PictureButton(QStringLiteral("Cargar_datos"), QString::fromLatin1(pictures::kLoad), this);
     load->setDrawnCaption(pick(inputCaption(InputText::LoadButton), m_state.language()));
     connect(load, &PictureButton::clicked, this, [this] { loadInputs(this, m_state, m_windows); });
 
-    auto *exit = new PictureButton(QStringLiteral("salir"), kExitPicture, this);
+    auto *exit = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
     exit->setDescription(pick(inputCaption(InputText::ExitButton), m_state.language()));
     connect(exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 1, 0); });
 

@@ -1,5 +1,7 @@
 #include "links.h"
 
+#include "ui/shell/link_cursor.h"
+
 #include <QMouseEvent>
 
 namespace kalvora::ui {
@@ -26,7 +28,7 @@ LinkLabel::LinkLabel(const QString &objectName, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(objectName);
-    setCursor(Qt::PointingHandCursor);
+    setCursor(linkCursor());
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event) { acceptPress(event); }
@@ -41,7 +43,7 @@ LinkFrame::LinkFrame(const QString &objectName, QWidget *parent)
     : QGroupBox(parent)
 {
     setObjectName(objectName);
-    setCursor(Qt::PointingHandCursor);
+    setCursor(linkCursor());
 }
 
 void LinkFrame::mousePressEvent(QMouseEvent *event) { acceptPress(event); }
