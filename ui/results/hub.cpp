@@ -1,0 +1,156 @@
+#include "hub.h"
+
+#include "hub_captions.h"
+#include "input_summary.h"
+#include "ui/input/input_captions.h"
+#include "ui/input/links.h"
+#include "ui/shell/app_state.h"
+#include "ui/shell/exit_confirmation.h"
+#include "ui/shell/messages.h"
+#include "ui/shell/picture_button.h"
+#include "ui/shell/pictures.h"
+#include "ui/shell/windows.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace kalvora::ui {
+
+using model::Method;
+
+namespace {
+
+template <class E> constexpr int at(E e) { return static_cast<int>(e); }
+
+struct MethodButton {
+    Method method;
+    const char *name;
+    WindowId view;
+};
+
+constexpr MethodButton kMethodButtons[] = {
+    { Method::Pmv, "BIVM", WindowId::Form4 },   { Method::Hsi, "BISC", WindowId::Form6 },
+    { Method::Wbgt, "BWBGT", WindowId::Form3 }, { Method::SwReq, "BSWreq", WindowId::Form7 },
+    { Method::Wci, "BIVF", WindowId::Form5 },   { Method::Ireq, "BIREQ", WindowId::FormIREQ },
+};
+
+/// A link label and the picture beside it, which do the same: open a window, or (none) go back
+/// to the input form.
+struct Link {
+    HubText caption;
+    const char *label;
+    const char *picture;
+    const char *icon;
+    std::optional<WindowId> opens;
+};
+
+constexpr Link kLinks[] = {
+    { HubText::Result, "result", "Picture1", pictures::kResults, WindowId::Form10 },
+    { HubText::Param, "param", "observaciones", pictures::kReport, WindowId::Form14 },
+    { HubText::Infv, "infv", "Picture3", pictures::kSweep, WindowId::Form11 },
+    { HubText::Modif, "modif", "modificar", pictures::kModify, std::nullopt },
+};
+
+} // namespace
+
+Form2::Form2(AppState &state, Windows &windows, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_windows(windows)
+{
+    const model::Language language = m_state.language();
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(pick(hubCaption(HubText::Title), language));
+
+    auto *heading = new QLabel(pick(hubCaption(HubText::Label1), language), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    auto *summary = new InputSummary(language, this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(summary);
+    layout->addLayout(createMethodButtons());
+    layout->addLayout(createLinks());
+
+    summary->fill(m_state.input());
+    enableMethodButtons();
+    evaluate();
+}
+
+QLayout *Form2::createMethodButtons()
+{
+    auto *grid = new QGridLayout;
+    for (const MethodButton &entry : kMethodButtons) {
+        auto *button = new QPushButton(pick(methodButtonCaption(entry.method), m_state.language()), this);
+        button->setObjectName(QString::fromUtf8(entry.name));
+        connect(button, &QPushButton::clicked, this, [this, view = entry.view] { m_windows.open(view); });
+        grid->addWidget(button, at(entry.method) / 3, at(entry.method) % 3);
+        m_buttons[at(entry.method)] = button;
+    }
+    return grid;
+}
+
+QLayout *Form2::createLinks()
+{
+    auto *grid = new QGridLayout;
+    int row = 0;
+    for (const Link &link : kLinks) {
+        const QString caption = pick(hubCaption(link.caption), m_state.language());
+        auto *picture = new PictureButton(QString::fromUtf8(link.picture), QString::fromLatin1(link.icon), this);
+        picture->setDescription(caption);
+        auto *label = new LinkLabel(QString::fromUtf8(link.label), this);
+        label->setText(caption);
+        const auto follow = [this, opens = link.opens] {
+            if (opens)
+                m_windows.open(*opens);
+            else
+                m_windows.close(WindowId::Form2); // the results stay in the application state
+        };
+        connect(picture, &PictureButton::clicked, this, follow);
+        connect(label, &LinkLabel::clicked, this, follow);
+        grid->addWidget(picture, row, 0);
+        grid->addWidget(label, row++, 1);
+    }
+    auto *exit = new PictureButton(QStringLiteral("Picture2"), QString::fromLatin1(pictures::kExit), this);
+    exit->setDescription(pick(inputCaption(InputText::ExitButton), m_state.language()));
+    connect(exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 2, 0); });
+    grid->addWidget(exit, row, 2);
+    return grid;
+}
+
+void Form2::enableMethodButtons()
+{
+    for (const MethodButton &entry : kMethodButtons)
+        m_buttons[at(entry.method)]->setEnabled(m_state.input().method(entry.method));
+}
+
+void Form2::evaluate()
+{
+    report(model::Evaluate(m_state.input(), m_state.results()));
+}
+
+void Form2::report(const model::Evaluation &evaluation)
+{
+    const model::Language language = m_state.language();
+    if (evaluation.pmvOutOfRange) {
+        // Switched off as if the user had cleared the box: the input form re-applies its enabling.
+        m_state.setMethod(Method::Pmv, false);
+        showWarning(this, QString::fromStdString(model::pmvRangeTitle(language)),
+                    QString::fromStdString(model::pmvRangeMessage(language)));
+        m_buttons[at(Method::Pmv)]->setEnabled(false);
+    }
+    if (evaluation.fault) {
+        // A method that did not run to the end has no results of this evaluation to show.
+        for (const MethodButton &entry : kMethodButtons)
+            if (!evaluation.ran[at(entry.method)])
+                m_buttons[at(entry.method)]->setEnabled(false);
+        showWarning(this, QString::fromStdString(model::faultTitle(language)),
+                    QString::fromStdString(model::faultMessage(*evaluation.fault, language)));
+    }
+}
+
+} // namespace kalvora::ui

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace kalvora::ui {
+
+class AppState;
+class Windows;
+
+/// Teaches the registry to build the hub `Form2`; each build is one evaluation.
+void registerHub(AppState &state, Windows &windows);
+
+} // namespace kalvora::ui
