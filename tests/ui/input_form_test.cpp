@@ -264,7 +264,7 @@ void InputFormTest::loadRefusesContradictoryTemperatures()
     QFETCH(int, language);
     QFETCH(QStringList, actions);
     QFETCH(QStringList, refusals);
-    FormDriver driver(model::Language(language));
+    FormDriver driver { model::Language(language) };
     driver.perform(actions);
 
     MessageRecorder messages;
