@@ -1,0 +1,380 @@
+// The evaluation hub as the input form opens it: the input summary, the method buttons, what
+// one evaluation reports (PMV out of its range, arithmetic faults), and its links.
+
+#include "form_driver.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <map>
+
+using namespace kalvora;
+using namespace kalvora::ui;
+using namespace kalvora::ui::test;
+
+namespace {
+
+const QStringList kMethodButtons { "BIVM", "BISC", "BWBGT", "BSWreq", "BIVF", "BIREQ" };
+
+QString utf8(const char *text) { return QString::fromUtf8(text); }
+
+QString shown(QWidget *hub, const QString &name) { return control<QLabel>(hub, name)->text(); }
+
+QString accessibleName(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
+
+QStringList enabledButtons(QWidget *hub)
+{
+    QStringList enabled;
+    for (const QString &name : kMethodButtons)
+        if (control(hub, name)->isEnabled())
+            enabled << name;
+    return enabled;
+}
+
+} // namespace
+
+class HubTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void summaryCopiesTheInputForm_data();
+    void summaryCopiesTheInputForm();
+    void captionsAndAccessibleNames();
+    void pmvOutOfRangeSwitchesPmvOff_data();
+    void pmvOutOfRangeSwitchesPmvOff();
+    void faultIsReportedAndTheHubStaysUsable_data();
+    void faultIsReportedAndTheHubStaysUsable();
+    void modifyThenLoadEvaluatesAfresh_data();
+    void modifyThenLoadEvaluatesAfresh();
+    void loadingWhileOpenOnlyRaisesTheHub();
+    void controlsOpenTheirWindows_data();
+    void controlsOpenTheirWindows();
+    void exitClosesTheChain();
+};
+
+void HubTest::summaryCopiesTheInputForm_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("expected"); // "name=text" of labels and value areas
+    QTest::addColumn<QStringList>("disabled");
+
+    const int es = int(model::Language::Spanish);
+    const int en = int(model::Language::English);
+    // Labels of the inputs that PMV, HSI and IREQ leave out: natural wet bulb, solar load, posture.
+    const QStringList withoutWbgtAndSweat { "Label12", "Label13", "Label14", "Label15" };
+    QStringList everyLabel;
+    for (int label = 2; label <= 16; ++label)
+        everyLabel << QStringLiteral("Label%1").arg(label);
+    QTest::newRow("English, globe temperature given")
+        << en << QStringList { "Método_0" }
+        << QStringList { "Label2=Metabolic power (M):", "Metabolismo=85", "Label4=Ambient air temperature (ta):",
+                         "Taseco=18", "Iclo=0.7", "vaire=0.15", "Label10=Globe Temperature (tg):", "tglobo=20",
+                         "Label16=Relative humidity (%):", "Label17=%", "humedad=65", "tbhn=", "Radsolar=",
+                         "postura=", "Label14=Solar load", "Label15=Posture" }
+        << withoutWbgtAndSweat;
+    QTest::newRow("Spanish, mean radiant temperature given")
+        << es << QStringList { "Método_0", "Radiacion_1", "TRMedia=22.5" }
+        << QStringList { "Label10=Temperatura radiante media (TRM):", "tglobo=22.5", "Label11=°C" } << withoutWbgtAndSweat;
+    QTest::newRow("English, mean radiant temperature given")
+        << en << QStringList { "Método_1", "Radiacion_1" }
+        << QStringList { "Label10=Mean radiant temperature (tr):", "tglobo=20" } << withoutWbgtAndSweat;
+    QTest::newRow("Spanish, globe keeps the stored caption")
+        << es << QStringList { "Método_2" }
+        << QStringList { "Label10=Temperatura de globo (Tg):", "tglobo=20", "tbhn=16", "Radsolar=NO",
+                         "Label14=Carga solar", "Label12=Temperatura de bulbo húmedo natural (THN)", "Iclo=",
+                         "humedad=", "Label16=Humedad", "Label17=" }
+        << QStringList { "Label6", "Label7", "Label15", "Label16" };
+    QTest::newRow("vapour pressure as typed")
+        << es << QStringList { "Método_1", "humedad_2", "pa= 1,70x", "Metabolismo=90 " }
+        << QStringList { "Label16=Presión parcial del vapor de agua (pa, en kPa)", "Label17=kPa", "humedad= 1,70x",
+                         "Metabolismo=90 " }
+        << withoutWbgtAndSweat;
+    QTest::newRow("wet bulb temperature")
+        << en << QStringList { "Método_5", "humedad_1", "tbh=12" }
+        << QStringList { "Label16=Wet-bulb temperature(tw, in °C):", "Label17=°C", "humedad=12" } << withoutWbgtAndSweat;
+    QTest::newRow("English outdoors, crouching")
+        << en << QStringList { "Método_2", "Método_3", "Radsolar_0", "postura_2" }
+        << QStringList { "Radsolar=YES", "postura=Crouching", "Label15=Posture" } << QStringList {};
+    QTest::newRow("Spanish outdoors, standing")
+        << es << QStringList { "Método_2", "Método_3", "Radsolar_0", "postura_0" }
+        << QStringList { "Radsolar=SI", "postura=De pie", "Label15=Postura" } << QStringList {};
+    QTest::newRow("radiation group off")
+        << es << QStringList { "Método_4" } << QStringList { "tglobo=", "Metabolismo=85", "Iclo=" }
+        << QStringList { "Label6", "Label7", "Label10", "Label11", "Label12", "Label13", "Label14", "Label15",
+                         "Label16" };
+    QTest::newRow("no method")
+        << es << QStringList {} << QStringList { "Metabolismo=", "Taseco=", "Label2=Metabolismo (M)" }
+        << everyLabel + QStringList { "Metabolismo" };
+}
+
+void HubTest::summaryCopiesTheInputForm()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, disabled);
+    FormDriver driver { model::Language(language) };
+    driver.perform(actions);
+    MessageRecorder messages;
+    driver.load();
+    QVERIFY(messages.seen().empty());
+    QWidget *hub = driver.hub();
+    QVERIFY(hub);
+
+    for (const QString &entry : expected) {
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        QCOMPARE(shown(hub, entry.left(equals)), entry.mid(equals + 1));
+    }
+    for (int label = 2; label <= 17; ++label) {
+        const QString name = QStringLiteral("Label%1").arg(label);
+        QVERIFY2(control(hub, name)->isEnabled() != disabled.contains(name), qPrintable(name));
+    }
+    QCOMPARE(control(hub, "Metabolismo")->isEnabled(), !disabled.contains("Metabolismo"));
+}
+
+void HubTest::captionsAndAccessibleNames()
+{
+    {
+        FormDriver driver(model::Language::Spanish);
+        driver.perform({ "Método_2" });
+        driver.load();
+        QWidget *hub = driver.hub();
+        QCOMPARE(hub->windowTitle(), utf8("Métodos"));
+        QCOMPARE(shown(hub, "Label1"), utf8("Parámetros:"));
+        QCOMPARE(control<QPushButton>(hub, "BIVM")->text(), QStringLiteral("IVM"));
+        QCOMPARE(shown(hub, "infv"), QStringLiteral("INFLUENCIA DE LA VELOCIDAD DEL AIRE"));
+        QCOMPARE(accessibleName(control(hub, "Picture1")), QStringLiteral("RESULTADOS"));
+        QCOMPARE(accessibleName(control(hub, "tglobo")), QStringLiteral("20"));
+        QCOMPARE(accessibleName(control(hub, "BWBGT")), QStringLiteral("WBGT"));
+        // Only the selected method's view can be opened.
+        QCOMPARE(enabledButtons(hub), QStringList { "BWBGT" });
+    }
+    FormDriver driver(model::Language::English);
+    driver.load();
+    QWidget *hub = driver.hub();
+    QCOMPARE(hub->windowTitle(), QStringLiteral(" "));
+    const std::pair<const char *, const char *> captions[] = {
+        { "Label1", "Parameters" }, { "result", "RESULTS" }, { "param", "PARAMETERS" },
+        { "infv", "INFLUENCE OF AIR VELOCITY" }, { "modif", "MODIFY VALUES" },
+    };
+    for (const auto &[name, caption] : captions)
+        QCOMPARE(shown(hub, name), utf8(caption));
+    const QStringList buttons { "Fanger's PMV", "ISC", "WBGT", "SWreq", "WCI", "IREQ" };
+    for (int i = 0; i < kMethodButtons.size(); ++i)
+        QCOMPARE(control<QPushButton>(hub, kMethodButtons[i])->text(), buttons[i]);
+    QCOMPARE(accessibleName(control(hub, "modificar")), QStringLiteral("MODIFY VALUES"));
+    QCOMPARE(accessibleName(control(hub, "Picture2")), QStringLiteral("Exit the program"));
+    QVERIFY(enabledButtons(hub).isEmpty());
+}
+
+void HubTest::pmvOutOfRangeSwitchesPmvOff_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("edits");
+    QTest::addColumn<bool>("outOfRange");
+
+    const int es = int(model::Language::Spanish);
+    const int en = int(model::Language::English);
+    QTest::newRow("M 45.9") << es << QStringList { "Metabolismo=45.9" } << true;
+    QTest::newRow("M 46, bound included") << es << QStringList { "Metabolismo=46" } << false;
+    // var = va + 0.0052·(M − 58) stays below 1 m/s only in nearly still air.
+    QTest::newRow("M 232, bound included") << es << QStringList { "Metabolismo=232", "vaire=0.05" } << false;
+    QTest::newRow("Icl 2.01, English") << en << QStringList { "Iclo=2.01" } << true;
+    QTest::newRow("Icl 2, bound included") << en << QStringList { "Iclo=2" } << false;
+}
+
+void HubTest::pmvOutOfRangeSwitchesPmvOff()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, edits);
+    QFETCH(bool, outOfRange);
+    FormDriver driver { model::Language(language) };
+    driver.perform(QStringList { "Método_0", "Método_2" } + edits);
+    MessageRecorder messages;
+    driver.load();
+    QWidget *hub = driver.hub();
+    QVERIFY(hub);
+
+    QCOMPARE(messages.seen().size(), std::size_t(outOfRange ? 1 : 0));
+    QCOMPARE(control<QCheckBox>(driver.form(), utf8("Método_0"))->isChecked(), !outOfRange);
+    QCOMPARE(driver.state.input().method(model::Method::Pmv), !outOfRange);
+    // With WBGT alone left on, the clothing and humidity inputs are disabled again.
+    QCOMPARE(control(driver.form(), "Iclo")->isEnabled(), !outOfRange);
+    QCOMPARE(control(driver.form(), "Frame3")->isEnabled(), !outOfRange);
+    QCOMPARE(control(hub, "BIVM")->isEnabled(), !outOfRange);
+    QVERIFY(control(hub, "BWBGT")->isEnabled());
+    QCOMPARE(driver.state.results().WBGT, 0.7 * 16 + 0.3 * 20); // indoors: 0.7 tnw + 0.3 tg
+    if (!outOfRange)
+        return;
+    const Message &message = messages.seen().front();
+    QCOMPARE(message.icon, QMessageBox::Warning);
+    QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    if (language == int(model::Language::Spanish)) {
+        QCOMPARE(message.title, utf8("Parámetros fuera del rango del IVM"));
+        QVERIFY(message.text.startsWith(utf8("Alguno de los parámetros introducidos está fuera del rango")));
+    } else {
+        QCOMPARE(message.title, QStringLiteral("Parameters out of PMV rank"));
+        QCOMPARE(message.text, QStringLiteral("Some of the introduced parameters are out of Fanger's Method "
+                                              "application rank. Fanger's Method is automatically turned off."));
+    }
+}
+
+void HubTest::faultIsReportedAndTheHubStaysUsable_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("named"); // words the message must contain
+    QTest::addColumn<QStringList>("enabledAfter");
+
+    const int es = int(model::Language::Spanish);
+    const int en = int(model::Language::English);
+    QTest::newRow("air velocity beyond a double")
+        << es << QStringList { "Método_2", "Método_4", "vaire=1e999" } << QStringList { "vaire" } << QStringList {};
+    QTest::newRow("metabolic power beyond a double, English")
+        << en << QStringList { "Método_4", "Metabolismo=1e999" } << QStringList { "Metabolismo" } << QStringList {};
+    QTest::newRow("wind chill overflow")
+        << en << QStringList { "Método_4", "Taseco=-1e307" } << QStringList { "WCI", "overflow" } << QStringList {};
+    QTest::newRow("wind chill overflow after WBGT ran, Spanish")
+        << es << QStringList { "Método_2", "Método_4", "Radiacion_1", "Taseco=-1e307", "tbhn=-1e307" }
+        << QStringList { "IVF", "WCI" } << QStringList { "BWBGT" };
+}
+
+void HubTest::faultIsReportedAndTheHubStaysUsable()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, named);
+    QFETCH(QStringList, enabledAfter);
+    FormDriver driver { model::Language(language) };
+    driver.perform(actions);
+    MessageRecorder messages;
+    driver.load();
+
+    QCOMPARE(messages.seen().size(), std::size_t(1));
+    const Message &message = messages.seen().front();
+    QCOMPARE(message.title, language == int(model::Language::English) ? QStringLiteral("Arithmetic fault")
+                                                                       : utf8("Error aritmético"));
+    for (const QString &word : named)
+        QVERIFY2(message.text.contains(word), qPrintable(message.text));
+    QVERIFY(!message.text.contains(QStringLiteral("inf")) && !message.text.contains(QStringLiteral("nan")));
+
+    // Only the views of methods that ran to the end can be opened; the hub goes on working.
+    QWidget *hub = driver.hub();
+    QVERIFY(hub && hub->isVisible());
+    QCOMPARE(enabledButtons(hub), enabledAfter);
+    driver.click(hub, "modif");
+    FormDriver::settle();
+    QVERIFY(!driver.windows.isOpen(WindowId::Form2));
+    driver.perform({ "vaire=0.15", "Metabolismo=85", "Taseco=18", "tbhn=16" });
+    messages.clear();
+    driver.load();
+    QVERIFY(messages.seen().empty());
+    QVERIFY(enabledButtons(driver.hub()).contains("BIVF"));
+}
+
+void HubTest::modifyThenLoadEvaluatesAfresh_data()
+{
+    QTest::addColumn<QString>("back");
+    QTest::newRow("label") << "modif";
+    QTest::newRow("picture") << "modificar";
+}
+
+void HubTest::modifyThenLoadEvaluatesAfresh()
+{
+    QFETCH(QString, back);
+    FormDriver driver(model::Language::Spanish);
+    driver.perform({ "Método_2" });
+    driver.load();
+    QCOMPARE(driver.state.results().WBGT, 0.7 * 16 + 0.3 * 20);
+
+    driver.click(driver.hub(), back);
+    FormDriver::settle();
+    QVERIFY(!driver.windows.isOpen(WindowId::Form2));
+    QVERIFY(driver.form()->isVisible());
+    QCOMPARE(driver.state.results().WBGT, 0.7 * 16 + 0.3 * 20); // the record outlives the window
+
+    driver.perform({ "tglobo=30" });
+    driver.load();
+    QCOMPARE(shown(driver.hub(), "tglobo"), QStringLiteral("30"));
+    QCOMPARE(driver.state.results().WBGT, 0.7 * 16 + 0.3 * 30);
+}
+
+void HubTest::loadingWhileOpenOnlyRaisesTheHub()
+{
+    FormDriver driver(model::Language::Spanish);
+    driver.perform({ "Método_2" });
+    driver.load();
+    QWidget *hub = driver.hub();
+    const double wbgt = driver.state.results().WBGT;
+
+    driver.perform({ "tglobo=30", "Método_0" });
+    MessageRecorder messages;
+    driver.load();
+    QVERIFY(messages.seen().empty());
+    QCOMPARE(driver.hub(), hub);
+    QCOMPARE(shown(hub, "tglobo"), QStringLiteral("20"));
+    QCOMPARE(driver.state.results().WBGT, wbgt);
+    QVERIFY(!control(hub, "BIVM")->isEnabled());
+}
+
+void HubTest::controlsOpenTheirWindows_data()
+{
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("opens");
+
+    const std::tuple<const char *, const char *, WindowId> rows[] = {
+        { "Método_0", "BIVM", WindowId::Form4 },       { "Método_1", "BISC", WindowId::Form6 },
+        { "Método_2", "BWBGT", WindowId::Form3 },      { "Método_3", "BSWreq", WindowId::Form7 },
+        { "Método_4", "BIVF", WindowId::Form5 },       { "Método_5", "BIREQ", WindowId::FormIREQ },
+        { "Método_4", "result", WindowId::Form10 },    { "Método_4", "Picture1", WindowId::Form10 },
+        { "Método_4", "param", WindowId::Form14 },     { "Método_4", "observaciones", WindowId::Form14 },
+        { "Método_4", "infv", WindowId::Form11 },      { "Método_4", "Picture3", WindowId::Form11 },
+    };
+    for (const auto &[method, name, opens] : rows)
+        QTest::newRow(name) << utf8(method) << QString::fromLatin1(name) << int(opens);
+}
+
+void HubTest::controlsOpenTheirWindows()
+{
+    QFETCH(QString, method);
+    QFETCH(QString, control);
+    QFETCH(int, opens);
+    FormDriver driver(model::Language::Spanish);
+    driver.perform({ method });
+    driver.load();
+    QWidget *hub = driver.hub();
+
+    // Until the window exists the click does nothing.
+    driver.click(hub, control);
+    QVERIFY(!driver.windows.isOpen(WindowId(opens)));
+
+    driver.windows.registerFactory(WindowId(opens), [] { return new QWidget; });
+    driver.click(hub, control);
+    QVERIFY(driver.windows.isOpen(WindowId(opens)));
+    QVERIFY(driver.windows.isOpen(WindowId::Form2));
+    driver.windows.close(WindowId(opens));
+}
+
+void HubTest::exitClosesTheChain()
+{
+    FormDriver driver(model::Language::Spanish);
+    driver.load();
+    {
+        MessageRecorder no(QMessageBox::No);
+        driver.click(driver.hub(), "Picture2");
+        QCOMPARE(no.seen().size(), std::size_t(1));
+        QVERIFY(driver.windows.isOpen(WindowId::Form2));
+    }
+    MessageRecorder yes(QMessageBox::Yes);
+    driver.click(driver.hub(), "Picture2");
+    QVERIFY(!driver.windows.isOpen(WindowId::Form2));
+    QVERIFY(!driver.windows.isOpen(WindowId::Form1));
+}
+
+QTEST_MAIN(HubTest)
+#include "hub_test.moc"
