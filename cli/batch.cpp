@@ -36,7 +36,10 @@ struct Chunk {
 
 ChunkOutput evaluateChunk(const BatchColumns &columns, const std::vector<Line> &lines, model::Language language)
 {
+    // An output line of a fully evaluated row takes about two kilobytes.
+    constexpr std::size_t kOutputLineEstimate = 2048;
     ChunkOutput output;
+    output.text.reserve(lines.size() * kOutputLineEstimate);
     for (const Line &line : lines) {
         if (!columns.appendRow(line.text, line.tooLong, language, output.text))
             ++output.invalid;

@@ -1,7 +1,6 @@
 #include "csv.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -50,7 +49,8 @@ void AppendCsvCell(std::string &line, std::string_view cell, bool first)
 {
     if (!first)
         line += ',';
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
+    if (std::none_of(cell.begin(), cell.end(), special)) {
         line.append(cell);
         return;
     }
@@ -67,9 +67,12 @@ void AppendCsvNumber(std::string &line, double value)
 {
     if (!std::isfinite(value))
         return;
-    std::array<char, 32> buffer; // the shortest round-trip form of a double fits in 24 characters
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    line.append(buffer.data(), result.ptr);
+    // Written in place: the shortest round-trip form of a double fits in 24 characters.
+    constexpr std::size_t kRoom = 32;
+    const std::size_t start = line.size();
+    line.resize(start + kRoom);
+    const auto result = std::to_chars(line.data() + start, line.data() + line.size(), value);
+    line.resize(static_cast<std::size_t>(result.ptr - line.data()));
 }
 
 LineReader::LineReader(std::istream &in, std::size_t maxLength)

@@ -26,7 +26,12 @@ constexpr NumericInput kNumericInputs[] = {
     { "pa", Field::pa, "kPa", "partial pressure of water vapour; giving it makes it the humidity input", false },
 };
 
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+std::string quoted(std::string_view text)
+{
+    std::string result(1, '\'');
+    result.append(text).push_back('\'');
+    return result;
+}
 
 template <std::size_t N>
 int choice(const std::optional<std::string> &text, const std::array<const char *, N> &keys, int start,
