@@ -2,6 +2,7 @@
 
 #include "shell_windows.h"
 #include "ui/input/register.h"
+#include "ui/results/register.h"
 #include "windows.h"
 
 namespace kalvora::ui {
@@ -10,6 +11,7 @@ void registerProgramWindows(AppState &state, Windows &windows)
 {
     registerShellWindows(state, windows);
     registerInputForm(state, windows);
+    registerHub(state, windows);
 }
 
 void startProgram(Windows &windows)

@@ -11,9 +11,13 @@ ValueArea::ValueArea(const QString &objectName, QWidget *parent)
     setBackgroundRole(QPalette::Base);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextFormat(Qt::PlainText);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable for copying, reachable by the keyboard for screen readers, but no text caret:
+    // a caret would suggest the value could be edited.
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
     setFocusPolicy(Qt::StrongFocus);
     setMargin(2);
+    constexpr int kMinimumCharacters = 8;
+    setMinimumWidth(kMinimumCharacters * fontMetrics().averageCharWidth());
 }
 
 void ValueArea::setLines(const QStringList &lines)
