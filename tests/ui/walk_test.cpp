@@ -1,0 +1,236 @@
+// A new user's walk through the program, with the windows built exactly as the executable builds
+// them: splash, language, start, two methods ticked, load, the hub, back to modify a value (first
+// a refused one), load again with fresh results, a look at every window the hub leads to, and
+// leaving with Yes, which ends the program. With KALVORA_SCREENSHOTS set to a folder, every
+// window met on the way is saved there as a picture.
+
+#include "message_box_answer.h"
+
+#include "ui/shell/app_state.h"
+#include "ui/shell/control_name.h"
+#include "ui/shell/program.h"
+#include "ui/shell/windows.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+
+using namespace kalvora::ui;
+using kalvora::model::Language;
+
+namespace {
+
+class Walk {
+public:
+    explicit Walk(const QString &language)
+        : m_language(language)
+        , m_folder(qEnvironmentVariable("KALVORA_SCREENSHOTS"))
+    {
+        registerProgramWindows(m_state, m_windows);
+    }
+
+    AppState &state() { return m_state; }
+    Windows &windows() { return m_windows; }
+
+    QWidget *window(WindowId id)
+    {
+        QWidget *open = m_windows.window(id);
+        if (!open)
+            qWarning("window %d is not open", int(id));
+        return open;
+    }
+
+    template <class T = QWidget> T *control(WindowId id, const QString &name)
+    {
+        QWidget *open = window(id);
+        T *found = open ? open->findChild<T *>(name) : nullptr;
+        if (!found)
+            qWarning("no control %s in window %d", qPrintable(name), int(id));
+        return found;
+    }
+
+    void click(WindowId id, const QString &name)
+    {
+        if (QWidget *widget = control(id, name))
+            QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    void type(WindowId id, const QString &box, const QString &text)
+    {
+        if (auto *edit = control<QLineEdit>(id, box)) {
+            edit->setFocus();
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClicks(edit, text);
+        }
+    }
+
+    /// Saves the window's picture as <language>_<step>_<what>.png when a folder is given.
+    void snap(WindowId id, const QString &what)
+    {
+        QWidget *open = window(id);
+        if (!open)
+            return;
+        QApplication::processEvents();
+        const QPixmap picture = open->grab();
+        if (picture.isNull())
+            qWarning("window %d gave no picture", int(id));
+        if (m_folder.isEmpty())
+            return;
+        QDir().mkpath(m_folder);
+        const QString file = QStringLiteral("%1/%2_%3_%4.png")
+                                 .arg(m_folder, m_language)
+                                 .arg(++m_step, 2, 10, QLatin1Char('0'))
+                                 .arg(what);
+        picture.save(file);
+    }
+
+private:
+    AppState m_state;
+    Windows m_windows;
+    QString m_language;
+    QString m_folder;
+    int m_step = 0;
+};
+
+struct HubDoor {
+    const char *control;
+    WindowId opens;
+    const char *what;
+};
+
+// What the hub leads to, by the control a user clicks.
+constexpr HubDoor kHubDoors[] = {
+    { "BIVM", WindowId::Form4, "pmv_view" },
+    { "BWBGT", WindowId::Form3, "wbgt_view" },
+    { "Picture1", WindowId::Form10, "summary" },
+    { "observaciones", WindowId::Form14, "report" },
+    { "Picture3", WindowId::Form11, "sweep" },
+};
+
+// Indoors, WBGT = 0.7·tnw + 0.3·tg (°C): with tnw 16, 0.7·16 + 0.3·20 and then 0.3·26.
+constexpr double kWbgtFirst = 17.2;
+constexpr double kWbgtAfterGlobe26 = 19.0;
+
+} // namespace
+
+class WalkTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newUserWalk_data();
+    void newUserWalk();
+};
+
+void WalkTest::newUserWalk_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("inputTitle");
+    QTest::newRow("Español") << "es" << "Confort Térmico";
+    QTest::newRow("English") << "en" << "Thermal comfort";
+}
+
+void WalkTest::newUserWalk()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, inputTitle);
+    QLocale::setDefault(QLocale(language == QLatin1String("en") ? QLocale::English : QLocale::Spanish,
+                                language == QLatin1String("en") ? QLocale::UnitedStates : QLocale::Spain));
+    const bool english = language == QLatin1String("en");
+
+    Walk walk(language);
+    startProgram(walk.windows());
+    walk.snap(WindowId::FormVelsa, QStringLiteral("splash"));
+
+    walk.click(WindowId::FormVelsa, QStringLiteral("Picture1"));
+    QVERIFY(!walk.windows().isOpen(WindowId::FormVelsa));
+    if (english)
+        walk.click(WindowId::Form0, controlName("Idioma", 1));
+    walk.snap(WindowId::Form0, QStringLiteral("start"));
+
+    walk.click(WindowId::Form0, QStringLiteral("Inicio"));
+    QWidget *input = walk.window(WindowId::Form1);
+    QVERIFY(input && input->isVisible());
+    QVERIFY(!walk.window(WindowId::Form0)->isVisible());
+    QCOMPARE(input->windowTitle(), inputTitle);
+    walk.snap(WindowId::Form1, QStringLiteral("input_fresh"));
+
+    walk.click(WindowId::Form1, controlName("Método", 0));
+    walk.click(WindowId::Form1, controlName("Método", 2));
+    QVERIFY(walk.control(WindowId::Form1, QStringLiteral("tbhn"))->isEnabled());
+    walk.snap(WindowId::Form1, QStringLiteral("input_pmv_wbgt"));
+
+    walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
+    QWidget *hub = walk.window(WindowId::Form2);
+    QVERIFY(hub && hub->isVisible());
+    QVERIFY(input->isVisible());
+    QVERIFY(walk.control(WindowId::Form2, QStringLiteral("BIVM"))->isEnabled());
+    QVERIFY(walk.control(WindowId::Form2, QStringLiteral("BWBGT"))->isEnabled());
+    QVERIFY(!walk.control(WindowId::Form2, QStringLiteral("BISC"))->isEnabled());
+    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tglobo"))->text(), QStringLiteral("20"));
+    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tbhn"))->text(), QStringLiteral("16"));
+    QVERIFY(std::abs(walk.state().results().WBGT - kWbgtFirst) < 1e-9);
+    const double firstVote = walk.state().results().IVM;
+    QVERIFY(firstVote < 0); // 18 °C air, light work, light clothing: on the cool side
+    walk.snap(WindowId::Form2, QStringLiteral("hub"));
+
+    walk.click(WindowId::Form2, QStringLiteral("modificar"));
+    QVERIFY(!walk.windows().isOpen(WindowId::Form2));
+    QVERIFY(input->isVisible());
+
+    // A globe colder than the air is refused with a warning, and nothing opens.
+    walk.type(WindowId::Form1, QStringLiteral("tglobo"), QStringLiteral("15"));
+    const auto refusal = test::answerNextBox(QMessageBox::Ok);
+    walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
+    QVERIFY(refusal->seen);
+    QCOMPARE(refusal->title, QStringLiteral("Parámetro erróneo"));
+    QCOMPARE(refusal->icon, QMessageBox::Warning);
+    QVERIFY(!walk.windows().isOpen(WindowId::Form2));
+
+    walk.type(WindowId::Form1, QStringLiteral("tglobo"), QStringLiteral("26"));
+    walk.snap(WindowId::Form1, QStringLiteral("input_modified"));
+    walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
+    QVERIFY(walk.windows().isOpen(WindowId::Form2));
+    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tglobo"))->text(), QStringLiteral("26"));
+    QVERIFY(std::abs(walk.state().results().WBGT - kWbgtAfterGlobe26) < 1e-9);
+    QVERIFY(walk.state().results().IVM > firstVote);
+    walk.snap(WindowId::Form2, QStringLiteral("hub_again"));
+
+    for (const HubDoor &door : kHubDoors) {
+        if (!walk.windows().canOpen(door.opens))
+            continue;
+        walk.click(WindowId::Form2, QString::fromUtf8(door.control));
+        QVERIFY2(walk.windows().isOpen(door.opens), door.what);
+        walk.snap(door.opens, QString::fromUtf8(door.what));
+        walk.windows().close(door.opens);
+    }
+
+    // Leaving from the hub closes the start screen, the input form and the hub: the end.
+    QSignalSpy closed(&walk.windows(), &Windows::closed);
+    std::shared_ptr<test::SeenBox> question;
+    QTimer::singleShot(0, qApp, [&] {
+        question = test::answerNextBox(QMessageBox::Yes);
+        walk.click(WindowId::Form2, QStringLiteral("Picture2"));
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    guard.start(20000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(question && question->seen);
+    QCOMPARE(question->text, english ? QStringLiteral("Do you really want to exit?")
+                                     : QStringLiteral("¿Está seguro de que desea salir del programa?"));
+    QCOMPARE(closed.count(), 3);
+    QCOMPARE(closed.at(0).at(0).value<WindowId>(), WindowId::Form0);
+    QCOMPARE(closed.at(1).at(0).value<WindowId>(), WindowId::Form1);
+    QCOMPARE(closed.at(2).at(0).value<WindowId>(), WindowId::Form2);
+}
+
+QTEST_MAIN(WalkTest)
+#include "walk_test.moc"
