@@ -6,6 +6,7 @@
 #include "exit_confirmation.h"
 #include "picture_button.h"
 #include "pictures.h"
+#include "placement.h"
 #include "windows.h"
 
 #include <QGroupBox>
@@ -98,6 +99,7 @@ Form0::Form0(AppState &state, Windows &windows, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     applyCaptions();
+    centerOnScreen(*this);
 }
 
 QWidget *Form0::createHeading()

@@ -3,6 +3,7 @@
 #include "caption.h"
 #include "picture_button.h"
 #include "pictures.h"
+#include "placement.h"
 #include "windows.h"
 
 #include <QVBoxLayout>
@@ -37,6 +38,7 @@ FormVelsa::FormVelsa(Windows &windows, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    centerOnScreen(*this);
 }
 
 void FormVelsa::onPictureClicked()

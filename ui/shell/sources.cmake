@@ -8,6 +8,7 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/number_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/picture_button.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_windows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/value_area.cpp
