@@ -12,7 +12,6 @@
 #include <CLI/CLI.hpp>
 
 #include <fstream>
-#include <map>
 #include <thread>
 
 namespace kalvora::cli {
