@@ -108,7 +108,8 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
     else if (!SplitCsvLine(line, cells, message))
         cells.clear();
     else if (cells.size() != m_names.size())
-        message = std::to_string(cells.size()) + " cells where the header names " + std::to_string(m_names.size());
+        message = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells") + " where the header names "
+            + std::to_string(m_names.size());
     else {
         PointSpec spec;
         for (std::size_t i = 0; i < cells.size(); ++i) {

@@ -39,7 +39,7 @@ struct Request {
 void addLanguage(CLI::App &command, Request &request)
 {
     command.add_option("--lang", request.lang, "language of the program's messages: es or en (default es)")
-        ->check(CLI::IsMember({ "es", "en" }))
+        ->check(CLI::IsMember({ "es", "en" }).description(""))
         ->type_name("es|en");
 }
 
@@ -72,7 +72,7 @@ void addFormat(CLI::App &command, Request &request, const std::vector<std::strin
     for (const std::string &format : formats)
         names += (names.empty() ? "" : "|") + format;
     command.add_option("--format", request.format, "output format: " + names + " (default json)")
-        ->check(CLI::IsMember(formats))
+        ->check(CLI::IsMember(formats).description(""))
         ->type_name(names);
 }
 
