@@ -42,6 +42,8 @@ QWidget *Windows::open(WindowId id)
         return nullptr;
 
     QWidget *created = factory->second();
+    if (!created)
+        return nullptr;
     // Top-level, no owner, not modal; deleted when closed, so the application's
     // quit-on-last-window rule sees the close.
     created->setParent(nullptr, created->windowFlags() | Qt::Window);
