@@ -19,9 +19,10 @@ namespace {
 /// beside the evaluations.
 constexpr std::size_t kChunkLines = 256;
 
+/// The lines of a chunk lie one after another in one text, so reading a line allocates nothing.
 struct Line {
-    std::string text;
-    bool tooLong = false;
+    std::size_t end; ///< where the line ends in the chunk's text; it starts where the previous one ends
+    bool tooLong;
 };
 
 struct ChunkOutput {
@@ -30,19 +31,24 @@ struct ChunkOutput {
 };
 
 struct Chunk {
+    std::string text;
     std::vector<Line> lines;
     std::promise<ChunkOutput> output;
 };
 
-ChunkOutput evaluateChunk(const BatchColumns &columns, const std::vector<Line> &lines, model::Language language)
+ChunkOutput evaluateChunk(
+    const BatchColumns &columns, const Chunk &chunk, model::Language language, BatchScratch &scratch)
 {
     // An output line of a fully evaluated row takes about two kilobytes.
     constexpr std::size_t kOutputLineEstimate = 2048;
     ChunkOutput output;
-    output.text.reserve(lines.size() * kOutputLineEstimate);
-    for (const Line &line : lines) {
-        if (!columns.appendRow(line.text, line.tooLong, language, output.text))
+    output.text.reserve(chunk.lines.size() * kOutputLineEstimate);
+    std::size_t start = 0;
+    for (const Line &line : chunk.lines) {
+        const std::string_view text = std::string_view(chunk.text).substr(start, line.end - start);
+        if (!columns.appendRow(text, line.tooLong, language, output.text, scratch))
             ++output.invalid;
+        start = line.end;
     }
     return output;
 }
@@ -54,9 +60,10 @@ void readChunks(LineReader &reader, BoundedQueue<std::future<ChunkOutput>> &orde
 {
     for (;;) {
         Chunk chunk;
-        Line line;
-        while (chunk.lines.size() < kChunkLines && reader.next(line.text, line.tooLong))
-            chunk.lines.push_back(std::move(line));
+        chunk.lines.reserve(kChunkLines);
+        bool tooLong = false;
+        while (chunk.lines.size() < kChunkLines && reader.appendLine(chunk.text, tooLong))
+            chunk.lines.push_back({ chunk.text.size(), tooLong });
         if (chunk.lines.empty())
             break;
         order.push(chunk.output.get_future());
@@ -68,9 +75,10 @@ void readChunks(LineReader &reader, BoundedQueue<std::future<ChunkOutput>> &orde
 
 void evaluateChunks(const BatchColumns &columns, BoundedQueue<Chunk> &work, model::Language language)
 {
+    BatchScratch scratch;
     while (std::optional<Chunk> chunk = work.pop()) {
         try {
-            chunk->output.set_value(evaluateChunk(columns, chunk->lines, language));
+            chunk->output.set_value(evaluateChunk(columns, *chunk, language, scratch));
         } catch (...) {
             chunk->output.set_exception(std::current_exception());
         }

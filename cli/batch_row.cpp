@@ -5,6 +5,7 @@
 #include "point_evaluation.h"
 
 #include <algorithm>
+#include <charconv>
 #include <stdexcept>
 
 namespace kalvora::cli {
@@ -26,32 +27,90 @@ const char *statusName(Status status)
     return "";
 }
 
-std::string joined(const std::vector<std::string> &texts)
+void join(const std::vector<std::string> &texts, std::string &all)
 {
-    std::string all;
-    for (const std::string &text : texts)
-        all += (all.empty() ? "" : " | ") + text;
-    return all;
+    all.clear();
+    for (const std::string &text : texts) {
+        if (!all.empty())
+            all += " | ";
+        all += text;
+    }
 }
+
+/// The message cell after its comma. Rows tend to repeat one message, so its quoted form is kept.
+void appendMessage(BatchScratch &scratch, std::string &out)
+{
+    if (scratch.message != scratch.lastMessage) {
+        scratch.lastMessage = scratch.message;
+        scratch.lastMessageCell.clear();
+        AppendCsvCell(scratch.lastMessageCell, scratch.message, false);
+    }
+    out += scratch.lastMessageCell;
+}
+
+/// A line without quotes or carriage returns reads into cells that are written back as they are.
+bool plainLine(std::string_view line) { return line.find_first_of("\"\r") == std::string_view::npos; }
+
+/// Collects short pieces of a line in a fixed buffer and appends them to the line in blocks.
+class CellBuffer {
+public:
+    explicit CellBuffer(std::string &out)
+        : m_out(out)
+    {
+    }
+    CellBuffer(const CellBuffer &) = delete;
+    CellBuffer &operator=(const CellBuffer &) = delete;
+    ~CellBuffer() { flush(); }
+
+    /// Room for a comma and a number; the pointer to write them at.
+    char *room()
+    {
+        if (static_cast<std::size_t>(std::end(m_text) - m_at) < kCsvNumberRoom + 1)
+            flush();
+        return m_at;
+    }
+    void advance(char *to) { m_at = to; }
+    void append(std::string_view text)
+    {
+        flush();
+        m_out.append(text);
+    }
+
+private:
+    void flush()
+    {
+        m_out.append(m_text, static_cast<std::size_t>(m_at - m_text));
+        m_at = m_text;
+    }
+
+    std::string &m_out;
+    char m_text[2048];
+    char *m_at = m_text;
+};
 
 /// The result cells of an outcome, each after its comma; empty where a value does not belong.
 void appendResults(const PointOutcome *outcome, std::string &out)
 {
+    CellBuffer cells(out);
     for (const model::ResultField &field : model::resultFields()) {
-        out += ',';
+        char *at = cells.room();
+        *at++ = ',';
         if (outcome && FieldShown(field, *outcome)) {
             if (const std::optional<double> value = field.read(outcome->results))
-                AppendCsvNumber(out, *value);
+                at = WriteCsvNumber(at, *value);
         }
+        cells.advance(at);
     }
     for (const RatingField &rating : ratingFields()) {
-        out += ',';
+        char *at = cells.room();
+        *at++ = ',';
         if (outcome && RatingShown(rating, *outcome))
-            out += std::to_string(outcome->results.*rating.member);
+            at = std::to_chars(at, at + kCsvNumberRoom, outcome->results.*rating.member).ptr;
+        cells.advance(at);
     }
-    out += ',';
+    cells.append(",");
     if (outcome && !outcome->refused())
-        out += outcome->evaluation.pmvOutOfRange ? "true" : "false";
+        cells.append(outcome->evaluation.pmvOutOfRange ? "true" : "false");
 }
 
 } // namespace
@@ -97,10 +156,19 @@ std::string BatchColumns::outputHeader() const
 
 bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out) const
 {
-    std::vector<std::string> cells;
-    std::string message;
+    BatchScratch scratch;
+    return appendRow(line, tooLong, language, out, scratch);
+}
+
+bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out,
+    BatchScratch &scratch) const
+{
+    std::vector<std::string> &cells = scratch.cells;
+    std::string &message = scratch.message;
+    cells.clear();
+    message.clear();
     Status status = Status::Invalid;
-    std::optional<PointOutcome> outcome;
+    bool evaluated = false;
     if (tooLong)
         message = "the line is longer than " + std::to_string(kMaxLineLength) + " bytes";
     else if (line.empty())
@@ -111,7 +179,12 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
         message = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells") + " where the header names "
             + std::to_string(m_names.size());
     else {
-        PointSpec spec;
+        PointSpec &spec = scratch.spec;
+        for (std::optional<std::string> &number : spec.numbers)
+            number.reset();
+        spec.solar.reset();
+        spec.posture.reset();
+        spec.methods.reset();
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (cells[i].empty())
                 continue;
@@ -123,22 +196,29 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
             }
         }
         try {
-            outcome = EvaluatePoint(BuildInput(spec, kColumnSpelling), language);
-            status = outcome->refused() ? Status::Refused : outcome->evaluation.fault ? Status::Fault : Status::Ok;
-            message = joined(outcome->refused() ? outcome->refusals : outcome->messages);
+            PointOutcome &outcome = scratch.outcome;
+            outcome.given = BuildInput(spec, kColumnSpelling);
+            EvaluateGiven(outcome, language);
+            evaluated = true;
+            status = outcome.refused() ? Status::Refused : outcome.evaluation.fault ? Status::Fault : Status::Ok;
+            join(outcome.refused() ? outcome.refusals : outcome.messages, message);
         } catch (const InputError &error) {
             message = error.what();
         }
     }
 
     // A header always names at least one column, so the status follows a comma.
-    cells.resize(m_names.size());
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        AppendCsvCell(out, cells[i], i == 0);
+    if (cells.size() == m_names.size() && plainLine(line)) {
+        out.append(line);
+    } else {
+        cells.resize(m_names.size());
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            AppendCsvCell(out, cells[i], i == 0);
+    }
     out += ',';
     out += statusName(status);
-    AppendCsvCell(out, message, false);
-    appendResults(outcome ? &*outcome : nullptr, out);
+    appendMessage(scratch, out);
+    appendResults(evaluated ? &scratch.outcome : nullptr, out);
     out += '\n';
     return status != Status::Invalid;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // One line of a batch: its cells read into a measurement point, evaluated, written as output.
 
+#include "input_options.h"
 #include "model/language.h"
+#include "point_evaluation.h"
 
 #include <cstddef>
 #include <string>
@@ -12,6 +14,17 @@ namespace kalvora::cli {
 
 /// The longest input line a batch reads; a longer one is an invalid row.
 inline constexpr std::size_t kMaxLineLength = 64 * 1024;
+
+/// What evaluating a row needs besides the row itself, kept from row to row by one thread so that
+/// a row allocates nothing.
+struct BatchScratch {
+    std::vector<std::string> cells;
+    std::string message;
+    PointSpec spec;
+    PointOutcome outcome;
+    std::string lastMessage; ///< the last message written, and its cell with the comma before it
+    std::string lastMessageCell = ",";
+};
 
 class BatchColumns {
 public:
@@ -24,6 +37,8 @@ public:
 
     /// Appends the output line of one input line; returns false when the row is invalid.
     bool appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out) const;
+    bool appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out,
+        BatchScratch &scratch) const;
 
 private:
     enum class Slot { Number, Solar, Posture, Methods };

@@ -45,34 +45,50 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::s
     }
 }
 
+namespace {
+
+bool special(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
+
+/// Below 100000 in magnitude, the shortest form of a whole number is its decimal digits; above,
+/// the exponent form can be shorter (1e+05).
+constexpr double kPlainWholeLimit = 100000;
+
+} // namespace
+
 void AppendCsvCell(std::string &line, std::string_view cell, bool first)
 {
     if (!first)
         line += ',';
-    const auto special = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
     if (std::none_of(cell.begin(), cell.end(), special)) {
         line.append(cell);
         return;
     }
     line += '"';
-    for (char c : cell) {
-        if (c == '"')
-            line += '"';
-        line += c;
+    for (;;) {
+        const std::size_t quote = cell.find('"');
+        if (quote == std::string_view::npos)
+            break;
+        line.append(cell.substr(0, quote + 1)).push_back('"');
+        cell.remove_prefix(quote + 1);
     }
-    line += '"';
+    line.append(cell).push_back('"');
+}
+
+char *WriteCsvNumber(char *to, double value)
+{
+    if (!std::isfinite(value))
+        return to;
+    const int whole = std::abs(value) < kPlainWholeLimit ? static_cast<int>(value) : 0;
+    // Negative zero keeps its sign, which the integer would lose.
+    const bool plainWhole = static_cast<double>(whole) == value && !(whole == 0 && std::signbit(value));
+    return plainWhole ? std::to_chars(to, to + kCsvNumberRoom, whole).ptr
+                      : std::to_chars(to, to + kCsvNumberRoom, value).ptr;
 }
 
 void AppendCsvNumber(std::string &line, double value)
 {
-    if (!std::isfinite(value))
-        return;
-    // Written in place: the shortest round-trip form of a double fits in 24 characters.
-    constexpr std::size_t kRoom = 32;
-    const std::size_t start = line.size();
-    line.resize(start + kRoom);
-    const auto result = std::to_chars(line.data() + start, line.data() + line.size(), value);
-    line.resize(static_cast<std::size_t>(result.ptr - line.data()));
+    char text[kCsvNumberRoom];
+    line.append(text, static_cast<std::size_t>(WriteCsvNumber(text, value) - text));
 }
 
 LineReader::LineReader(std::istream &in, std::size_t maxLength)
@@ -95,6 +111,12 @@ bool LineReader::fill()
 bool LineReader::next(std::string &line, bool &tooLong)
 {
     line.clear();
+    return appendLine(line, tooLong);
+}
+
+bool LineReader::appendLine(std::string &text, bool &tooLong)
+{
+    const std::size_t start = text.size();
     tooLong = false;
     bool any = false;
     for (;;) {
@@ -104,15 +126,15 @@ bool LineReader::next(std::string &line, bool &tooLong)
             break;
         }
         any = true;
-        const char *start = m_buffer.data() + m_pos;
-        const auto *newline = static_cast<const char *>(std::memchr(start, '\n', m_end - m_pos));
-        const std::size_t length = newline ? static_cast<std::size_t>(newline - start) : m_end - m_pos;
+        const char *chunk = m_buffer.data() + m_pos;
+        const auto *newline = static_cast<const char *>(std::memchr(chunk, '\n', m_end - m_pos));
+        const std::size_t length = newline ? static_cast<std::size_t>(newline - chunk) : m_end - m_pos;
         if (!tooLong) {
-            if (line.size() + length > m_maxLength) {
+            if (text.size() - start + length > m_maxLength) {
                 tooLong = true;
-                line.clear();
+                text.resize(start);
             } else {
-                line.append(start, length);
+                text.append(chunk, length);
             }
         }
         m_pos += length;
@@ -121,10 +143,10 @@ bool LineReader::next(std::string &line, bool &tooLong)
             break;
         }
     }
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    if (m_first && line.starts_with("\xEF\xBB\xBF"))
-        line.erase(0, 3);
+    if (text.size() > start && text.back() == '\r')
+        text.pop_back();
+    if (m_first && std::string_view(text).substr(start).starts_with("\xEF\xBB\xBF"))
+        text.erase(start, 3);
     m_first = false;
     return true;
 }

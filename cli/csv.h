@@ -18,6 +18,13 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::s
 /// Appends a cell (after a comma unless first), quoted when it holds a comma, quote or line end.
 void AppendCsvCell(std::string &line, std::string_view cell, bool first);
 
+/// The room the text of a number may take: the shortest round-trip form of a double fits in 24.
+inline constexpr std::size_t kCsvNumberRoom = 32;
+
+/// Writes at to the shortest text that reads back to the same double, nothing when it is not
+/// finite; returns the end of what was written.
+char *WriteCsvNumber(char *to, double value);
+
 /// Appends the shortest text that reads back to the same double; nothing when it is not finite.
 void AppendCsvNumber(std::string &line, double value);
 
@@ -30,6 +37,9 @@ public:
 
     /// The next line without its end; false when the input is exhausted.
     bool next(std::string &line, bool &tooLong);
+
+    /// Like next, but appends the line to text, keeping what text already holds.
+    bool appendLine(std::string &text, bool &tooLong);
 
 private:
     bool fill();

@@ -2,6 +2,7 @@
 
 #include "model/loading_rules.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kalvora::cli {
@@ -25,6 +26,22 @@ bool ran(const PointOutcome &outcome, Method method)
     return outcome.evaluation.ran[static_cast<std::size_t>(method)];
 }
 
+/// The PMV range message in each language, built once.
+const std::string &pmvRangeText(model::Language language)
+{
+    static const std::string texts[] = { model::pmvRangeMessage(model::Language::Spanish),
+        model::pmvRangeMessage(model::Language::English) };
+    return texts[language == model::Language::English ? 1 : 0];
+}
+
+/// The reader of dentrangIVM, shown whenever PMV was selected, even when it did not run.
+auto dentrangRead()
+{
+    static const auto read = std::find_if(model::resultFields().begin(), model::resultFields().end(),
+        [](const model::ResultField &field) { return std::strcmp(field.name, "dentrangIVM") == 0; })->read;
+    return read;
+}
+
 } // namespace
 
 bool PointOutcome::sharedDone() const
@@ -34,19 +51,31 @@ bool PointOutcome::sharedDone() const
 
 PointOutcome EvaluatePoint(const model::InputParameters &input, model::Language language)
 {
-    PointOutcome outcome { input, input, model::RefusalTexts(input, language), {}, {}, {}, {} };
+    PointOutcome outcome;
+    outcome.given = input;
+    EvaluateGiven(outcome, language);
+    return outcome;
+}
+
+void EvaluateGiven(PointOutcome &outcome, model::Language language)
+{
+    outcome.input = outcome.given;
+    outcome.refusals = model::RefusalTexts(outcome.given, language);
+    outcome.evaluation = {};
+    outcome.results = {};
+    outcome.messages.clear();
+    outcome.faultText.clear();
     if (outcome.refused())
-        return outcome;
-    outcome.evaluation = model::Evaluate(input, outcome.results);
+        return;
+    outcome.evaluation = model::Evaluate(outcome.given, outcome.results);
     if (outcome.evaluation.pmvOutOfRange) {
         outcome.input.setMethod(Method::Pmv, false);
-        outcome.messages.push_back(model::pmvRangeMessage(language));
+        outcome.messages.push_back(pmvRangeText(language));
     }
     if (outcome.evaluation.fault) {
         outcome.faultText = model::faultMessage(*outcome.evaluation.fault, language);
         outcome.messages.push_back(outcome.faultText);
     }
-    return outcome;
 }
 
 bool FieldShown(const model::ResultField &field, const PointOutcome &outcome)
@@ -57,7 +86,7 @@ bool FieldShown(const model::ResultField &field, const PointOutcome &outcome)
         return true;
     if (ran(outcome, *field.method))
         return true;
-    return std::strcmp(field.name, "dentrangIVM") == 0 && outcome.given.method(Method::Pmv);
+    return field.read == dentrangRead() && outcome.given.method(Method::Pmv);
 }
 
 std::span<const RatingField> ratingFields() { return kRatings; }

@@ -30,6 +30,10 @@ struct PointOutcome {
 
 PointOutcome EvaluatePoint(const model::InputParameters &input, model::Language language);
 
+/// Evaluates outcome.given into outcome, reusing the storage the outcome already holds; a batch
+/// evaluates its rows one after another through one outcome.
+void EvaluateGiven(PointOutcome &outcome, model::Language language);
+
 /// Whether a value of the record belongs to this outcome: shared values once computed, the
 /// fields of methods that ran, dentrangIVM whenever PMV was selected.
 bool FieldShown(const model::ResultField &field, const PointOutcome &outcome);
