@@ -49,7 +49,10 @@ void appendMessage(BatchScratch &scratch, std::string &out)
 }
 
 /// A line without quotes or carriage returns reads into cells that are written back as they are.
-bool plainLine(std::string_view line) { return line.find_first_of("\"\r") == std::string_view::npos; }
+bool plainLine(std::string_view line)
+{
+    return std::none_of(line.begin(), line.end(), [](char c) { return c == '"' || c == '\r'; });
+}
 
 /// Collects short pieces of a line in a fixed buffer and appends them to the line in blocks.
 class CellBuffer {
@@ -92,10 +95,11 @@ private:
 void appendResults(const PointOutcome *outcome, std::string &out)
 {
     CellBuffer cells(out);
+    const std::optional<ShownFields> shown = outcome ? std::optional<ShownFields>(*outcome) : std::nullopt;
     for (const model::ResultField &field : model::resultFields()) {
         char *at = cells.room();
         *at++ = ',';
-        if (outcome && FieldShown(field, *outcome)) {
+        if (shown && (*shown)(field)) {
             if (const std::optional<double> value = field.read(outcome->results))
                 at = WriteCsvNumber(at, *value);
         }

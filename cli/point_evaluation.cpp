@@ -78,15 +78,14 @@ void EvaluateGiven(PointOutcome &outcome, model::Language language)
     }
 }
 
-bool FieldShown(const model::ResultField &field, const PointOutcome &outcome)
+bool FieldShown(const model::ResultField &field, const PointOutcome &outcome) { return ShownFields(outcome)(field); }
+
+ShownFields::ShownFields(const PointOutcome &outcome)
+    : m_shared(outcome.sharedDone())
+    , m_ran(outcome.evaluation.ran)
+    , m_pmvGiven(outcome.given.method(Method::Pmv))
+    , m_alwaysWithPmv(dentrangRead())
 {
-    if (!outcome.sharedDone())
-        return false;
-    if (!field.method)
-        return true;
-    if (ran(outcome, *field.method))
-        return true;
-    return field.read == dentrangRead() && outcome.given.method(Method::Pmv);
 }
 
 std::span<const RatingField> ratingFields() { return kRatings; }

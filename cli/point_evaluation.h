@@ -7,7 +7,9 @@
 #include "model/language.h"
 #include "model/method_results.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -37,6 +39,25 @@ void EvaluateGiven(PointOutcome &outcome, model::Language language);
 /// Whether a value of the record belongs to this outcome: shared values once computed, the
 /// fields of methods that ran, dentrangIVM whenever PMV was selected.
 bool FieldShown(const model::ResultField &field, const PointOutcome &outcome);
+
+/// FieldShown for one outcome, with what every field's answer shares looked up once.
+class ShownFields {
+public:
+    explicit ShownFields(const PointOutcome &outcome);
+
+    bool operator()(const model::ResultField &field) const
+    {
+        return m_shared
+            && (!field.method || m_ran[static_cast<std::size_t>(*field.method)]
+                || (m_pmvGiven && field.read == m_alwaysWithPmv));
+    }
+
+private:
+    bool m_shared;
+    std::array<bool, model::kMethodCount> m_ran;
+    bool m_pmvGiven;
+    std::optional<double> (*m_alwaysWithPmv)(const model::MethodResults &);
+};
 
 /// The rating of one method, under its record name.
 struct RatingField {
