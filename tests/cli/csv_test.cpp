@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -103,6 +107,56 @@ TEST(LineReader, SkipsAnOverlongLineAcrossBufferRefills)
 
 // Random bytes through the reader, the cell splitter and the row evaluation: every line gives
 // exactly one output line, whatever it holds. Run under the sanitizers this also checks memory.
+TEST(WriteCsvNumber, WritesWhatToCharsWritesForEveryKindOfValue)
+{
+    // Whole numbers take a faster road; the text must stay that of the shortest round-trip form,
+    // including where that form switches to an exponent and for negative zero.
+    constexpr double kValues[] = { 0.0, -0.0, 1.0, -1.0, 99999.0, -99999.0, 100000.0, -100000.0,
+        200000.0, 1e15, 1e16, 0.5, -2.5, 0.1, 21.579254981433962, 123456.789, 1e-300, 5e-324,
+        std::numeric_limits<double>::max(), -std::numeric_limits<double>::max() };
+    for (const double value : kValues) {
+        SCOPED_TRACE(testing::Message() << "value " << value);
+        std::array<char, kCsvNumberRoom> expected {};
+        const auto end = std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
+        std::array<char, kCsvNumberRoom> written {};
+        const char *const begin = written.data();
+        const char *const stop = WriteCsvNumber(written.data(), value);
+        EXPECT_EQ(std::string(begin, stop), std::string(expected.data(), end));
+    }
+    for (const double value : { std::nan(""), std::numeric_limits<double>::infinity() }) {
+        std::array<char, kCsvNumberRoom> written {};
+        EXPECT_EQ(WriteCsvNumber(written.data(), value), written.data());
+    }
+}
+
+TEST(BatchScratch, ReusedAcrossRowsWritesWhatAFreshRowWrites)
+{
+    // One worker keeps its scratch from row to row: nothing of a row (message, cells, results of
+    // methods that ran) may leak into the next.
+    const BatchColumns columns("M,ta,tg,tnw,pa,methods");
+    constexpr const char *kRows[] = {
+        "85,5,5,4,,all", // PMV out of range: a message
+        "85,18,20,16,,wci", // no message, one method
+        "85,18,17,16,,pmv", // refused by the globe rule
+        "85,18,20,16,5.6,hsi", // arithmetic fault
+        "85,abc,20,16,,all", // invalid cell
+        "", // blank line
+        "85,18,20,16,,all", // every method, no message
+        "85,5,5,4,,pmv;wbgt", // the first message again
+    };
+    for (const model::Language language : { model::Language::Spanish, model::Language::English }) {
+        BatchScratch scratch;
+        for (const char *row : kRows) {
+            SCOPED_TRACE(testing::Message() << "row '" << row << "'");
+            std::string reused;
+            std::string fresh;
+            EXPECT_EQ(columns.appendRow(row, false, language, reused, scratch),
+                columns.appendRow(row, false, language, fresh));
+            EXPECT_EQ(reused, fresh);
+        }
+    }
+}
+
 TEST(CsvFuzz, RandomBytesNeverBreakTheReader)
 {
     const BatchColumns columns("M,ta,clo,va,tg,tr,tnw,rh,solar,posture,methods");
