@@ -1,6 +1,6 @@
 // The exit question and the chain of windows it closes, in its order, for every kind of caller.
 
-#include "message_box_answer.h"
+#include "test_support.h"
 
 #include "ui/shell/app_state.h"
 #include "ui/shell/exit_confirmation.h"
@@ -104,10 +104,10 @@ void ExitConfirmationTest::yesClosesTheChainInOrder()
 
     Run run(open);
     QSignalSpy closed(&run.windows, &Windows::closed);
-    const auto seen = test::answerNextBox(QMessageBox::Yes);
+    test::MessageRecorder messages(QMessageBox::Yes);
     ConfirmExit(run.state, run.windows, exitLevel, summaryOpen);
 
-    QVERIFY(seen->seen);
+    QCOMPARE(messages.count(), 1);
     Ids order;
     for (const QList<QVariant> &call : closed)
         order.push_back(id(call.at(0).value<WindowId>()));
@@ -139,10 +139,10 @@ void ExitConfirmationTest::noLeavesEveryWindow()
     Run run(everything);
     QSignalSpy closed(&run.windows, &Windows::closed);
 
-    const auto seen = test::answerNextBox(QMessageBox::No);
+    test::MessageRecorder messages(QMessageBox::No);
     ConfirmExit(run.state, run.windows, exitLevel, summaryOpen);
 
-    QVERIFY(seen->seen);
+    QCOMPARE(messages.count(), 1);
     QCOMPARE(closed.count(), 0);
     QCOMPARE(run.openWindows(), sorted(everything));
     for (const WindowId window : kEveryWindow)
@@ -153,11 +153,13 @@ void ExitConfirmationTest::titleStaysSpanishInEnglish()
 {
     Run run({ id(WindowId::Form0), id(WindowId::Form1), id(WindowId::Form2) });
     run.state.setLanguage(kalvora::model::Language::English);
-    const auto seen = test::answerNextBox(QMessageBox::No);
+    test::MessageRecorder messages(QMessageBox::No);
     ConfirmExit(run.state, run.windows, 2, 0);
-    QCOMPARE(seen->title, QStringLiteral("Salir del programa"));
-    QCOMPARE(seen->text, QStringLiteral("Do you really want to exit?"));
-    QCOMPARE(seen->icon, QMessageBox::NoIcon);
+    QCOMPARE(messages.count(), 1);
+    const test::Message &question = messages.seen().front();
+    QCOMPARE(question.title, QStringLiteral("Salir del programa"));
+    QCOMPARE(question.text, QStringLiteral("Do you really want to exit?"));
+    QCOMPARE(question.icon, QMessageBox::NoIcon);
 }
 
 QTEST_MAIN(ExitConfirmationTest)

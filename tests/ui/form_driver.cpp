@@ -4,7 +4,7 @@
 #include "ui/results/register.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,34 +12,6 @@
 #include <QToolButton>
 
 namespace kalvora::ui::test {
-
-MessageRecorder::MessageRecorder(QMessageBox::StandardButton answer)
-    : m_answer(answer)
-{
-    m_poll.setInterval(5);
-    connect(&m_poll, &QTimer::timeout, this, &MessageRecorder::answerOpenBox);
-    m_poll.start();
-}
-
-QStringList MessageRecorder::texts() const
-{
-    QStringList texts;
-    for (const Message &message : m_seen)
-        texts << message.text;
-    return texts;
-}
-
-void MessageRecorder::answerOpenBox()
-{
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible())
-        return;
-    m_seen.push_back({ box->windowTitle(), box->text(), box->icon(), box->standardButtons() });
-    if (QAbstractButton *button = box->button(m_answer))
-        QTest::mouseClick(button, Qt::LeftButton);
-    else
-        box->reject();
-}
 
 FormDriver::FormDriver(model::Language language)
 {

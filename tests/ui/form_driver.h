@@ -1,42 +1,16 @@
 #pragma once
-// Drives the input form and the hub as a user does: clicks on controls found by name, typing
-// into boxes, and every modal message box answered and recorded in the order it appeared.
+// Drives the input form and the hub as a user does: clicks on controls found by name and typing
+// into boxes.
+
+#include "test_support.h"
 
 #include "model/language.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/windows.h"
 
-#include <QMessageBox>
-#include <QObject>
 #include <QStringList>
-#include <QTimer>
-
-#include <vector>
 
 namespace kalvora::ui::test {
-
-struct Message {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-};
-
-/// Answers every modal message box shown while it lives with `answer`, keeping what it showed.
-class MessageRecorder : public QObject {
-public:
-    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok);
-    const std::vector<Message> &seen() const { return m_seen; }
-    QStringList texts() const;
-    void clear() { m_seen.clear(); }
-
-private:
-    void answerOpenBox();
-
-    QMessageBox::StandardButton m_answer;
-    QTimer m_poll;
-    std::vector<Message> m_seen;
-};
 
 /// The input form over a fresh application state, opened through the registry with the hub
 /// registered as the program does.

@@ -365,11 +365,12 @@ void InputFormTest::exitAsksFirst()
     {
         MessageRecorder no(QMessageBox::No);
         driver.click(driver.form(), "salir");
-        QCOMPARE(no.seen().size(), std::size_t(1));
+        QCOMPARE(no.count(), 1);
         QVERIFY(driver.windows.isOpen(WindowId::Form1));
     }
     MessageRecorder yes(QMessageBox::Yes);
     driver.click(driver.form(), "salir");
+    QCOMPARE(yes.count(), 1);
     QCOMPARE(yes.seen().front().title, spanish("Salir del programa"));
     QVERIFY(!driver.windows.isOpen(WindowId::Form1));
 }

@@ -1,7 +1,7 @@
 // The credits splash and the start screen through real clicks: the way to the start screen, the
 // language captions, the start of the input form and leaving from the start screen.
 
-#include "message_box_answer.h"
+#include "test_support.h"
 
 #include "ui/input/register.h"
 #include "ui/shell/app_state.h"
@@ -17,7 +17,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 using namespace kalvora::ui;
 using kalvora::model::Language;
@@ -60,17 +59,6 @@ QAccessibleInterface *accessibleChild(QAccessibleInterface *parent, QAccessible:
             return deeper;
     }
     return nullptr;
-}
-
-/// Runs the event loop until the program ends (or a generous guard gives up) after `step`.
-int runUntilTheEnd(const std::function<void()> &step)
-{
-    QTimer::singleShot(0, qApp, step);
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    guard.start(20000);
-    return QApplication::exec();
 }
 
 } // namespace
@@ -226,14 +214,15 @@ void StartScreenTest::exitQuestionSpeaksTheLanguageChosen()
     for (const QString &option : clicks)
         click(start, option);
 
-    const auto seen = test::answerNextBox(QMessageBox::No);
+    test::MessageRecorder messages(QMessageBox::No);
     click(start, QStringLiteral("salir"));
 
-    QVERIFY(seen->seen);
-    QCOMPARE(seen->title, QStringLiteral("Salir del programa"));
-    QCOMPARE(seen->text, question);
-    QCOMPARE(seen->icon, QMessageBox::NoIcon);
-    QCOMPARE(seen->buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(messages.count(), 1);
+    const test::Message &box = messages.seen().front();
+    QCOMPARE(box.title, QStringLiteral("Salir del programa"));
+    QCOMPARE(box.text, question);
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
     // No: the start screen stays as it was.
     QVERIFY(run.windows.isOpen(WindowId::Form0));
     QVERIFY(start->isVisible());
@@ -244,13 +233,10 @@ void StartScreenTest::yesOnTheStartScreenEndsTheProgram()
     Run run(false);
     QWidget *start = run.startScreen();
     QSignalSpy closed(&run.windows, &Windows::closed);
-    std::shared_ptr<test::SeenBox> seen;
-    const int status = runUntilTheEnd([&] {
-        seen = test::answerNextBox(QMessageBox::Yes);
-        click(start, QStringLiteral("salir"));
-    });
+    test::MessageRecorder messages(QMessageBox::Yes);
+    const int status = test::runUntilTheEnd([start] { click(start, QStringLiteral("salir")); });
     QCOMPARE(status, 0);
-    QVERIFY(seen->seen);
+    QCOMPARE(messages.count(), 1);
     QCOMPARE(closed.count(), 1);
     QCOMPARE(closed.at(0).at(0).value<WindowId>(), WindowId::Form0);
 }
@@ -263,7 +249,7 @@ void StartScreenTest::hiddenStartScreenDoesNotOutliveTheInputForm()
     QWidget *input = run.windows.window(WindowId::Form1);
     QVERIFY(input);
     // The user closes the input form with the title bar's close box; the start screen is hidden.
-    const int status = runUntilTheEnd([input] { input->close(); });
+    const int status = test::runUntilTheEnd([input] { input->close(); });
     QCOMPARE(status, 0);
     QVERIFY(!run.windows.isOpen(WindowId::Form1));
 }

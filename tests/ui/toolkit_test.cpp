@@ -1,6 +1,8 @@
 // The desktop toolkit: number display, the window registry with the quit rule, picture buttons
 // and value areas.
 
+#include "test_support.h"
+
 #include "ui/shell/app_state.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/picture_button.h"
@@ -12,7 +14,6 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <limits>
 #include <vector>
@@ -167,13 +168,8 @@ void ToolkitTest::hiddenWindowDoesNotKeepTheProgramAlive()
     QVERIFY(windows.isOpen(WindowId::Form0));
 
     // The program runs until the input form, the last visible window, is closed by its close box.
-    QTimer::singleShot(0, form1, [form1] { form1->close(); });
     QSignalSpy ended(qApp, &QCoreApplication::aboutToQuit);
-    QTimer guard;
-    guard.setSingleShot(true);
-    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    guard.start(10000);
-    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(test::runUntilTheEnd([form1] { form1->close(); }), 0);
     QCOMPARE(ended.count(), 1);
 }
 

@@ -4,7 +4,7 @@
 // leaving with Yes, which ends the program. With KALVORA_SCREENSHOTS set to a folder, every
 // window met on the way is saved there as a picture.
 
-#include "message_box_answer.h"
+#include "test_support.h"
 
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <cmath>
 
@@ -186,12 +185,15 @@ void WalkTest::newUserWalk()
 
     // A globe colder than the air is refused with a warning, and nothing opens.
     walk.type(WindowId::Form1, QStringLiteral("tglobo"), QStringLiteral("15"));
-    const auto refusal = test::answerNextBox(QMessageBox::Ok);
-    walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
-    QVERIFY(refusal->seen);
-    QCOMPARE(refusal->title, QStringLiteral("Parámetro erróneo"));
-    QCOMPARE(refusal->icon, QMessageBox::Warning);
-    QVERIFY(!walk.windows().isOpen(WindowId::Form2));
+    {
+        test::MessageRecorder refusals;
+        walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
+        QCOMPARE(refusals.count(), 1);
+        const test::Message &refusal = refusals.seen().front();
+        QCOMPARE(refusal.title, QStringLiteral("Parámetro erróneo"));
+        QCOMPARE(refusal.icon, QMessageBox::Warning);
+        QVERIFY(!walk.windows().isOpen(WindowId::Form2));
+    }
 
     walk.type(WindowId::Form1, QStringLiteral("tglobo"), QStringLiteral("26"));
     walk.snap(WindowId::Form1, QStringLiteral("input_modified"));
@@ -213,19 +215,13 @@ void WalkTest::newUserWalk()
 
     // Leaving from the hub closes the start screen, the input form and the hub: the end.
     QSignalSpy closed(&walk.windows(), &Windows::closed);
-    std::shared_ptr<test::SeenBox> question;
-    QTimer::singleShot(0, qApp, [&] {
-        question = test::answerNextBox(QMessageBox::Yes);
-        walk.click(WindowId::Form2, QStringLiteral("Picture2"));
-    });
-    QTimer guard;
-    guard.setSingleShot(true);
-    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
-    guard.start(20000);
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(question && question->seen);
-    QCOMPARE(question->text, english ? QStringLiteral("Do you really want to exit?")
-                                     : QStringLiteral("¿Está seguro de que desea salir del programa?"));
+    test::MessageRecorder questions(QMessageBox::Yes);
+    const auto leave = [&walk] { walk.click(WindowId::Form2, QStringLiteral("Picture2")); };
+    QCOMPARE(test::runUntilTheEnd(leave), 0);
+    QCOMPARE(questions.count(), 1);
+    QCOMPARE(questions.seen().front().text,
+        english ? QStringLiteral("Do you really want to exit?")
+                : QStringLiteral("¿Está seguro de que desea salir del programa?"));
     QCOMPARE(closed.count(), 3);
     QCOMPARE(closed.at(0).at(0).value<WindowId>(), WindowId::Form0);
     QCOMPARE(closed.at(1).at(0).value<WindowId>(), WindowId::Form1);
