@@ -10,12 +10,6 @@ namespace {
 
 using nlohmann::json;
 
-double rounded(double value, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
-}
-
 constexpr const char *kPmvRangeEs
     = "Alguno de los parámetros introducidos está fuera del rango de aplicación del Método de Fanger (IVM). Para "
       "evitar errores de divergencia al calcular el valor del índice IVM, el método de Fanger se desactiva "

@@ -3,6 +3,7 @@
 
 #include "cli/cli_app.h"
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,6 +27,13 @@ inline CliRun runCli(std::vector<std::string> args, const std::string &input = {
     std::ostringstream err;
     const int status = RunCli(static_cast<int>(argv.size()), argv.data(), in, out, err);
     return { status, out.str(), err.str() };
+}
+
+/// value rounded to decimals places, to compare with figures published at that rounding.
+inline double rounded(double value, int decimals)
+{
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
 }
 
 } // namespace kalvora::cli::test

@@ -11,12 +11,6 @@ namespace {
 
 using nlohmann::json;
 
-double rounded(double value, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
-}
-
 TEST(Sweep, SixteenRowsWithTheWindowsValues)
 {
     const CliRun run = runCli({ "sweep", "--methods", "pmv,wci" });
