@@ -1,6 +1,6 @@
 #include "evaluation_text.h"
 
-#include "caption.h"
+#include "model/caption.h"
 #include "display_number.h"
 #include "input_options.h"
 #include "result_units.h"
@@ -11,6 +11,7 @@
 
 namespace kalvora::cli {
 
+using model::Caption;
 using model::Language;
 
 namespace {
@@ -40,7 +41,7 @@ void line(std::ostream &out, std::string_view name, const std::string &value, st
 
 void inputLines(std::ostream &out, const model::InputParameters &input, Language language)
 {
-    out << pick(caption(Text::Inputs), language) << '\n';
+    out << inLanguage(caption(Text::Inputs), language) << '\n';
     for (const NumericInput &option : numericInputs()) {
         if (InputUsed(input, option.field))
             line(out, option.name, GroupedFixed(input.value(option.field), 2), option.unit);
@@ -60,7 +61,7 @@ void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<mo
         if (field.method != method || !FieldShown(field, outcome))
             continue;
         const std::optional<double> value = field.read(outcome.results);
-        line(lines, field.name, value ? GroupedFixed(*value, 2) : pick(caption(Text::Unlimited), language),
+        line(lines, field.name, value ? GroupedFixed(*value, 2) : inLanguage(caption(Text::Unlimited), language),
             ResultUnit(field.name));
     }
     for (const RatingField &rating : ratingFields()) {
@@ -68,12 +69,12 @@ void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<mo
             const std::int16_t level = outcome.results.*rating.member;
             const bool known = level >= 0 && level < static_cast<int>(kRatingColours.size());
             line(lines, rating.name, std::to_string(level),
-                known ? pick(kRatingColours[static_cast<std::size_t>(level)], language) : "");
+                known ? inLanguage(kRatingColours[static_cast<std::size_t>(level)], language) : "");
         }
     }
     if (lines.tellp() == 0)
         return;
-    out << (method ? model::methodName(*method, language) : pick(caption(Text::Shared), language)) << '\n'
+    out << (method ? model::methodName(*method, language) : inLanguage(caption(Text::Shared), language)) << '\n'
         << lines.str();
 }
 
@@ -87,7 +88,7 @@ std::string EvaluationText(const PointOutcome &outcome, Language language)
     for (int m = 0; m < model::kMethodCount; ++m)
         groupLines(out, outcome, static_cast<model::Method>(m), language);
     if (!outcome.messages.empty()) {
-        out << pick(caption(Text::Messages), language) << '\n';
+        out << inLanguage(caption(Text::Messages), language) << '\n';
         for (const std::string &message : outcome.messages)
             out << "  " << message << '\n';
     }

@@ -1,6 +1,6 @@
 #include "sweep_report.h"
 
-#include "caption.h"
+#include "model/caption.h"
 #include "csv.h"
 #include "display_number.h"
 #include "evaluation_json.h"
@@ -13,6 +13,7 @@
 
 namespace kalvora::cli {
 
+using model::Caption;
 using model::Method;
 using model::SweepRow;
 
@@ -138,7 +139,7 @@ std::string SweepText(const model::Sweep &sweep, model::Language language)
             const std::optional<double> value = column->read(row);
             std::string cell;
             if (!value || (column->limited && !column->limited(row)))
-                cell = pick(kUnlimited, language);
+                cell = inLanguage(kUnlimited, language);
             else if (column->kind == Kind::Velocity)
                 cell = GeneralNumber(*value);
             else if (column->kind == Kind::Rating)

@@ -1,6 +1,6 @@
 #include "evaluation.h"
 
-#include "bilingual.h"
+#include "caption.h"
 #include "engine/heat_stress_index.h"
 #include "engine/pmv.h"
 #include "engine/psychrometrics.h"
@@ -13,8 +13,6 @@
 
 namespace kalvora::model {
 
-using detail::Bilingual;
-using detail::inLanguage;
 using detail::used;
 
 namespace {
@@ -219,7 +217,7 @@ std::string pmvRangeMessage(Language language)
 
 namespace {
 
-Bilingual kindText(engine::FaultKind kind)
+Caption kindText(engine::FaultKind kind)
 {
     switch (kind) {
     case engine::FaultKind::Overflow:
@@ -248,7 +246,7 @@ std::string faultMessage(const EvaluationFault &fault, Language language)
 {
     const bool spanish = language == Language::Spanish;
     std::string where;
-    Bilingual label { "paso", "step" };
+    Caption label { "paso", "step" };
     if (fault.method) {
         where = methodName(*fault.method, language);
     } else if (namesAField(fault.step)) {

@@ -1,6 +1,6 @@
 #include "loading_rules.h"
 
-#include "bilingual.h"
+#include "caption.h"
 
 namespace kalvora::model {
 
@@ -11,7 +11,7 @@ namespace {
 struct Rule {
     Field field;
     bool mustNotBeBelow; ///< true: refused below ta; false: refused above ta
-    detail::Bilingual text;
+    Caption text;
 };
 
 constexpr Rule kRules[] = {
@@ -39,7 +39,7 @@ std::vector<std::string> RefusalTexts(const InputParameters &input, Language lan
             continue;
         const double t = input.value(rule.field);
         if (rule.mustNotBeBelow ? t < ta : t > ta)
-            texts.emplace_back(detail::inLanguage(rule.text, language));
+            texts.emplace_back(inLanguage(rule.text, language));
     }
     return texts;
 }
