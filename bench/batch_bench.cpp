@@ -4,7 +4,6 @@
 #include "cli/batch.h"
 
 #include <benchmark/benchmark.h>
-
 #include <sstream>
 #include <thread>
 
@@ -12,7 +11,8 @@ namespace {
 
 /// Counts the bytes written and keeps none, so that the figure is the pipeline's own and not the
 /// growth of a string holding a hundred megabytes.
-class DiscardingBuffer : public std::streambuf {
+class DiscardingBuffer : public std::streambuf
+{
 public:
     std::streamsize written() const { return m_written; }
 

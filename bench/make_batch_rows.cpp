@@ -10,7 +10,8 @@
 int main(int argc, char **argv)
 {
     std::size_t rows = 0;
-    if (argc != 2 || std::from_chars(argv[1], argv[1] + std::strlen(argv[1]), rows).ec != std::errc()) {
+    if (argc != 2
+        || std::from_chars(argv[1], argv[1] + std::strlen(argv[1]), rows).ec != std::errc()) {
         std::cerr << "usage: make_batch_rows N\n";
         return 2;
     }

@@ -20,24 +20,28 @@ namespace {
 constexpr std::size_t kChunkLines = 256;
 
 /// The lines of a chunk lie one after another in one text, so reading a line allocates nothing.
-struct Line {
-    std::size_t end; ///< where the line ends in the chunk's text; it starts where the previous one ends
+struct Line
+{
+    std::size_t
+        end; ///< where the line ends in the chunk's text; it starts where the previous one ends
     bool tooLong;
 };
 
-struct ChunkOutput {
+struct ChunkOutput
+{
     std::string text;
     std::size_t invalid = 0;
 };
 
-struct Chunk {
+struct Chunk
+{
     std::string text;
     std::vector<Line> lines;
     std::promise<ChunkOutput> output;
 };
 
-ChunkOutput evaluateChunk(
-    const BatchColumns &columns, const Chunk &chunk, model::Language language, BatchScratch &scratch)
+ChunkOutput evaluateChunk(const BatchColumns &columns, const Chunk &chunk, model::Language language,
+    BatchScratch &scratch)
 {
     // An output line of a fully evaluated row takes about two kilobytes.
     constexpr std::size_t kOutputLineEstimate = 2048;
@@ -56,7 +60,8 @@ ChunkOutput evaluateChunk(
 /// Reads chunks of lines in order; each chunk's future joins the order queue before its work is
 /// queued, so the writer receives outputs in input order. The order queue's capacity bounds the
 /// chunks in flight, and with them the memory.
-void readChunks(LineReader &reader, BoundedQueue<std::future<ChunkOutput>> &order, BoundedQueue<Chunk> &work)
+void readChunks(
+    LineReader &reader, BoundedQueue<std::future<ChunkOutput>> &order, BoundedQueue<Chunk> &work)
 {
     for (;;) {
         Chunk chunk;
@@ -73,7 +78,8 @@ void readChunks(LineReader &reader, BoundedQueue<std::future<ChunkOutput>> &orde
     work.close();
 }
 
-void evaluateChunks(const BatchColumns &columns, BoundedQueue<Chunk> &work, model::Language language)
+void evaluateChunks(
+    const BatchColumns &columns, BoundedQueue<Chunk> &work, model::Language language)
 {
     BatchScratch scratch;
     while (std::optional<Chunk> chunk = work.pop()) {
@@ -99,7 +105,8 @@ int RunBatch(std::istream &in, std::ostream &out, std::ostream &err, const Batch
     std::optional<BatchColumns> columns;
     try {
         if (tooLong)
-            throw InputError("the header line is longer than " + std::to_string(kMaxLineLength) + " bytes");
+            throw InputError(
+                "the header line is longer than " + std::to_string(kMaxLineLength) + " bytes");
         columns.emplace(header);
     } catch (const InputError &error) {
         err << "kalvora-cli: batch: " << error.what() << '\n';

@@ -9,7 +9,8 @@
 
 namespace kalvora::cli {
 
-struct BatchOptions {
+struct BatchOptions
+{
     model::Language language = model::Language::Spanish;
     unsigned threads = 1; ///< evaluating threads, at least 1
 };

@@ -19,10 +19,14 @@ enum class Status { Ok, Refused, Fault, Invalid };
 const char *statusName(Status status)
 {
     switch (status) {
-    case Status::Ok: return "ok";
-    case Status::Refused: return "refused";
-    case Status::Fault: return "fault";
-    case Status::Invalid: return "invalid";
+    case Status::Ok:
+        return "ok";
+    case Status::Refused:
+        return "refused";
+    case Status::Fault:
+        return "fault";
+    case Status::Invalid:
+        return "invalid";
     }
     return "";
 }
@@ -55,7 +59,8 @@ bool plainLine(std::string_view line)
 }
 
 /// Collects short pieces of a line in a fixed buffer and appends them to the line in blocks.
-class CellBuffer {
+class CellBuffer
+{
 public:
     explicit CellBuffer(std::string &out)
         : m_out(out)
@@ -95,7 +100,8 @@ private:
 void appendResults(const PointOutcome *outcome, std::string &out)
 {
     CellBuffer cells(out);
-    const std::optional<ShownFields> shown = outcome ? std::optional<ShownFields>(*outcome) : std::nullopt;
+    const std::optional<ShownFields> shown
+        = outcome ? std::optional<ShownFields>(*outcome) : std::nullopt;
     for (const model::ResultField &field : model::resultFields()) {
         char *at = cells.room();
         *at++ = ',';
@@ -139,7 +145,8 @@ BatchColumns::BatchColumns(std::string_view header)
             m_columns.push_back({ Slot::Methods, 0 });
         else
             throw InputError("unknown column '" + name
-                + "'; columns are M, ta, clo, va, tg, tr, tnw, rh, tw, pa, solar, posture, methods");
+                + "'; columns are M, ta, clo, va, tg, tr, tnw, rh, tw, pa, solar, posture, "
+                  "methods");
     }
 }
 
@@ -158,14 +165,15 @@ std::string BatchColumns::outputHeader() const
     return header;
 }
 
-bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out) const
+bool BatchColumns::appendRow(
+    std::string_view line, bool tooLong, model::Language language, std::string &out) const
 {
     BatchScratch scratch;
     return appendRow(line, tooLong, language, out, scratch);
 }
 
-bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out,
-    BatchScratch &scratch) const
+bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Language language,
+    std::string &out, BatchScratch &scratch) const
 {
     std::vector<std::string> &cells = scratch.cells;
     std::string &message = scratch.message;
@@ -180,8 +188,8 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
     else if (!SplitCsvLine(line, cells, message))
         cells.clear();
     else if (cells.size() != m_names.size())
-        message = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells") + " where the header names "
-            + std::to_string(m_names.size());
+        message = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells")
+            + " where the header names " + std::to_string(m_names.size());
     else {
         PointSpec &spec = scratch.spec;
         for (std::optional<std::string> &number : spec.numbers)
@@ -193,10 +201,18 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
             if (cells[i].empty())
                 continue;
             switch (m_columns[i].slot) {
-            case Slot::Number: spec.numbers[static_cast<std::size_t>(m_columns[i].field)] = cells[i]; break;
-            case Slot::Solar: spec.solar = cells[i]; break;
-            case Slot::Posture: spec.posture = cells[i]; break;
-            case Slot::Methods: spec.methods = cells[i]; break;
+            case Slot::Number:
+                spec.numbers[static_cast<std::size_t>(m_columns[i].field)] = cells[i];
+                break;
+            case Slot::Solar:
+                spec.solar = cells[i];
+                break;
+            case Slot::Posture:
+                spec.posture = cells[i];
+                break;
+            case Slot::Methods:
+                spec.methods = cells[i];
+                break;
             }
         }
         try {
@@ -204,7 +220,9 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
             outcome.given = BuildInput(spec, kColumnSpelling);
             EvaluateGiven(outcome, language);
             evaluated = true;
-            status = outcome.refused() ? Status::Refused : outcome.evaluation.fault ? Status::Fault : Status::Ok;
+            status = outcome.refused()     ? Status::Refused
+                : outcome.evaluation.fault ? Status::Fault
+                                           : Status::Ok;
             join(outcome.refused() ? outcome.refusals : outcome.messages, message);
         } catch (const InputError &error) {
             message = error.what();

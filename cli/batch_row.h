@@ -17,7 +17,8 @@ inline constexpr std::size_t kMaxLineLength = 64 * 1024;
 
 /// What evaluating a row needs besides the row itself, kept from row to row by one thread so that
 /// a row allocates nothing.
-struct BatchScratch {
+struct BatchScratch
+{
     std::vector<std::string> cells;
     std::string message;
     PointSpec spec;
@@ -26,7 +27,8 @@ struct BatchScratch {
     std::string lastMessageCell = ",";
 };
 
-class BatchColumns {
+class BatchColumns
+{
 public:
     /// The columns a header line names. Throws InputError for an unknown or repeated name or a
     /// header that is not a CSV line.
@@ -36,13 +38,15 @@ public:
     std::string outputHeader() const;
 
     /// Appends the output line of one input line; returns false when the row is invalid.
-    bool appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out) const;
+    bool appendRow(
+        std::string_view line, bool tooLong, model::Language language, std::string &out) const;
     bool appendRow(std::string_view line, bool tooLong, model::Language language, std::string &out,
         BatchScratch &scratch) const;
 
 private:
     enum class Slot { Number, Solar, Posture, Methods };
-    struct Column {
+    struct Column
+    {
         Slot slot;
         int field; ///< the model::Field of a Number column
     };

@@ -10,7 +10,8 @@
 
 namespace kalvora::cli {
 
-template <class T> class BoundedQueue {
+template <class T> class BoundedQueue
+{
 public:
     explicit BoundedQueue(std::size_t capacity)
         : m_capacity(capacity)

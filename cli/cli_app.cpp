@@ -4,13 +4,11 @@
 #include "evaluation_json.h"
 #include "evaluation_text.h"
 #include "input_options.h"
+#include "model/sweep.h"
 #include "point_evaluation.h"
 #include "sweep_report.h"
 
-#include "model/sweep.h"
-
 #include <CLI/CLI.hpp>
-
 #include <fstream>
 #include <thread>
 
@@ -25,7 +23,8 @@ constexpr int kUsage = 2;
 constexpr int kFault = 3;
 
 /// Everything the subcommands read from the command line.
-struct Request {
+struct Request
+{
     PointSpec point;
     std::string lang = "es";
     std::string format = "json";
@@ -38,7 +37,9 @@ struct Request {
 
 void addLanguage(CLI::App &command, Request &request)
 {
-    command.add_option("--lang", request.lang, "language of the program's messages: es or en (default es)")
+    command
+        .add_option(
+            "--lang", request.lang, "language of the program's messages: es or en (default es)")
         ->check(CLI::IsMember({ "es", "en" }).description(""))
         ->type_name("es|en");
 }
@@ -50,17 +51,23 @@ void addPointOptions(CLI::App &command, Request &request)
             ? std::string("default ") + model::InputParameters::startText(input.field)
             : std::string("not given by default");
         command
-            .add_option(std::string("--") + input.name, request.point.numbers[static_cast<std::size_t>(input.field)],
+            .add_option(std::string("--") + input.name,
+                request.point.numbers[static_cast<std::size_t>(input.field)],
                 std::string(input.meaning) + ", " + input.unit + " (" + start + ")")
             ->type_name("NUMBER");
     }
-    command.add_option("--solar", request.point.solar, "solar load: outdoor (with) or indoor (without) (default indoor)")
+    command
+        .add_option("--solar", request.point.solar,
+            "solar load: outdoor (with) or indoor (without) (default indoor)")
         ->type_name("outdoor|indoor");
-    command.add_option("--posture", request.point.posture, "working posture: standing, seated or crouching (default seated)")
+    command
+        .add_option("--posture", request.point.posture,
+            "working posture: standing, seated or crouching (default seated)")
         ->type_name("POSTURE");
     command
         .add_option("--methods", request.point.methods,
-            "methods to run, a comma list of pmv, hsi, wbgt, swreq, wci, ireq, or all (default all); they decide "
+            "methods to run, a comma list of pmv, hsi, wbgt, swreq, wci, ireq, or all (default "
+            "all); they decide "
             "which inputs are read")
         ->type_name("LIST");
     addLanguage(command, request);
@@ -157,38 +164,51 @@ int runBatch(const Request &request, std::istream &in, std::ostream &out, std::o
 
 } // namespace
 
-int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &out, std::ostream &err)
+int RunCli(
+    int argc, const char *const *argv, std::istream &in, std::ostream &out, std::ostream &err)
 {
-    CLI::App app("Thermal environment of a workplace: PMV/PPD, heat stress index, WBGT, required sweat rate, "
-                 "wind chill and required clothing insulation, computed as the desktop program computes them.",
+    CLI::App app("Thermal environment of a workplace: PMV/PPD, heat stress index, WBGT, required "
+                 "sweat rate, "
+                 "wind chill and required clothing insulation, computed as the desktop program "
+                 "computes them.",
         "kalvora-cli");
     app.set_version_flag("--version", "kalvora-cli " KALVORA_VERSION, "print the version and exit");
     app.require_subcommand(1);
-    app.footer("Exit status: 0 done, 1 batch with invalid rows, 2 usage error, unreadable value or inputs "
-               "refused by the loading rules, 3 an arithmetic fault ended the evaluation.\n");
+    app.footer(
+        "Exit status: 0 done, 1 batch with invalid rows, 2 usage error, unreadable value or inputs "
+        "refused by the loading rules, 3 an arithmetic fault ended the evaluation.\n");
     Request request;
 
     CLI::App *evaluate = app.add_subcommand("evaluate", "evaluate one measurement point");
     addPointOptions(*evaluate, request);
     addFormat(*evaluate, request, { "json", "text" });
-    evaluate->footer("Numbers are read strictly (18, -0.5, 1.5e2; no comma decimals). Text output rounds to two "
-                     "decimals as the result views do, with ',' grouping thousands and '.' as decimal point.\n");
+    evaluate->footer(
+        "Numbers are read strictly (18, -0.5, 1.5e2; no comma decimals). Text output rounds to two "
+        "decimals as the result views do, with ',' grouping thousands and '.' as decimal point.\n");
 
-    CLI::App *sweep = app.add_subcommand("sweep", "recompute the chosen methods for sixteen air velocities, 0.05 to 2.5 m/s");
+    CLI::App *sweep = app.add_subcommand(
+        "sweep", "recompute the chosen methods for sixteen air velocities, 0.05 to 2.5 m/s");
     addPointOptions(*sweep, request);
     addFormat(*sweep, request, { "json", "csv", "text" });
 
     CLI::App *batch = app.add_subcommand("batch",
-        "evaluate every line of a CSV file; columns M, ta, clo, va, tg, tr, tnw, rh, tw, pa, solar, posture, methods "
-        "(methods separated by ';' or '|'); a missing column or empty cell takes the default of evaluate");
-    batch->add_option("FILE", request.file, "CSV file of measurement points, or - for standard input")
+        "evaluate every line of a CSV file; columns M, ta, clo, va, tg, tr, tnw, rh, tw, pa, "
+        "solar, posture, methods "
+        "(methods separated by ';' or '|'); a missing column or empty cell takes the default of "
+        "evaluate");
+    batch
+        ->add_option(
+            "FILE", request.file, "CSV file of measurement points, or - for standard input")
         ->required()
         ->type_name("FILE|-");
-    batch->add_option("-o,--output", request.output, "write the result CSV to OUT instead of standard output")
+    batch
+        ->add_option(
+            "-o,--output", request.output, "write the result CSV to OUT instead of standard output")
         ->type_name("OUT");
     batch
         ->add_option("--threads", request.threads,
-            "evaluating threads (default: the number of cores, " + std::to_string(request.threads) + ")")
+            "evaluating threads (default: the number of cores, " + std::to_string(request.threads)
+                + ")")
         ->check(CLI::Range(1u, 256u))
         ->type_name("N");
     addLanguage(*batch, request);

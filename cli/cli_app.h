@@ -8,6 +8,7 @@ namespace kalvora::cli {
 
 /// Parses argv, runs the chosen command and returns the exit status: 0 done, 1 a batch with
 /// invalid rows, 2 a usage error or refused inputs, 3 an arithmetic fault.
-int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &out, std::ostream &err);
+int RunCli(
+    int argc, const char *const *argv, std::istream &in, std::ostream &out, std::ostream &err);
 
 } // namespace kalvora::cli

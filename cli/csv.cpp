@@ -36,7 +36,8 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::s
             }
         } else {
             // Cells are short: a plain scan beats a library search call per cell.
-            const std::size_t comma = static_cast<std::size_t>(std::find(line.begin() + i, line.end(), ',') - line.begin());
+            const std::size_t comma = static_cast<std::size_t>(
+                std::find(line.begin() + i, line.end(), ',') - line.begin());
             cell.assign(line.substr(i, comma - i));
             i = comma;
         }
@@ -48,7 +49,10 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::s
 
 namespace {
 
-bool special(char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; }
+bool special(char c)
+{
+    return c == ',' || c == '"' || c == '\r' || c == '\n';
+}
 
 /// Below 100000 in magnitude, the shortest form of a whole number is its decimal digits; above,
 /// the exponent form can be shorter (1e+05).
@@ -81,7 +85,8 @@ char *WriteCsvNumber(char *to, double value)
         return to;
     const int whole = std::abs(value) < kPlainWholeLimit ? static_cast<int>(value) : 0;
     // Negative zero keeps its sign, which the integer would lose.
-    const bool plainWhole = static_cast<double>(whole) == value && !(whole == 0 && std::signbit(value));
+    const bool plainWhole
+        = static_cast<double>(whole) == value && !(whole == 0 && std::signbit(value));
     return plainWhole ? std::to_chars(to, to + kCsvNumberRoom, whole).ptr
                       : std::to_chars(to, to + kCsvNumberRoom, value).ptr;
 }
@@ -129,7 +134,8 @@ bool LineReader::appendLine(std::string &text, bool &tooLong)
         any = true;
         const char *chunk = m_buffer.data() + m_pos;
         const auto *newline = static_cast<const char *>(std::memchr(chunk, '\n', m_end - m_pos));
-        const std::size_t length = newline ? static_cast<std::size_t>(newline - chunk) : m_end - m_pos;
+        const std::size_t length
+            = newline ? static_cast<std::size_t>(newline - chunk) : m_end - m_pos;
         if (!tooLong) {
             if (text.size() - start + length > m_maxLength) {
                 tooLong = true;

@@ -31,7 +31,8 @@ void AppendCsvNumber(std::string &line, double value);
 /// Reads lines from a stream through a fixed buffer: LF or CRLF ends a line, a UTF-8 byte order
 /// mark before the first line is dropped, and a line longer than maxLength is skipped to its end
 /// and reported as too long, so memory stays bounded whatever the input.
-class LineReader {
+class LineReader
+{
 public:
     LineReader(std::istream &in, std::size_t maxLength);
 

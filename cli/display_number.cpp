@@ -11,8 +11,8 @@ std::string GroupedFixed(double value, int decimals)
     if (!std::isfinite(value))
         return "undefined";
     std::array<char, 400> buffer; // a finite double in fixed notation needs at most 309 + decimals
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-        std::chars_format::fixed, decimals);
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
     const std::string plain(buffer.data(), result.ptr);
     const std::size_t sign = plain.front() == '-' ? 1 : 0;
     const std::size_t integerEnd = std::min(plain.find('.'), plain.size());
@@ -31,8 +31,8 @@ std::string GeneralNumber(double value)
     if (!std::isfinite(value))
         return "undefined";
     std::array<char, 32> buffer;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-        std::chars_format::general, 6);
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 6);
     return std::string(buffer.data(), result.ptr);
 }
 

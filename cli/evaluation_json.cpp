@@ -18,9 +18,11 @@ ordered_json inputsJson(const model::InputParameters &input)
             inputs[option.name] = input.value(option.field);
     }
     if (input.groupEnabled(model::OptionGroup::Radsolar))
-        inputs["solar"] = kSolarKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::Radsolar))];
+        inputs["solar"]
+            = kSolarKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::Radsolar))];
     if (input.groupEnabled(model::OptionGroup::postura))
-        inputs["posture"] = kPostureKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::postura))];
+        inputs["posture"]
+            = kPostureKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::postura))];
     return inputs;
 }
 
@@ -29,8 +31,10 @@ ordered_json faultJson(const PointOutcome &outcome)
     if (!outcome.evaluation.fault)
         return nullptr;
     const model::EvaluationFault &fault = *outcome.evaluation.fault;
-    return ordered_json { { "method", fault.method ? ordered_json(methodKey(*fault.method)) : ordered_json(nullptr) },
-        { "step", fault.step }, { "message", outcome.faultText } };
+    return ordered_json {
+        { "method", fault.method ? ordered_json(methodKey(*fault.method)) : ordered_json(nullptr) },
+        { "step", fault.step }, { "message", outcome.faultText }
+    };
 }
 
 } // namespace
@@ -59,10 +63,10 @@ ordered_json EvaluationJson(const PointOutcome &outcome)
         if (RatingShown(rating, outcome))
             ratings[rating.name] = outcome.results.*rating.member;
     }
-    return ordered_json { { "methods", std::move(methods) }, { "inputs", inputsJson(outcome.given) },
-        { "results", std::move(results) }, { "ratings", std::move(ratings) },
-        { "pmvOutOfRange", outcome.evaluation.pmvOutOfRange }, { "messages", outcome.messages },
-        { "fault", faultJson(outcome) } };
+    return ordered_json { { "methods", std::move(methods) },
+        { "inputs", inputsJson(outcome.given) }, { "results", std::move(results) },
+        { "ratings", std::move(ratings) }, { "pmvOutOfRange", outcome.evaluation.pmvOutOfRange },
+        { "messages", outcome.messages }, { "fault", faultJson(outcome) } };
 }
 
 } // namespace kalvora::cli

@@ -4,7 +4,6 @@
 #include "point_evaluation.h"
 
 #include <nlohmann/json.hpp>
-
 #include <optional>
 
 namespace kalvora::cli {

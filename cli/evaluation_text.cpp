@@ -1,8 +1,8 @@
 #include "evaluation_text.h"
 
-#include "model/caption.h"
 #include "display_number.h"
 #include "input_options.h"
+#include "model/caption.h"
 #include "result_units.h"
 
 #include <array>
@@ -21,15 +21,20 @@ enum class Text { Inputs, Shared, Unlimited, Messages };
 constexpr Caption caption(Text text)
 {
     switch (text) {
-    case Text::Inputs: return { "Datos de entrada", "Inputs" };
-    case Text::Shared: return { "Valores comunes", "Shared values" };
-    case Text::Unlimited: return { "ilimitado", "unlimited" };
-    case Text::Messages: return { "Mensajes", "Messages" };
+    case Text::Inputs:
+        return { "Datos de entrada", "Inputs" };
+    case Text::Shared:
+        return { "Valores comunes", "Shared values" };
+    case Text::Unlimited:
+        return { "ilimitado", "unlimited" };
+    case Text::Messages:
+        return { "Mensajes", "Messages" };
     }
     return { "", "" };
 }
 
-constexpr std::array<Caption, 3> kRatingColours = { { { "verde", "green" }, { "naranja", "orange" }, { "rojo", "red" } } };
+constexpr std::array<Caption, 3> kRatingColours
+    = { { { "verde", "green" }, { "naranja", "orange" }, { "rojo", "red" } } };
 
 void line(std::ostream &out, std::string_view name, const std::string &value, std::string_view unit)
 {
@@ -47,9 +52,12 @@ void inputLines(std::ostream &out, const model::InputParameters &input, Language
             line(out, option.name, GroupedFixed(input.value(option.field), 2), option.unit);
     }
     if (input.groupEnabled(model::OptionGroup::Radsolar))
-        line(out, "solar", kSolarKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::Radsolar))], "");
+        line(out, "solar",
+            kSolarKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::Radsolar))], "");
     if (input.groupEnabled(model::OptionGroup::postura))
-        line(out, "posture", kPostureKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::postura))], "");
+        line(out, "posture",
+            kPostureKeys[static_cast<std::size_t>(input.selected(model::OptionGroup::postura))],
+            "");
 }
 
 /// The values of one group: the shared values (no method) or the fields of one method.
@@ -61,7 +69,8 @@ void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<mo
         if (field.method != method || !FieldShown(field, outcome))
             continue;
         const std::optional<double> value = field.read(outcome.results);
-        line(lines, field.name, value ? GroupedFixed(*value, 2) : inLanguage(caption(Text::Unlimited), language),
+        line(lines, field.name,
+            value ? GroupedFixed(*value, 2) : inLanguage(caption(Text::Unlimited), language),
             ResultUnit(field.name));
     }
     for (const RatingField &rating : ratingFields()) {
@@ -74,7 +83,9 @@ void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<mo
     }
     if (lines.tellp() == 0)
         return;
-    out << (method ? model::methodName(*method, language) : inLanguage(caption(Text::Shared), language)) << '\n'
+    out << (method ? model::methodName(*method, language)
+                   : inLanguage(caption(Text::Shared), language))
+        << '\n'
         << lines.str();
 }
 

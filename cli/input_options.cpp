@@ -19,11 +19,14 @@ constexpr NumericInput kNumericInputs[] = {
     { "clo", Field::Iclo, "clo", "clothing insulation", true },
     { "va", Field::vaire, "m/s", "air velocity", true },
     { "tg", Field::tglobo, "°C", "globe temperature", true },
-    { "tr", Field::TRMedia, "°C", "mean radiant temperature; giving it makes it the radiation input", false },
+    { "tr", Field::TRMedia, "°C",
+        "mean radiant temperature; giving it makes it the radiation input", false },
     { "tnw", Field::tbhn, "°C", "natural wet-bulb temperature", true },
     { "rh", Field::HR, "%", "relative humidity", true },
-    { "tw", Field::tbh, "°C", "psychrometric wet-bulb temperature; giving it makes it the humidity input", false },
-    { "pa", Field::pa, "kPa", "partial pressure of water vapour; giving it makes it the humidity input", false },
+    { "tw", Field::tbh, "°C",
+        "psychrometric wet-bulb temperature; giving it makes it the humidity input", false },
+    { "pa", Field::pa, "kPa",
+        "partial pressure of water vapour; giving it makes it the humidity input", false },
 };
 
 std::string quoted(std::string_view text)
@@ -34,8 +37,8 @@ std::string quoted(std::string_view text)
 }
 
 template <std::size_t N>
-int choice(const std::optional<std::string> &text, const std::array<const char *, N> &keys, int start,
-    std::string_view name, Spelling spelling)
+int choice(const std::optional<std::string> &text, const std::array<const char *, N> &keys,
+    int start, std::string_view name, Spelling spelling)
 {
     if (!text)
         return start;
@@ -45,8 +48,8 @@ int choice(const std::optional<std::string> &text, const std::array<const char *
     std::string allowed;
     for (const char *key : keys)
         allowed += (allowed.empty() ? "" : ", ") + std::string(key);
-    throw InputError(std::string(spelling.prefix) + std::string(name) + ": expected one of " + allowed
-        + ", got " + quoted(*text));
+    throw InputError(std::string(spelling.prefix) + std::string(name) + ": expected one of "
+        + allowed + ", got " + quoted(*text));
 }
 
 const std::optional<std::string> &given(const PointSpec &spec, Field field)
@@ -56,9 +59,15 @@ const std::optional<std::string> &given(const PointSpec &spec, Field field)
 
 } // namespace
 
-std::span<const NumericInput> numericInputs() { return kNumericInputs; }
+std::span<const NumericInput> numericInputs()
+{
+    return kNumericInputs;
+}
 
-const char *methodKey(Method method) { return kMethodKeys[static_cast<std::size_t>(method)]; }
+const char *methodKey(Method method)
+{
+    return kMethodKeys[static_cast<std::size_t>(method)];
+}
 
 MethodFlags ParseMethods(std::string_view text, Spelling spelling)
 {
@@ -74,11 +83,13 @@ MethodFlags ParseMethods(std::string_view text, Spelling spelling)
         return fail("empty list; name methods among pmv, hsi, wbgt, swreq, wci, ireq, or all");
     std::size_t start = 0;
     while (start <= text.size()) {
-        const std::size_t end = std::min(text.find_first_of(spelling.methodSeparators, start), text.size());
+        const std::size_t end
+            = std::min(text.find_first_of(spelling.methodSeparators, start), text.size());
         const std::string_view name = text.substr(start, end - start);
         const auto found = std::find(kMethodKeys.begin(), kMethodKeys.end(), name);
         if (found == kMethodKeys.end())
-            return fail("unknown method " + quoted(name) + "; known: pmv, hsi, wbgt, swreq, wci, ireq, all");
+            return fail("unknown method " + quoted(name)
+                + "; known: pmv, hsi, wbgt, swreq, wci, ireq, all");
         flags[static_cast<std::size_t>(found - kMethodKeys.begin())] = true;
         start = end + 1;
     }
@@ -101,8 +112,9 @@ InputParameters BuildInput(const PointSpec &spec, Spelling spelling)
     const int humidityGiven = static_cast<int>(given(spec, Field::HR).has_value())
         + given(spec, Field::tbh).has_value() + given(spec, Field::pa).has_value();
     if (humidityGiven > 1)
-        throw InputError("give only one of " + std::string(spelling.prefix) + "rh, " + std::string(spelling.prefix)
-            + "tw, " + std::string(spelling.prefix) + "pa (the humidity input)");
+        throw InputError("give only one of " + std::string(spelling.prefix) + "rh, "
+            + std::string(spelling.prefix) + "tw, " + std::string(spelling.prefix)
+            + "pa (the humidity input)");
     if (given(spec, Field::TRMedia))
         input.select(OptionGroup::Radiacion, 1);
     if (given(spec, Field::tbh))
@@ -112,9 +124,11 @@ InputParameters BuildInput(const PointSpec &spec, Spelling spelling)
     input.select(OptionGroup::Radsolar,
         choice(spec.solar, kSolarKeys, input.selected(OptionGroup::Radsolar), "solar", spelling));
     input.select(OptionGroup::postura,
-        choice(spec.posture, kPostureKeys, input.selected(OptionGroup::postura), "posture", spelling));
+        choice(
+            spec.posture, kPostureKeys, input.selected(OptionGroup::postura), "posture", spelling));
 
-    const MethodFlags methods = spec.methods ? ParseMethods(*spec.methods, spelling) : ParseMethods("all", spelling);
+    const MethodFlags methods
+        = spec.methods ? ParseMethods(*spec.methods, spelling) : ParseMethods("all", spelling);
     for (int m = 0; m < model::kMethodCount; ++m)
         input.setMethod(static_cast<Method>(m), methods[static_cast<std::size_t>(m)]);
     return input;

@@ -15,7 +15,8 @@ namespace kalvora::cli {
 
 /// A numeric input: its name (option without dashes, batch column), the field it fills, its unit
 /// and what it is, for the help text.
-struct NumericInput {
+struct NumericInput
+{
     const char *name;
     model::Field field;
     const char *unit;
@@ -36,20 +37,23 @@ inline constexpr std::array<const char *, 3> kPostureKeys = { "standing", "seate
 using MethodFlags = std::array<bool, model::kMethodCount>;
 
 /// One point as given, before it is read: a missing entry takes the form's start value.
-struct PointSpec {
+struct PointSpec
+{
     std::array<std::optional<std::string>, model::kFieldCount> numbers; ///< index = Field
     std::optional<std::string> solar, posture, methods;
 };
 
 /// A value that cannot be read; the text names the option or column.
-class InputError : public std::runtime_error {
+class InputError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
 
 /// How names appear in messages and how a method list is separated: "--" and "," on the
 /// command line, no prefix and ';' or '|' in a batch cell.
-struct Spelling {
+struct Spelling
+{
     std::string_view prefix;
     std::string_view methodSeparators;
 };

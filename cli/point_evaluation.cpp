@@ -37,8 +37,10 @@ const std::string &pmvRangeText(model::Language language)
 /// The reader of dentrangIVM, shown whenever PMV was selected, even when it did not run.
 auto dentrangRead()
 {
-    static const auto read = std::find_if(model::resultFields().begin(), model::resultFields().end(),
-        [](const model::ResultField &field) { return std::strcmp(field.name, "dentrangIVM") == 0; })->read;
+    static const auto read = std::find_if(model::resultFields().begin(),
+        model::resultFields().end(), [](const model::ResultField &field) {
+            return std::strcmp(field.name, "dentrangIVM") == 0;
+        })->read;
     return read;
 }
 
@@ -78,7 +80,10 @@ void EvaluateGiven(PointOutcome &outcome, model::Language language)
     }
 }
 
-bool FieldShown(const model::ResultField &field, const PointOutcome &outcome) { return ShownFields(outcome)(field); }
+bool FieldShown(const model::ResultField &field, const PointOutcome &outcome)
+{
+    return ShownFields(outcome)(field);
+}
 
 ShownFields::ShownFields(const PointOutcome &outcome)
     : m_shared(outcome.sharedDone())
@@ -88,7 +93,10 @@ ShownFields::ShownFields(const PointOutcome &outcome)
 {
 }
 
-std::span<const RatingField> ratingFields() { return kRatings; }
+std::span<const RatingField> ratingFields()
+{
+    return kRatings;
+}
 
 bool RatingShown(const RatingField &rating, const PointOutcome &outcome)
 {

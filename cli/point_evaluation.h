@@ -16,7 +16,8 @@
 
 namespace kalvora::cli {
 
-struct PointOutcome {
+struct PointOutcome
+{
     model::InputParameters given; ///< the inputs as stated
     model::InputParameters input; ///< after the evaluation: PMV cleared when out of range
     std::vector<std::string> refusals; ///< texts of the broken loading rules; nothing ran if any
@@ -41,7 +42,8 @@ void EvaluateGiven(PointOutcome &outcome, model::Language language);
 bool FieldShown(const model::ResultField &field, const PointOutcome &outcome);
 
 /// FieldShown for one outcome, with what every field's answer shares looked up once.
-class ShownFields {
+class ShownFields
+{
 public:
     explicit ShownFields(const PointOutcome &outcome);
 
@@ -60,7 +62,8 @@ private:
 };
 
 /// The rating of one method, under its record name.
-struct RatingField {
+struct RatingField
+{
     const char *name;
     model::Method method;
     std::int16_t model::MethodResults::*member;

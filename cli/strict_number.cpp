@@ -8,7 +8,10 @@ namespace kalvora::cli {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 /// Checks the shape of the text: from_chars alone would also take inf, nan and hex forms.
 bool wellFormed(std::string_view text)

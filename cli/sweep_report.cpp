@@ -1,10 +1,10 @@
 #include "sweep_report.h"
 
-#include "model/caption.h"
 #include "csv.h"
 #include "display_number.h"
 #include "evaluation_json.h"
 #include "input_options.h"
+#include "model/caption.h"
 
 #include <iomanip>
 #include <optional>
@@ -24,7 +24,8 @@ enum class Kind { Velocity, Value, Rating };
 /// One column of the sweep: its key, the method it belongs to (none for the velocity columns and
 /// the row code), how a row gives its value and, for an exposure time, whether the sweep window
 /// shows it as a time rather than as unlimited.
-struct Column {
+struct Column
+{
     const char *key;
     std::optional<Method> method;
     Kind kind;
@@ -32,13 +33,25 @@ struct Column {
     bool (*limited)(const SweepRow &) = nullptr;
 };
 
-template <auto Member> std::optional<double> get(const SweepRow &row) { return row.*Member; }
+template <auto Member> std::optional<double> get(const SweepRow &row)
+{
+    return row.*Member;
+}
 
 // The heat stress index limits the exposure only above 100 %; a sweat-rate DLE at or below 0
 // stands for an unlimited exposure.
-bool hsiLimited(const SweepRow &row) { return row.ISC > 100; }
-bool dleNaaLimited(const SweepRow &row) { return row.DLEnaa > 0; }
-bool dleAaLimited(const SweepRow &row) { return row.DLEaa > 0; }
+bool hsiLimited(const SweepRow &row)
+{
+    return row.ISC > 100;
+}
+bool dleNaaLimited(const SweepRow &row)
+{
+    return row.DLEnaa > 0;
+}
+bool dleAaLimited(const SweepRow &row)
+{
+    return row.DLEaa > 0;
+}
 
 constexpr Column kColumns[] = {
     { "va", std::nullopt, Kind::Velocity, get<&SweepRow::va> },

@@ -5,7 +5,6 @@
 #include "model/sweep.h"
 
 #include <nlohmann/json.hpp>
-
 #include <string>
 
 namespace kalvora::cli {

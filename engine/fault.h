@@ -12,9 +12,14 @@ namespace kalvora::engine {
 
 enum class FaultKind { Overflow, DivisionByZero, InvalidOperation, NoConvergence };
 
-class ArithmeticFault : public std::exception {
+class ArithmeticFault : public std::exception
+{
 public:
-    ArithmeticFault(FaultKind kind, const char *step) noexcept : m_kind(kind), m_step(step) { }
+    ArithmeticFault(FaultKind kind, const char *step) noexcept
+        : m_kind(kind)
+        , m_step(step)
+    {
+    }
     FaultKind kind() const noexcept { return m_kind; }
     /// The quantity being computed, written as its symbol or formula (language-neutral).
     const char *step() const noexcept { return m_step; }
@@ -45,7 +50,10 @@ inline double divide(const char *step, double numerator, double denominator)
 }
 
 /// Throws NoConvergence for step; used when an iteration reaches its bound.
-[[noreturn]] inline void notConverged(const char *step) { fail(FaultKind::NoConvergence, step); }
+[[noreturn]] inline void notConverged(const char *step)
+{
+    fail(FaultKind::NoConvergence, step);
+}
 
 /// Iteration bound of every Newton solver: far above what a converging input needs (under a
 /// hundred steps), so it never changes a converging result and turns a runaway into a fault.

@@ -8,7 +8,8 @@ namespace kalvora::engine {
 
 namespace {
 
-struct Coefficients {
+struct Coefficients
+{
     double Kc; // convection, W/(m²·K) at 1 m/s
     double Kr; // radiation, W/(m²·K)
     double Ke; // evaporation, W/(m²·hPa) at 1 m/s

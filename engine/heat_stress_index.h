@@ -6,7 +6,8 @@
 
 namespace kalvora::engine {
 
-struct HeatStress {
+struct HeatStress
+{
     double ISC; ///< heat stress index, % (100·Ereq/Emax)
     /// Allowable exposure time, min: 2440/(Ereq − Emax); meaningful only when ISC > 100.
     /// Empty at Ereq = Emax, where it is undefined; readers treat that like unlimited exposure.

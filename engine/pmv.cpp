@@ -17,7 +17,8 @@ constexpr double kRadiation = 3.96e-8;
 constexpr double kClothingTolerance = 1e-5;
 
 // The clothing heat balance shared by both iterations, for one set of conditions.
-struct ClothingBalance {
+struct ClothingBalance
+{
     double skinLoss; // 35.7 − 0.028·M: skin temperature of comfort (ISO 7730), °C
     double resistance; // 0.155·Icl, m²·K/W
     double fcl;
@@ -34,7 +35,8 @@ struct ClothingBalance {
     // −1 − 0.155·Icl·[h·fcl + radiation slope + extra], the slope the iteration uses.
     double slope(const char *step, double t, double hfcl) const
     {
-        return checked(step, -1.0 - resistance * (hfcl + kRadiation * fcl * 4.0 * std::pow(t + 273.0, 3)));
+        return checked(
+            step, -1.0 - resistance * (hfcl + kRadiation * fcl * 4.0 * std::pow(t + 273.0, 3)));
     }
 };
 
@@ -58,7 +60,8 @@ std::optional<double> iterateClothing(const char *name, double start, Step step)
 
 } // namespace
 
-ClothingSurface ClothingSurfaceTemperature(double M, double Icl, double tr, double ta, double fcl, double var)
+ClothingSurface ClothingSurfaceTemperature(
+    double M, double Icl, double tr, double ta, double fcl, double var)
 {
     const ClothingBalance balance {
         checked("tsk = 35.7 − 0.028·M", 35.7 - 0.028 * M),
@@ -70,24 +73,26 @@ ClothingSurface ClothingSurfaceTemperature(double M, double Icl, double tr, doub
 
     const double hf = checked("hf = 12.1·√var", 12.1 * std::sqrt(var));
     const double hffcl = hf * fcl;
-    const double tf = *iterateClothing("tcl (forced convection)", ta, [&](double t) -> std::optional<double> {
-        const double F = balance.residual("F(tcl) forced", t, hffcl * (t - ta));
-        const double D = balance.slope("F'(tcl) forced", t, hffcl);
-        return checked("tcl (forced convection)", t - divide("F/F' forced", F, D));
-    });
+    const double tf
+        = *iterateClothing("tcl (forced convection)", ta, [&](double t) -> std::optional<double> {
+              const double F = balance.residual("F(tcl) forced", t, hffcl * (t - ta));
+              const double D = balance.slope("F'(tcl) forced", t, hffcl);
+              return checked("tcl (forced convection)", t - divide("F/F' forced", F, D));
+          });
 
     // Natural convection needs every iterate above ta: (t − ta)^0.25 is undefined below it. Where
     // the iterate gets there, no natural solution exists and the forced one is kept.
-    const std::optional<double> tn = iterateClothing("tcl (natural convection)", ta + 15.0, [&](double t) -> std::optional<double> {
-        if (!(t > ta))
-            return std::nullopt;
-        const double root4 = std::pow(t - ta, 0.25);
-        const double F = balance.residual("F(tcl) natural", t, 2.38 * fcl * root4 * (t - ta));
-        // 0.25·(t − ta)^−0.75·(t − ta) = 0.25·(t − ta)^0.25, without 2.38·fcl: the slope the
-        // method has always used; it changes only the speed of convergence.
-        const double D = balance.slope("F'(tcl) natural", t, 2.38 * fcl * root4 + 0.25 * root4);
-        return checked("tcl (natural convection)", t - divide("F/F' natural", F, D));
-    });
+    const std::optional<double> tn = iterateClothing(
+        "tcl (natural convection)", ta + 15.0, [&](double t) -> std::optional<double> {
+            if (!(t > ta))
+                return std::nullopt;
+            const double root4 = std::pow(t - ta, 0.25);
+            const double F = balance.residual("F(tcl) natural", t, 2.38 * fcl * root4 * (t - ta));
+            // 0.25·(t − ta)^−0.75·(t − ta) = 0.25·(t − ta)^0.25, without 2.38·fcl: the slope the
+            // method has always used; it changes only the speed of convergence.
+            const double D = balance.slope("F'(tcl) natural", t, 2.38 * fcl * root4 + 0.25 * root4);
+            return checked("tcl (natural convection)", t - divide("F/F' natural", F, D));
+        });
     if (!tn || !(*tn > ta))
         return { tf, hf };
 
@@ -107,7 +112,8 @@ PmvBalance FangerPmv(double M, double pa, double ta, double tcl, double hc, doub
     const double Ed = checked("Ed", 3.05e-3 * (5733.0 - 6.99 * M - 1000.0 * pa));
     // Sweating at comfort; negative below 58.15 W/m² and used with its sign.
     b.Esw = checked("Esw", 0.42 * (M - 58.15));
-    const double s = checked("s = 0.303·exp(−0.036·M) + 0.028", 0.303 * std::exp(-0.036 * M) + 0.028);
+    const double s
+        = checked("s = 0.303·exp(−0.036·M) + 0.028", 0.303 * std::exp(-0.036 * M) + 0.028);
     b.PMV = checked("PMV", s * (M - Ed - b.Esw - b.Eres - b.Cres - b.R - b.C));
     const double pmv2 = b.PMV * b.PMV;
     b.PPD = checked("PPD", 100.0 - 95.0 * std::exp(-0.03353 * pmv2 * pmv2 - 0.2179 * pmv2));

@@ -5,7 +5,8 @@
 
 namespace kalvora::engine {
 
-struct ClothingSurface {
+struct ClothingSurface
+{
     double tcl; ///< clothing surface temperature, °C
     double hc; ///< convective heat transfer coefficient, W/(m²·K)
 };
@@ -14,9 +15,11 @@ struct ClothingSurface {
 /// (hf = 12.1·√var, from t = ta) and natural convection (2.38·(t − ta)^0.25, from t = ta + 15),
 /// the larger coefficient deciding. When the natural iterate reaches or falls below ta, where its
 /// formulas are undefined, the forced-convection solution is kept.
-ClothingSurface ClothingSurfaceTemperature(double M, double Icl, double tr, double ta, double fcl, double var);
+ClothingSurface ClothingSurfaceTemperature(
+    double M, double Icl, double tr, double ta, double fcl, double var);
 
-struct PmvBalance {
+struct PmvBalance
+{
     double PMV; ///< predicted mean vote, -
     double PPD; ///< predicted percentage of dissatisfied, %
     double R; ///< radiation, W/m²

@@ -58,7 +58,8 @@ double OperativeTemperature(double var, double ta, double TRM)
     return checked("to = A·ta + (1 − A)·TRM", A * ta + (1.0 - A) * TRM);
 }
 
-Humidity ComputeHumidity(double HR, double pa, double tw, double ta, bool rhGiven, bool wetBulbGiven)
+Humidity ComputeHumidity(
+    double HR, double pa, double tw, double ta, bool rhGiven, bool wetBulbGiven)
 {
     if (rhGiven) {
         const double pvap = checked("pa = HR·ps(ta)/100", HR * SaturationPressure(ta) / 100.0);
@@ -66,10 +67,11 @@ Humidity ComputeHumidity(double HR, double pa, double tw, double ta, bool rhGive
     }
     if (wetBulbGiven) {
         const double pvap = checked("pa = [ps(tw) − 0.667·(ta − tw)]/10",
-                                    (saturationHpa(tw) - kPsychrometer * (ta - tw)) / 10.0);
+            (saturationHpa(tw) - kPsychrometer * (ta - tw)) / 10.0);
         return { divide("HR = 100·pa/ps(ta)", 100.0 * pvap, SaturationPressure(ta)), pvap, tw };
     }
-    return { divide("HR = 100·pa/ps(ta)", 100.0 * pa, SaturationPressure(ta)), pa, WetBulbTemperature(ta, pa) };
+    return { divide("HR = 100·pa/ps(ta)", 100.0 * pa, SaturationPressure(ta)), pa,
+        WetBulbTemperature(ta, pa) };
 }
 
 double WetBulbTemperature(double ta, double p)
@@ -80,7 +82,8 @@ double WetBulbTemperature(double ta, double p)
     // stops a runaway far outside it.
     for (int i = 0; i < kMaxIterations; ++i) {
         const double E = saturationHpa(t);
-        const double F = checked("F(tw) = ps(tw) − 0.667·(ta − tw) − 10·pa", E - kPsychrometer * (ta - t) - target);
+        const double F = checked(
+            "F(tw) = ps(tw) − 0.667·(ta − tw) − 10·pa", E - kPsychrometer * (ta - t) - target);
         const double slope = divide("dps/dtw", E * 4030.18, (t + 235.0) * (t + 235.0));
         const double next = checked("tw", t - divide("F/F'", F, slope + kPsychrometer));
         if (std::fabs(next - t) <= kWetBulbTolerance)

@@ -24,7 +24,8 @@ double MeanRadiantFromGlobe(double va, double ta, double tg);
 /// velocity var [m/s]; above 1 m/s the air temperature alone.
 double OperativeTemperature(double var, double ta, double TRM);
 
-struct Humidity {
+struct Humidity
+{
     double Hrel; ///< relative humidity, %
     double pvap; ///< partial pressure of water vapour, kPa
     double ttbh; ///< psychrometric wet-bulb temperature, °C
@@ -33,7 +34,8 @@ struct Humidity {
 /// The humidity triple from the one member the user gave: relative humidity HR [%] when
 /// rhGiven, else the wet-bulb temperature tw [°C] when wetBulbGiven, else the vapour pressure
 /// pa [kPa]; ta [°C] is the air temperature.
-Humidity ComputeHumidity(double HR, double pa, double tw, double ta, bool rhGiven, bool wetBulbGiven);
+Humidity ComputeHumidity(
+    double HR, double pa, double tw, double ta, bool rhGiven, bool wetBulbGiven);
 
 /// Psychrometric wet-bulb temperature [°C] of air at ta [°C] holding vapour at p [kPa]: Newton on
 /// the psychrometer equation in hPa (coefficient 0.667 hPa/K), from t = ta, step tolerance 1e-7.

@@ -8,7 +8,10 @@
 
 namespace kalvora::engine {
 
-inline double fourthPower(double t) { return t * t * t * t; }
+inline double fourthPower(double t)
+{
+    return t * t * t * t;
+}
 
 /// Radiative heat transfer coefficient, W/(m²·K); limit k·4·(tr + 273)³ at x = tr.
 inline double radiativeCoefficient(double k, double x, double tr)
@@ -16,7 +19,8 @@ inline double radiativeCoefficient(double k, double x, double tr)
     const double difference = checked("x - tr", x - tr);
     if (difference == 0.0)
         return checked("hr", k * 4.0 * (tr + 273) * (tr + 273) * (tr + 273));
-    const double exchange = checked("(x+273)^4 - (tr+273)^4", fourthPower(x + 273) - fourthPower(tr + 273));
+    const double exchange
+        = checked("(x+273)^4 - (tr+273)^4", fourthPower(x + 273) - fourthPower(tr + 273));
     return divide("hr", checked("hr", k * exchange), difference);
 }
 
@@ -27,9 +31,10 @@ inline double radiativeCoefficientSlope(double k, double x, double tr)
     if (difference == 0.0)
         return checked("dhr/dx", k * 6.0 * (tr + 273) * (tr + 273));
     const double a = x + 273;
-    const double numerator = checked("dhr/dx",
-        4.0 * a * a * a * difference - (fourthPower(a) - fourthPower(tr + 273)));
-    return divide("dhr/dx", checked("dhr/dx", k * numerator), checked("dhr/dx", difference * difference));
+    const double numerator = checked(
+        "dhr/dx", 4.0 * a * a * a * difference - (fourthPower(a) - fourthPower(tr + 273)));
+    return divide(
+        "dhr/dx", checked("dhr/dx", k * numerator), checked("dhr/dx", difference * difference));
 }
 
 } // namespace kalvora::engine

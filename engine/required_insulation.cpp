@@ -22,22 +22,28 @@ constexpr double kStoredHeatLimit = 40;
 // Saturation vapour pressure of this method, kPa: Antoine equation in mmHg times 0.1333 kPa/mmHg.
 double vapourPressure(double t)
 {
-    const double exponent = checked("P(t)", 18.6886 - divide("P(t)", 4030.183, checked("P(t)", t + 235)));
+    const double exponent
+        = checked("P(t)", 18.6886 - divide("P(t)", 4030.183, checked("P(t)", t + 235)));
     return checked("P(t)", 0.1333 * std::exp(exponent));
 }
 
 // Clothing area factor of this method, -; I in clo.
-double areaFactor(double I) { return checked("f(I)", 1 + 0.30535 * I); }
+double areaFactor(double I)
+{
+    return checked("f(I)", 1 + 0.30535 * I);
+}
 
 // Skin temperature [°C], wettedness [-] and skin-to-air vapour pressure difference [kPa] of
 // the minimal (0) and the neutral (1) physiological criteria.
-struct Criterion {
+struct Criterion
+{
     double tsk;
     double w;
     double dp;
 };
 
-struct Surroundings {
+struct Surroundings
+{
     double ta; ///< air temperature, °C
     double tr; ///< mean radiant temperature, °C
     double hc; ///< convective coefficient, W/(m²·K)
@@ -51,7 +57,10 @@ double exchange(const Surroundings &s, double x)
 }
 
 // Radiation from a clothing surface at x [°C] with area factor f, W/m².
-double radiation(const Surroundings &s, double x, double f) { return checked("R", kSigmaEpsilonA * f * exchange(s, x)); }
+double radiation(const Surroundings &s, double x, double f)
+{
+    return checked("R", kSigmaEpsilonA * f * exchange(s, x));
+}
 
 // ∂R/∂x, W/(m²·K).
 double radiationSlope(double x, double f)
@@ -59,18 +68,31 @@ double radiationSlope(double x, double f)
     return checked("dR/dx", 4 * kSigmaEpsilonA * f * (x + 273) * (x + 273) * (x + 273));
 }
 
-double convection(const Surroundings &s, double x, double f) { return checked("C", f * s.hc * (x - s.ta)); }
+double convection(const Surroundings &s, double x, double f)
+{
+    return checked("C", f * s.hc * (x - s.ta));
+}
 
 // Combined coefficient h = (hr + hc)·f, W/(m²·K).
-double combinedCoefficient(double hr, double hc, double f) { return checked("h", (hr + hc) * f); }
+double combinedCoefficient(double hr, double hc, double f)
+{
+    return checked("h", (hr + hc) * f);
+}
 
 // A = 1/h + 0.155·I: surface and clothing resistance to heat flow, m²·K/W (I in clo).
-double resistance(double h, double I) { return checked("A = 1/h + 0.155 I", divide("1/h", 1, h) + 0.155 * I); }
+double resistance(double h, double I)
+{
+    return checked("A = 1/h + 0.155 I", divide("1/h", 1, h) + 0.155 * I);
+}
 
 // Evaporation from the skin through a resistance A, W/m².
-double evaporation(const Criterion &j, double A) { return divide("E", checked("E", j.w * j.dp), checked("E", 0.16 * A)); }
+double evaporation(const Criterion &j, double A)
+{
+    return divide("E", checked("E", j.w * j.dp), checked("E", 0.16 * A));
+}
 
-struct SurfaceAndInsulation {
+struct SurfaceAndInsulation
+{
     double x; ///< clothing surface temperature, °C
     double y; ///< insulation, clo, before a negative value is replaced by 0
     double h; ///< combined coefficient of the last iteration, at its iterate before the update
@@ -102,14 +124,18 @@ SurfaceAndInsulation solveRequiredInsulation(const Surroundings &s, const Criter
         const double h2 = checked("h^2", h * h);
         const double A2 = checked("A^2", A * A);
         const double Ex = divide("dE/dx", divide("dE/dx", -dhdx, h2) * K, A2);
-        const double Ey = divide("dE/dy", checked("dE/dy", 0.155 - divide("dE/dy", dhdy, h2)) * K, A2);
+        const double Ey
+            = divide("dE/dy", checked("dE/dy", 0.155 - divide("dE/dy", dhdy, h2)) * K, A2);
         const double J11 = checked("J11", 1 + 0.155 * y * Ex);
         const double J12 = checked("J12", 0.155 * (s.L - E) + 0.155 * y * Ey);
         const double J21 = checked("J21", Ex - radiationSlope(x, f) - f * s.hc);
-        const double J22 = checked("J22", Ey - 0.30535 * kSigmaEpsilonA * exchange(s, x) - 0.30535 * s.hc * (x - s.ta));
+        const double J22 = checked(
+            "J22", Ey - 0.30535 * kSigmaEpsilonA * exchange(s, x) - 0.30535 * s.hc * (x - s.ta));
 
-        dx = divide("IREQ Newton (x, y)", checked("dx", F2 * J12 - F1 * J22), checked("det", J22 * J11 - J12 * J21));
-        dy = divide("IREQ Newton (x, y)", checked("dy", F1 * J21 - F2 * J11), checked("det", J11 * J22 - J21 * J12));
+        dx = divide("IREQ Newton (x, y)", checked("dx", F2 * J12 - F1 * J22),
+            checked("det", J22 * J11 - J12 * J21));
+        dy = divide("IREQ Newton (x, y)", checked("dy", F1 * J21 - F2 * J11),
+            checked("det", J11 * J22 - J21 * J12));
         x = checked("x", x + dx);
         y = checked("y", y + dy);
     }
@@ -125,7 +151,8 @@ double solveSurfaceTemperature(const Surroundings &s, const Criterion &j, double
     for (int iteration = 0; std::fabs(step) > 1e-5; ++iteration) {
         if (iteration == kNewtonBound)
             notConverged("tcl Newton");
-        const double G = checked("G", 0.155 * I * (radiation(s, x, f) + convection(s, x, f)) + (x - j.tsk));
+        const double G
+            = checked("G", 0.155 * I * (radiation(s, x, f) + convection(s, x, f)) + (x - j.tsk));
         const double slope = checked("G'", 0.155 * I * (radiationSlope(x, f) + f * s.hc) + 1);
         step = -divide("tcl Newton", G, slope);
         x = checked("x", x + step);
@@ -134,8 +161,8 @@ double solveSurfaceTemperature(const Surroundings &s, const Criterion &j, double
 }
 
 // One row of the table: the heat flows, the storage rate S and the exposure that loses 40 W·h/m².
-void storeCase(IreqTerms &terms, int ireqCase, const Surroundings &s, double R, double C, double E, double Cres,
-    double Eres, double insulation)
+void storeCase(IreqTerms &terms, int ireqCase, const Surroundings &s, double R, double C, double E,
+    double Cres, double Eres, double insulation)
 {
     const double S = checked("S", s.L - R - C - E);
     terms.at(ireqCase, 0) = R;
@@ -152,7 +179,8 @@ void storeCase(IreqTerms &terms, int ireqCase, const Surroundings &s, double R, 
 
 } // namespace
 
-RequiredInsulationResult RequiredInsulation(double M, double ta, double pa, double va, double tr, double Icl)
+RequiredInsulationResult RequiredInsulation(
+    double M, double ta, double pa, double va, double tr, double Icl)
 {
     RequiredInsulationResult out {};
 
@@ -163,7 +191,8 @@ RequiredInsulationResult RequiredInsulation(double M, double ta, double pa, doub
     const double tskNeutral = checked("tsk", 35.7 - 0.0285 * M);
     const Criterion criteria[2] = {
         { 30, 0.06, checked("psk - pa", vapourPressure(30) - pa) },
-        { tskNeutral, checked("w", 0.001 * M), checked("psk - pa", vapourPressure(tskNeutral) - pa) },
+        { tskNeutral, checked("w", 0.001 * M),
+            checked("psk - pa", vapourPressure(tskNeutral) - pa) },
     };
 
     const double Cres = checked("Cres", 0.0014 * M * (tex - ta));
@@ -187,8 +216,11 @@ RequiredInsulationResult RequiredInsulation(double M, double ta, double pa, doub
     const double f = areaFactor(Icl);
     for (int j = 0; j < 2; ++j) {
         const double x = solveSurfaceTemperature(s, criteria[j], Icl, f);
-        const double E = evaporation(criteria[j], resistance(combinedCoefficient(radiativeCoefficient(kSigmaEpsilonA, x, tr), s.hc, f), Icl));
-        storeCase(out.ireqTerms, 2 + j, s, radiation(s, x, f), convection(s, x, f), E, Cres, Eres, 0);
+        const double E = evaporation(criteria[j],
+            resistance(
+                combinedCoefficient(radiativeCoefficient(kSigmaEpsilonA, x, tr), s.hc, f), Icl));
+        storeCase(
+            out.ireqTerms, 2 + j, s, radiation(s, x, f), convection(s, x, f), E, Cres, Eres, 0);
         if (j == 0)
             out.tcl = x;
     }

@@ -11,7 +11,8 @@ inline constexpr int kIreqCases = 4; ///< 0 IREQmin, 1 IREQneut, 2 worn/minimal,
 inline constexpr int kIreqQuantities = 8; ///< 0 R, 1 C, 2 E, 3 Cres, 4 Eres, 5 S, 6 DLE, 7 IREQ
 
 /// The result table, case running fastest: position = case + kIreqCases · quantity.
-struct IreqTerms {
+struct IreqTerms
+{
     std::array<double, kIreqCases * kIreqQuantities> values {};
     /// S exactly 0 (no net heat loss): DLE is unlimited for that case and its slot holds 0.
     std::array<bool, kIreqCases> dleUnlimited {};
@@ -20,7 +21,8 @@ struct IreqTerms {
     double &at(int ireqCase, int quantity) { return values[ireqCase + kIreqCases * quantity]; }
 };
 
-struct RequiredInsulationResult {
+struct RequiredInsulationResult
+{
     IreqTerms ireqTerms;
     double hr; ///< radiative coefficient of the worn clothing, minimal criteria, W/(m²·K)
     double hc; ///< convective coefficient, W/(m²·K)
@@ -31,6 +33,7 @@ struct RequiredInsulationResult {
 /// mean radiant temperature tr and worn insulation Icl. A clothing surface at tr takes the limit of
 /// the radiative coefficient, 4·σεA·(tr + 273)³. A Newton run that does not meet its stop rule
 /// within its bound (200 steps) is a NoConvergence fault of the step.
-RequiredInsulationResult RequiredInsulation(double M, double ta, double pa, double va, double tr, double Icl);
+RequiredInsulationResult RequiredInsulation(
+    double M, double ta, double pa, double va, double tr, double Icl);
 
 } // namespace kalvora::engine

@@ -27,28 +27,36 @@ double radiatingFraction(Posture posture)
     return 0.77;
 }
 
-bool within(double value, double low, double high) { return low <= value && value <= high; }
+bool within(double value, double low, double high)
+{
+    return low <= value && value <= high;
+}
 
 // Mean skin temperature, °C: the ISO 7933 regression inside its ranges of validity, else 36.
 double skinTemperature(double ta, double tr, double pa, double va, double M, double Icl)
 {
-    if (within(ta, 22.9, 50.6) && within(tr, 24.1, 49.5) && within(pa, 0.8, 4.8) && within(va, 0.2, 0.9)
-        && within(M, 46.4, 272) && within(Icl, 0.1, 0.6))
-        return checked("tsk", 30 + 0.093 * ta + 0.045 * tr - 0.571 * va + 0.254 * pa + 0.00128 * M - 3.57 * Icl);
+    if (within(ta, 22.9, 50.6) && within(tr, 24.1, 49.5) && within(pa, 0.8, 4.8)
+        && within(va, 0.2, 0.9) && within(M, 46.4, 272) && within(Icl, 0.1, 0.6))
+        return checked("tsk",
+            30 + 0.093 * ta + 0.045 * tr - 0.571 * va + 0.254 * pa + 0.00128 * M - 3.57 * Icl);
     return 36;
 }
 
-// Convective coefficient, W/(m²·K): natural convection unless forced convection is at least as large.
+// Convective coefficient, W/(m²·K): natural convection unless forced convection is at least as
+// large.
 double convectiveCoefficient(double tsk, double ta, double var)
 {
-    const double hn = checked("hn", 2.38 * std::pow(checked("tsk - ta", std::fabs(tsk - ta)), 0.25));
-    const double hf = var >= 1 ? checked("hf", 8.7 * std::pow(var, 0.6)) : checked("hf", 3.5 + 5.2 * var);
+    const double hn
+        = checked("hn", 2.38 * std::pow(checked("tsk - ta", std::fabs(tsk - ta)), 0.25));
+    const double hf
+        = var >= 1 ? checked("hf", 8.7 * std::pow(var, 0.6)) : checked("hf", 3.5 + 5.2 * var);
     return hn > hf ? hn : hf;
 }
 
 } // namespace
 
-SweatCriterion PredictedSweatCriterion(double wreq, double wmax, double SWmax, double Qmax, double Dmax, double Emax)
+SweatCriterion PredictedSweatCriterion(
+    double wreq, double wmax, double SWmax, double Qmax, double Dmax, double Emax)
 {
     SweatCriterion out {};
     out.wp = wreq >= wmax ? wmax : wreq;
@@ -57,7 +65,8 @@ SweatCriterion PredictedSweatCriterion(double wreq, double wmax, double SWmax, d
     out.SWp = divide("SWp = Ep/rp", Ep, out.rp);
     if (out.SWp > SWmax) {
         // The wettedness at which Emax·wp/(1 − wp²/2) equals SWmax.
-        const double root = checked("sqrt(8 SWmax^2 + 4 Emax^2)", std::sqrt(checked("8 SWmax^2 + 4 Emax^2", 8 * SWmax * SWmax + 4 * Emax * Emax)));
+        const double root = checked("sqrt(8 SWmax^2 + 4 Emax^2)",
+            std::sqrt(checked("8 SWmax^2 + 4 Emax^2", 8 * SWmax * SWmax + 4 * Emax * Emax)));
         out.wp = divide("wp (capped)", -2 * Emax + root, 2 * SWmax);
         Ep = checked("Ep = Emax*wp", Emax * out.wp);
         out.SWp = SWmax;
@@ -74,7 +83,8 @@ SweatCriterion PredictedSweatCriterion(double wreq, double wmax, double SWmax, d
         out.DLE = waterLimit;
         return out;
     }
-    const double storageLimit = divide("60 Qmax/(wreq Emax - Ep)", 60 * Qmax, checked("wreq Emax - Ep", required - Ep));
+    const double storageLimit
+        = divide("60 Qmax/(wreq Emax - Ep)", 60 * Qmax, checked("wreq Emax - Ep", required - Ep));
     out.DLE = waterLimit < storageLimit ? waterLimit : storageLimit;
     return out;
 }
@@ -116,7 +126,8 @@ SweatRate RequiredSweatRate(double tr, double va, double M, const SweatContext &
     for (std::size_t k = 0; k < sweatLimits.size(); ++k) {
         const SweatLimit &limit = sweatLimits[k];
         const double SWmax = M < kWorkingMetabolism ? limit.SWmaxRest : limit.SWmaxWork;
-        const SweatCriterion criterion = PredictedSweatCriterion(wreq, limit.wmax, SWmax, limit.Qmax, limit.Dmax, out.Emax);
+        const SweatCriterion criterion
+            = PredictedSweatCriterion(wreq, limit.wmax, SWmax, limit.Qmax, limit.Dmax, out.Emax);
         out.swCriteria[0][k] = criterion.wp;
         out.swCriteria[1][k] = criterion.rp;
         out.swCriteria[2][k] = criterion.SWp;

@@ -12,7 +12,8 @@ enum class Posture { Standing = 0, Seated = 1, Crouching = 2 };
 
 /// The inputs the method takes beside its three arguments. The sweep passes the hub's var and pa
 /// in every row, so they are explicit here rather than read from anywhere.
-struct SweatContext {
+struct SweatContext
+{
     double ta; ///< air temperature, °C
     double Icl; ///< clothing insulation, clo
     Posture posture;
@@ -21,7 +22,8 @@ struct SweatContext {
 };
 
 /// One criterion's limits; SWmax depends on whether the subject rests (M < 65 W/m²) or works.
-struct SweatLimit {
+struct SweatLimit
+{
     double wmax; ///< maximal skin wettedness, -
     double SWmaxRest; ///< maximal sweat rate at rest, W/m²
     double SWmaxWork; ///< maximal sweat rate at work, W/m²
@@ -38,7 +40,8 @@ inline constexpr std::array<SweatLimit, 4> sweatLimits { {
     { 1.0, 300, 400, 60, 2000 },
 } };
 
-struct SweatCriterion {
+struct SweatCriterion
+{
     double wp; ///< predicted skin wettedness, -
     double rp; ///< evaporative efficiency of sweating, -
     double SWp; ///< predicted sweat rate, W/m²
@@ -48,7 +51,8 @@ struct SweatCriterion {
 /// Rows of the criterion table: 0 wp, 1 rp, 2 SWp, 3 Dmax, 4 DLE; columns as sweatLimits.
 using SwCriteria = std::array<std::array<double, 4>, 5>;
 
-struct SweatRate {
+struct SweatRate
+{
     double Cres; ///< respiratory convection, W/m²
     double Eres; ///< respiratory evaporation, W/m²
     double hc; ///< convective coefficient, W/(m²·K)
@@ -64,7 +68,8 @@ struct SweatRate {
 
 /// Predicted wettedness, sweat rate and exposure time for required wettedness wreq under one
 /// criterion, with SWmax the rest or work value already chosen; Emax in W/m².
-SweatCriterion PredictedSweatCriterion(double wreq, double wmax, double SWmax, double Qmax, double Dmax, double Emax);
+SweatCriterion PredictedSweatCriterion(
+    double wreq, double wmax, double SWmax, double Qmax, double Dmax, double Emax);
 
 /// Required sweat rate at mean radiant temperature tr [°C], air velocity va [m/s] and metabolic
 /// power M [W/m²]. A zero denominator (tsk = tr is handled by its limit; hc + hr = 0, Emax = 0)

@@ -3,7 +3,8 @@
 
 namespace kalvora::engine {
 
-struct WindChill {
+struct WindChill
+{
     double WCI; ///< heat loss of bare skin at 33 °C, W/m²
     double tch; ///< still-air temperature with the same cooling, °C
 };

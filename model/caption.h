@@ -6,7 +6,8 @@
 
 namespace kalvora::model {
 
-struct Caption {
+struct Caption
+{
     const char *es;
     const char *en;
 };

@@ -18,7 +18,8 @@ using detail::used;
 namespace {
 
 /// The inputs every evaluation uses, read once with the shared values.
-struct BaseInputs {
+struct BaseInputs
+{
     double M = 0, ta = 0, va = 0, Icl = 0;
 };
 
@@ -43,8 +44,8 @@ void sharedValues(const InputParameters &input, MethodResults &r, BaseInputs &in
     r.toperativa = engine::OperativeTemperature(r.var, in.ta, r.TRM);
     const int option = input.selected(OptionGroup::humedad);
     const double given = used(input, kHumidityInput[option]);
-    const engine::Humidity humidity = engine::ComputeHumidity(
-        option == 0 ? given : 0, option == 2 ? given : 0, option == 1 ? given : 0, in.ta, option == 0, option == 1);
+    const engine::Humidity humidity = engine::ComputeHumidity(option == 0 ? given : 0,
+        option == 2 ? given : 0, option == 1 ? given : 0, in.ta, option == 0, option == 1);
     r.Hrel = humidity.Hrel;
     r.pvap = humidity.pvap;
     r.ttbh = humidity.ttbh;
@@ -57,10 +58,12 @@ bool runPmv(const InputParameters &, const BaseInputs &in, MethodResults &r)
     r.dentrangIVM = inside ? 0 : 1;
     if (!inside)
         return false;
-    const engine::ClothingSurface surface = engine::ClothingSurfaceTemperature(in.M, in.Icl, r.TRM, in.ta, r.fclo, r.var);
+    const engine::ClothingSurface surface
+        = engine::ClothingSurfaceTemperature(in.M, in.Icl, r.TRM, in.ta, r.fclo, r.var);
     r.tclo = surface.tcl;
     r.hc = surface.hc;
-    const engine::PmvBalance b = engine::FangerPmv(in.M, r.pvap, in.ta, r.tclo, r.hc, r.fclo, r.TRM);
+    const engine::PmvBalance b
+        = engine::FangerPmv(in.M, r.pvap, in.ta, r.tclo, r.hc, r.fclo, r.TRM);
     r.IVM = b.PMV;
     r.PPI = b.PPD;
     r.RIVM = b.R;
@@ -100,9 +103,12 @@ using Criterion = double MethodResults::*;
 constexpr Criterion kCriterionFields[5][4] = {
     { &MethodResults::wpnaa, &MethodResults::wpnap, &MethodResults::wpaa, &MethodResults::wpap },
     { &MethodResults::rpnaa, &MethodResults::rpnap, &MethodResults::rpaa, &MethodResults::rpap },
-    { &MethodResults::SWpnaa, &MethodResults::SWpnap, &MethodResults::SWpaa, &MethodResults::SWpap },
-    { &MethodResults::Dmaxnaa, &MethodResults::Dmaxnap, &MethodResults::Dmaxaa, &MethodResults::Dmaxap },
-    { &MethodResults::DLEnaa, &MethodResults::DLEnap, &MethodResults::DLEaa, &MethodResults::DLEap },
+    { &MethodResults::SWpnaa, &MethodResults::SWpnap, &MethodResults::SWpaa,
+        &MethodResults::SWpap },
+    { &MethodResults::Dmaxnaa, &MethodResults::Dmaxnap, &MethodResults::Dmaxaa,
+        &MethodResults::Dmaxap },
+    { &MethodResults::DLEnaa, &MethodResults::DLEnap, &MethodResults::DLEaa,
+        &MethodResults::DLEap },
 };
 
 bool runSweat(const InputParameters &input, const BaseInputs &in, MethodResults &r)
@@ -138,7 +144,8 @@ bool runWindChill(const InputParameters &, const BaseInputs &in, MethodResults &
 /// The worn-clothing terms are those of case 2 (worn clothing, minimal criteria).
 bool runIreq(const InputParameters &, const BaseInputs &in, MethodResults &r)
 {
-    const engine::RequiredInsulationResult q = engine::RequiredInsulation(in.M, in.ta, r.pvap, in.va, r.TRM, in.Icl);
+    const engine::RequiredInsulationResult q
+        = engine::RequiredInsulation(in.M, in.ta, r.pvap, in.va, r.TRM, in.Icl);
     const engine::IreqTerms &t = q.ireqTerms;
     constexpr int kWorn = 2, kDle = 6, kIreq = 7;
     r.RIREQ = t.at(kWorn, 0);
@@ -185,7 +192,8 @@ Evaluation Evaluate(const InputParameters &input, MethodResults &results)
         const auto method = static_cast<Method>(m);
         if (!input.method(method))
             continue;
-        evaluation.fault = detail::guarded(method, [&] { evaluation.ran[m] = kRuns[m](input, in, results); });
+        evaluation.fault
+            = detail::guarded(method, [&] { evaluation.ran[m] = kRuns[m](input, in, results); });
         if (method == Method::Pmv && !evaluation.fault)
             evaluation.pmvOutOfRange = !evaluation.ran[m];
     }
@@ -196,22 +204,26 @@ Evaluation Evaluate(const InputParameters &input, MethodResults &results)
 
 bool PmvInRange(double M, double Icl, double ta, double TRM, double var, double pvap)
 {
-    return M >= 46 && M <= 232 && Icl >= 0 && Icl <= 2 && ta >= 10 && ta <= 30 && TRM >= 10 && TRM <= 40
-        && var >= 0 && var <= 1 && pvap >= 0 && pvap <= 2.7;
+    return M >= 46 && M <= 232 && Icl >= 0 && Icl <= 2 && ta >= 10 && ta <= 30 && TRM >= 10
+        && TRM <= 40 && var >= 0 && var <= 1 && pvap >= 0 && pvap <= 2.7;
 }
 
 std::string pmvRangeTitle(Language language)
 {
-    return inLanguage({ "Parámetros fuera del rango del IVM", "Parameters out of PMV rank" }, language);
+    return inLanguage(
+        { "Parámetros fuera del rango del IVM", "Parameters out of PMV rank" }, language);
 }
 
 std::string pmvRangeMessage(Language language)
 {
-    return inLanguage({ "Alguno de los parámetros introducidos está fuera del rango de aplicación del Método de "
-                        "Fanger (IVM). Para evitar errores de divergencia al calcular el valor del índice IVM, el "
-                        "método de Fanger se desactiva automáticamente",
-                          "Some of the introduced parameters are out of Fanger's Method application rank. Fanger's "
-                          "Method is automatically turned off." },
+    return inLanguage(
+        { "Alguno de los parámetros introducidos está fuera del rango de aplicación del Método de "
+          "Fanger (IVM). Para evitar errores de divergencia al calcular el valor del índice IVM, "
+          "el "
+          "método de Fanger se desactiva automáticamente",
+            "Some of the introduced parameters are out of Fanger's Method application rank. "
+            "Fanger's "
+            "Method is automatically turned off." },
         language);
 }
 
@@ -266,7 +278,10 @@ std::string faultMessage(const EvaluationFault &fault, Language language)
     return message;
 }
 
-std::string faultTitle(Language language) { return inLanguage({ "Error aritmético", "Arithmetic fault" }, language); }
+std::string faultTitle(Language language)
+{
+    return inLanguage({ "Error aritmético", "Arithmetic fault" }, language);
+}
 
 std::string methodName(Method method, Language language)
 {

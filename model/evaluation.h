@@ -16,13 +16,15 @@ namespace kalvora::model {
 
 /// Where an evaluation stopped: the method (empty for an input or a shared value), the step
 /// (a formula's symbol, or the field name of an input beyond the range of a double) and the kind.
-struct EvaluationFault {
+struct EvaluationFault
+{
     std::optional<Method> method;
     std::string step;
     engine::FaultKind kind;
 };
 
-struct Evaluation {
+struct Evaluation
+{
     std::array<bool, kMethodCount> ran {}; ///< methods that ran to the end
     bool pmvOutOfRange = false; ///< PMV selected but outside its range: the caller switches it off
     std::optional<EvaluationFault> fault; ///< set when an arithmetic fault ended the evaluation
@@ -43,7 +45,8 @@ std::string pmvRangeMessage(Language language);
 std::string faultMessage(const EvaluationFault &fault, Language language);
 std::string faultTitle(Language language);
 
-/// Short name of a method in the chosen language (IVM / PMV, ISC / HSI, WBGT, SWreq, IVF / WCI, IREQ).
+/// Short name of a method in the chosen language (IVM / PMV, ISC / HSI, WBGT, SWreq, IVF / WCI,
+/// IREQ).
 std::string methodName(Method method, Language language);
 
 } // namespace kalvora::model

@@ -12,7 +12,8 @@
 namespace kalvora::model::detail {
 
 /// A field whose text reads as a number beyond the range of a double.
-struct InputOverflow {
+struct InputOverflow
+{
     Field field;
 };
 
@@ -27,7 +28,8 @@ inline double used(const InputParameters &input, Field field)
 
 /// Runs stage; an arithmetic fault inside it (or an input beyond range) is returned as the fault
 /// of method (empty for the shared values), and nothing after the faulting step is computed.
-template <class Stage> std::optional<EvaluationFault> guarded(std::optional<Method> method, Stage &&stage)
+template <class Stage>
+std::optional<EvaluationFault> guarded(std::optional<Method> method, Stage &&stage)
 {
     try {
         stage();
@@ -35,7 +37,8 @@ template <class Stage> std::optional<EvaluationFault> guarded(std::optional<Meth
     } catch (const engine::ArithmeticFault &fault) {
         return EvaluationFault { method, fault.step(), fault.kind() };
     } catch (const InputOverflow &overflow) {
-        return EvaluationFault { std::nullopt, InputParameters::name(overflow.field), engine::FaultKind::Overflow };
+        return EvaluationFault { std::nullopt, InputParameters::name(overflow.field),
+            engine::FaultKind::Overflow };
     }
 }
 

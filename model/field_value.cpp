@@ -11,16 +11,36 @@ namespace kalvora::model {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isOctalDigit(char c) { return c >= '0' && c <= '7'; }
-bool isHexDigit(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-bool is(char c, char upper) { return c == upper || c == upper - 'A' + 'a'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool isOctalDigit(char c)
+{
+    return c >= '0' && c <= '7';
+}
+bool isHexDigit(char c)
+{
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+bool is(char c, char upper)
+{
+    return c == upper || c == upper - 'A' + 'a';
+}
 
 /// The text one significant character at a time: blanks, tabs and line feeds are invisible.
-class Cursor {
+class Cursor
+{
 public:
-    explicit Cursor(std::string_view text) : m_text(text) { skipBlanks(); }
+    explicit Cursor(std::string_view text)
+        : m_text(text)
+    {
+        skipBlanks();
+    }
     /// The current character, or '\0' past the end ('\0' never continues a number).
     char peek() const { return m_pos < m_text.size() ? m_text[m_pos] : '\0'; }
     void advance()
@@ -41,7 +61,8 @@ private:
 
 /// The normalised number handed to from_chars: on the stack for every ordinary text, on the
 /// heap only for texts of more than kInline significant characters.
-class Buffer {
+class Buffer
+{
 public:
     void push(char c)
     {
@@ -83,7 +104,8 @@ double radixInteger(Cursor &cursor, bool hexadecimal)
     if (digits.empty())
         return 0;
     double value = 0;
-    const auto [end, error] = std::from_chars(digits.begin(), digits.end(), value, std::chars_format::hex);
+    const auto [end, error]
+        = std::from_chars(digits.begin(), digits.end(), value, std::chars_format::hex);
     return error == std::errc::result_out_of_range ? kInfinity : value;
 }
 

@@ -18,12 +18,14 @@ constexpr Methods methods(std::initializer_list<Method> list)
 
 constexpr Methods kAnyMethod = (1u << kMethodCount) - 1;
 constexpr Methods kClothing = methods({ Method::Pmv, Method::Hsi, Method::SwReq, Method::Ireq });
-constexpr Methods kRadiation = methods({ Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Ireq });
+constexpr Methods kRadiation
+    = methods({ Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Ireq });
 constexpr Methods kHumidity = kClothing;
 constexpr Methods kWbgtOnly = methods({ Method::Wbgt });
 constexpr Methods kSweatOnly = methods({ Method::SwReq });
 
-struct FieldRow {
+struct FieldRow
+{
     const char *name;
     const char *startText;
     Methods methods; ///< the field is enabled when one of these is on
@@ -46,7 +48,8 @@ constexpr FieldRow kFields[kFieldCount] = {
     { "pa", "1.5", kHumidity, true, OptionGroup::humedad, 2 },
 };
 
-struct GroupRow {
+struct GroupRow
+{
     Methods methods;
     int options;
     int startOption;
@@ -109,8 +112,14 @@ bool InputParameters::enabled(Field field) const
     return anyOn(m_method, row.methods);
 }
 
-const char *InputParameters::name(Field field) { return kFields[index(field)].name; }
+const char *InputParameters::name(Field field)
+{
+    return kFields[index(field)].name;
+}
 
-const char *InputParameters::startText(Field field) { return kFields[index(field)].startText; }
+const char *InputParameters::startText(Field field)
+{
+    return kFields[index(field)].startText;
+}
 
 } // namespace kalvora::model

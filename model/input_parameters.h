@@ -22,12 +22,14 @@ enum class Method { Pmv = 0, Hsi = 1, Wbgt = 2, SwReq = 3, Wci = 4, Ireq = 5 };
 inline constexpr int kMethodCount = 6;
 
 /// Pages the help viewer shows next: npag of pagina[0..4].
-struct HelpRequest {
+struct HelpRequest
+{
     int npag = 0;
     std::array<std::string, 5> pagina;
 };
 
-class InputParameters {
+class InputParameters
+{
 public:
     /// The state of a freshly opened input form: start texts, start selections, no method on.
     InputParameters();

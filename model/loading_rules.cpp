@@ -8,7 +8,8 @@ namespace {
 
 /// A temperature that may not lie on one side of the dry air temperature while its field is
 /// enabled; equality always passes.
-struct Rule {
+struct Rule
+{
     Field field;
     bool mustNotBeBelow; ///< true: refused below ta; false: refused above ta
     Caption text;
@@ -19,10 +20,13 @@ constexpr Rule kRules[] = {
         { "La temperatura de globo (tg) no puede ser menor que la temperatura del aire seco.",
             "The globe temperature(tg) can't be lower than the air dry temperature (ta)." } },
     { Field::tbhn, false,
-        { "La temperatura de bulbo húmedo natural (tbhn) no puede ser mayor que la temperatura del aire seco.",
-            "The natural wet-bulb temperature (tnw) can't be higher than the air dry temperature (ta)." } },
+        { "La temperatura de bulbo húmedo natural (tbhn) no puede ser mayor que la temperatura del "
+          "aire seco.",
+            "The natural wet-bulb temperature (tnw) can't be higher than the air dry temperature "
+            "(ta)." } },
     { Field::tbh, false,
-        { "La temperatura de bulbo húmedo (tbh) no puede ser mayor que la temperatura del aire seco.",
+        { "La temperatura de bulbo húmedo (tbh) no puede ser mayor que la temperatura del aire "
+          "seco.",
             "The wet bulb temperature (tw) can't be higher than the air dry temperature." } },
 };
 

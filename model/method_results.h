@@ -11,7 +11,8 @@
 
 namespace kalvora::model {
 
-struct MethodResults {
+struct MethodResults
+{
     // Shared values, written in every evaluation before any method runs.
     double var = 0; ///< relative air velocity, m/s
     double fclo = 0; ///< clothing area factor, -
@@ -58,7 +59,8 @@ struct MethodResults {
 };
 
 /// One named value of the record, for front ends that list them (command line, report).
-struct ResultField {
+struct ResultField
+{
     const char *name;
     std::optional<Method> method; ///< empty for the shared values
     std::optional<double> (*read)(const MethodResults &);

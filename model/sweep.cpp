@@ -30,7 +30,8 @@ namespace {
 using Rows = std::array<SweepRow, kSweepRowsComputed>;
 
 /// What every row shares: the inputs read once, and the hub's values (pvap, fclo, TRM, var).
-struct Fixed {
+struct Fixed
+{
     const InputParameters &input;
     const MethodResults &hub;
     double M, ta;
@@ -47,8 +48,9 @@ void velocities(const Fixed &f, Rows &rows)
         row.va = sweptVelocity(i);
         row.var = engine::RelativeAirVelocity(row.va, f.M);
         if (radiation)
-            row.tr = globe ? engine::MeanRadiantFromGlobe(row.va, f.ta, used(f.input, Field::tglobo))
-                           : used(f.input, Field::TRMedia);
+            row.tr = globe
+                ? engine::MeanRadiantFromGlobe(row.va, f.ta, used(f.input, Field::tglobo))
+                : used(f.input, Field::TRMedia);
     }
 }
 
@@ -57,8 +59,10 @@ void sweepPmv(const Fixed &f, Rows &rows)
 {
     const double Icl = used(f.input, Field::Iclo);
     for (SweepRow &row : rows) {
-        const engine::ClothingSurface s = engine::ClothingSurfaceTemperature(f.M, Icl, row.tr, f.ta, f.hub.fclo, row.var);
-        const engine::PmvBalance b = engine::FangerPmv(f.M, f.hub.pvap, f.ta, s.tcl, s.hc, f.hub.fclo, row.tr);
+        const engine::ClothingSurface s
+            = engine::ClothingSurfaceTemperature(f.M, Icl, row.tr, f.ta, f.hub.fclo, row.var);
+        const engine::PmvBalance b
+            = engine::FangerPmv(f.M, f.hub.pvap, f.ta, s.tcl, s.hc, f.hub.fclo, row.tr);
         row.IVM = b.PMV;
         row.PPI = b.PPD;
         row.okIVM = RatePmv(row.IVM);
@@ -69,7 +73,8 @@ void sweepHsi(const Fixed &f, Rows &rows)
 {
     const double Icl = used(f.input, Field::Iclo);
     for (SweepRow &row : rows) {
-        const engine::HeatStress h = engine::HeatStressIndex(Icl, row.va, f.ta, row.tr, f.hub.pvap, f.M);
+        const engine::HeatStress h
+            = engine::HeatStressIndex(Icl, row.va, f.ta, row.tr, f.hub.pvap, f.M);
         row.ISC = h.ISC;
         row.TEP = h.TEP;
         row.okISC = RateHeatStress(row.ISC);
@@ -92,7 +97,8 @@ void sweepWbgt(const Fixed &f, Rows &rows)
 void sweepSweat(const Fixed &f, Rows &rows)
 {
     const engine::SweatContext context { f.ta, used(f.input, Field::Iclo),
-        static_cast<engine::Posture>(f.input.selected(OptionGroup::postura)), f.hub.pvap, f.hub.var };
+        static_cast<engine::Posture>(f.input.selected(OptionGroup::postura)), f.hub.pvap,
+        f.hub.var };
     constexpr int kWp = 0, kSWp = 2, kDle = 4, kNaa = 0, kAa = 2;
     for (SweepRow &row : rows) {
         const engine::SweatRate s = engine::RequiredSweatRate(row.tr, row.va, f.M, context);
@@ -129,7 +135,8 @@ void sweepIreq(const Fixed &f, Rows &rows)
     }
 }
 
-struct MethodSweep {
+struct MethodSweep
+{
     void (*run)(const Fixed &, Rows &);
     std::int16_t SweepRow::*rating;
 };
@@ -161,7 +168,8 @@ Sweep AirVelocitySweep(const InputParameters &input, const MethodResults &result
     });
     for (int m = 0; m < kMethodCount && !sweep.fault; ++m) {
         if (sweep.methods[m])
-            sweep.fault = detail::guarded(static_cast<Method>(m), [&] { kMethods[m].run(fixed, rows); });
+            sweep.fault
+                = detail::guarded(static_cast<Method>(m), [&] { kMethods[m].run(fixed, rows); });
     }
     std::copy_n(rows.begin(), kSweepRowsShown, sweep.rows.begin());
     if (sweep.fault)

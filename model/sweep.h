@@ -12,7 +12,8 @@ namespace kalvora::model {
 inline constexpr int kSweepRowsComputed = 17;
 inline constexpr int kSweepRowsShown = 16;
 
-struct SweepRow {
+struct SweepRow
+{
     double va = 0, var = 0, tr = 0;
     double IVM = 0, PPI = 0;
     double ISC = 0;
@@ -25,7 +26,8 @@ struct SweepRow {
     std::int16_t code = 0; ///< row colour: the largest rating among the methods that take part
 };
 
-struct Sweep {
+struct Sweep
+{
     std::array<bool, kMethodCount> methods {}; ///< the methods that take part
     std::array<SweepRow, kSweepRowsShown> rows {};
     /// Set when an arithmetic fault (or an input beyond the range of a double) ended the sweep;

@@ -1,12 +1,11 @@
 #include "cli/csv.h"
 #include "run_cli.h"
 
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
+#include <nlohmann/json.hpp>
 
 namespace kalvora::cli::test {
 namespace {
@@ -50,10 +49,12 @@ TEST(Batch, OneOutputLinePerInputLineWhateverItHolds)
     const CliRun run = runCli({ "batch", "-", "--lang", "en" }, input);
     EXPECT_EQ(run.status, 1) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out.substr(0, run.out.find('\n')).substr(0, 45), "M,ta,clo,tg,rh,methods,posture,status,message");
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')).substr(0, 45),
+        "M,ta,clo,tg,rh,methods,posture,status,message");
     const auto rows = parseOutput(run.out);
     ASSERT_EQ(rows.size(), 11u);
-    struct Expected {
+    struct Expected
+    {
         const char *status;
         const char *messageMentions;
         const char *clo; ///< the input cell echoed
@@ -75,7 +76,8 @@ TEST(Batch, OneOutputLinePerInputLineWhateverItHolds)
         SCOPED_TRACE(testing::Message() << "line " << i + 2);
         auto row = rows[i];
         EXPECT_EQ(row["status"], expected[i].status);
-        EXPECT_NE(row["message"].find(expected[i].messageMentions), std::string::npos) << row["message"];
+        EXPECT_NE(row["message"].find(expected[i].messageMentions), std::string::npos)
+            << row["message"];
         EXPECT_EQ(row["clo"], expected[i].clo);
         const bool evaluated = row["status"] == "ok";
         EXPECT_EQ(row["pvap"].empty(), !evaluated);
@@ -109,7 +111,8 @@ TEST(Batch, MatchesEvaluateForTheSamePoint)
 
 TEST(Batch, HeaderProblemsStopBeforeAnyRow)
 {
-    struct Row {
+    struct Row
+    {
         const char *input;
         const char *mentions;
     };
@@ -154,7 +157,8 @@ TEST(Batch, ReadsAFileAndWritesTheOutputFile)
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
     std::ifstream written(out);
-    const std::string text((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+    const std::string text(
+        (std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
     EXPECT_EQ(parseOutput(text).size(), 1u);
 
     const CliRun missing = runCli({ "batch", testing::TempDir() + "kalvora_no_such_file.csv" });

@@ -1,11 +1,10 @@
 #include "cli/batch_row.h"
 #include "cli/csv.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <sstream>
@@ -15,7 +14,8 @@ namespace {
 
 TEST(SplitCsvLine, ReadsPlainAndQuotedCells)
 {
-    struct Row {
+    struct Row
+    {
         const char *line;
         std::vector<std::string> cells; ///< empty when the line is refused
     };
@@ -58,7 +58,8 @@ TEST(AppendCsvCell, QuotesOnlyWhatNeedsIt)
     EXPECT_EQ(cells, (std::vector<std::string> { "plain", "a,b", "say \"hi\"", "" }));
 }
 
-std::vector<std::string> readLines(const std::string &text, std::size_t maxLength, std::vector<bool> *tooLong = nullptr)
+std::vector<std::string> readLines(
+    const std::string &text, std::size_t maxLength, std::vector<bool> *tooLong = nullptr)
 {
     std::istringstream in(text);
     LineReader reader(in, maxLength);
@@ -75,7 +76,8 @@ std::vector<std::string> readLines(const std::string &text, std::size_t maxLengt
 
 TEST(LineReader, SplitsLinesAsTyped)
 {
-    struct Row {
+    struct Row
+    {
         const char *name;
         std::string text;
         std::vector<std::string> lines;
@@ -87,7 +89,8 @@ TEST(LineReader, SplitsLinesAsTyped)
         { "final newline", "a\nb\n", { "a", "b" } },
         { "blank lines kept", "a\n\n\nb\n", { "a", "", "", "b" } },
         { "CRLF", "a\r\nb\r\n\r\n", { "a", "b", "" } },
-        { "BOM dropped before the first line only", "\xEF\xBB\xBFM\n\xEF\xBB\xBFx\n", { "M", "\xEF\xBB\xBFx" } },
+        { "BOM dropped before the first line only", "\xEF\xBB\xBFM\n\xEF\xBB\xBFx\n",
+            { "M", "\xEF\xBB\xBFx" } },
         { "CR inside a line kept", "a\rb\n", { "a\rb" } },
     };
     for (const Row &row : rows) {
@@ -117,7 +120,8 @@ TEST(WriteCsvNumber, WritesWhatToCharsWritesForEveryKindOfValue)
     for (const double value : kValues) {
         SCOPED_TRACE(testing::Message() << "value " << value);
         std::array<char, kCsvNumberRoom> expected {};
-        const auto end = std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
+        const auto end
+            = std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
         std::array<char, kCsvNumberRoom> written {};
         const char *const begin = written.data();
         const char *const stop = WriteCsvNumber(written.data(), value);
@@ -165,7 +169,8 @@ TEST(CsvFuzz, RandomBytesNeverBreakTheReader)
         std::mt19937 random(seed);
         std::string bytes(random() % 200, '\0');
         for (char &byte : bytes)
-            byte = seed % 3 == 0 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()];
+            byte = seed % 3 == 0 ? static_cast<char>(random() % 256)
+                                 : alphabet[random() % alphabet.size()];
         SCOPED_TRACE(seed);
         std::istringstream in(bytes);
         LineReader reader(in, 64);
@@ -182,7 +187,8 @@ TEST(CsvFuzz, RandomBytesNeverBreakTheReader)
             EXPECT_FALSE(cells.empty());
         }
         const std::size_t expected
-            = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + (bytes.empty() || bytes.back() == '\n' ? 0 : 1);
+            = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'))
+            + (bytes.empty() || bytes.back() == '\n' ? 0 : 1);
         EXPECT_EQ(lines, expected);
         EXPECT_EQ(static_cast<std::size_t>(std::count(out.begin(), out.end(), '\n')), lines);
     }

@@ -1,22 +1,22 @@
 #include "run_cli.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
-#include <cmath>
 
 namespace kalvora::cli::test {
 namespace {
 
 using nlohmann::json;
 
-constexpr const char *kPmvRangeEs
-    = "Alguno de los parámetros introducidos está fuera del rango de aplicación del Método de Fanger (IVM). Para "
-      "evitar errores de divergencia al calcular el valor del índice IVM, el método de Fanger se desactiva "
-      "automáticamente";
-constexpr const char *kPmvRangeEn
-    = "Some of the introduced parameters are out of Fanger's Method application rank. Fanger's Method is "
-      "automatically turned off.";
+constexpr const char *kPmvRangeEs = "Alguno de los parámetros introducidos está fuera del rango de "
+                                    "aplicación del Método de Fanger (IVM). Para "
+                                    "evitar errores de divergencia al calcular el valor del índice "
+                                    "IVM, el método de Fanger se desactiva "
+                                    "automáticamente";
+constexpr const char *kPmvRangeEn = "Some of the introduced parameters are out of Fanger's Method "
+                                    "application rank. Fanger's Method is "
+                                    "automatically turned off.";
 
 TEST(Evaluate, StartValuesGiveTheFormsResults)
 {
@@ -64,7 +64,8 @@ TEST(Evaluate, NumbersReadBackToTheSameDouble)
 
 TEST(Evaluate, PmvOutOfRangeSwitchesPmvOffInBothLanguages)
 {
-    struct Row {
+    struct Row
+    {
         const char *lang;
         const char *message;
     };
@@ -88,14 +89,18 @@ TEST(Evaluate, RefusalRulesPrintTheirTextsAndNothingElse)
 {
     constexpr const char *kGlobeEs
         = "La temperatura de globo (tg) no puede ser menor que la temperatura del aire seco.";
-    constexpr const char *kNaturalEs
-        = "La temperatura de bulbo húmedo natural (tbhn) no puede ser mayor que la temperatura del aire seco.";
-    constexpr const char *kWetEs = "La temperatura de bulbo húmedo (tbh) no puede ser mayor que la temperatura del aire seco.";
-    constexpr const char *kGlobeEn = "The globe temperature(tg) can't be lower than the air dry temperature (ta).";
-    constexpr const char *kNaturalEn
-        = "The natural wet-bulb temperature (tnw) can't be higher than the air dry temperature (ta).";
-    constexpr const char *kWetEn = "The wet bulb temperature (tw) can't be higher than the air dry temperature.";
-    struct Row {
+    constexpr const char *kNaturalEs = "La temperatura de bulbo húmedo natural (tbhn) no puede ser "
+                                       "mayor que la temperatura del aire seco.";
+    constexpr const char *kWetEs = "La temperatura de bulbo húmedo (tbh) no puede ser mayor que la "
+                                   "temperatura del aire seco.";
+    constexpr const char *kGlobeEn
+        = "The globe temperature(tg) can't be lower than the air dry temperature (ta).";
+    constexpr const char *kNaturalEn = "The natural wet-bulb temperature (tnw) can't be higher "
+                                       "than the air dry temperature (ta).";
+    constexpr const char *kWetEn
+        = "The wet bulb temperature (tw) can't be higher than the air dry temperature.";
+    struct Row
+    {
         std::vector<std::string> args;
         std::string err;
     };
@@ -119,7 +124,8 @@ TEST(Evaluate, RefusalRulesPrintTheirTextsAndNothingElse)
 
 TEST(Evaluate, RulesApplyOnlyToEnabledInputs)
 {
-    struct Row {
+    struct Row
+    {
         std::vector<std::string> args;
     };
     const Row rows[] = {
@@ -154,7 +160,8 @@ TEST(Evaluate, ArithmeticFaultEndsWithStatusThree)
 
 TEST(Evaluate, UsageErrorsSayWhatIsWrongInOneLine)
 {
-    struct Row {
+    struct Row
+    {
         std::vector<std::string> args;
         const char *mentions;
     };
@@ -209,7 +216,8 @@ TEST(Evaluate, HelpAndVersion)
     EXPECT_EQ(version.out, "kalvora-cli 3.0.0\n");
     const CliRun help = runCli({ "evaluate", "--help" });
     EXPECT_EQ(help.status, 0);
-    for (const char *text : { "--M", "W/m²", "default 85", "--tr", "--pa", "kPa", "--methods", "--format" })
+    for (const char *text :
+        { "--M", "W/m²", "default 85", "--tr", "--pa", "kPa", "--methods", "--format" })
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
 }
 

@@ -19,19 +19,24 @@ PointSpec pointWith(std::initializer_list<std::pair<Field, const char *>> number
 
 TEST(BuildInput, SelectsTheRadiationAndHumidityInputThatIsGiven)
 {
-    struct Row {
+    struct Row
+    {
         const char *name;
         PointSpec spec;
         int radiation, humidity;
         std::vector<Field> enabled, disabled;
     };
     const Row rows[] = {
-        { "defaults", {}, 0, 0, { Field::tglobo, Field::HR }, { Field::TRMedia, Field::tbh, Field::pa } },
-        { "tr", pointWith({ { Field::TRMedia, "25" } }), 1, 0, { Field::TRMedia }, { Field::tglobo } },
-        { "tr with tg", pointWith({ { Field::TRMedia, "25" }, { Field::tglobo, "30" } }), 1, 0, { Field::TRMedia },
+        { "defaults", {}, 0, 0, { Field::tglobo, Field::HR },
+            { Field::TRMedia, Field::tbh, Field::pa } },
+        { "tr", pointWith({ { Field::TRMedia, "25" } }), 1, 0, { Field::TRMedia },
             { Field::tglobo } },
-        { "tw", pointWith({ { Field::tbh, "15" } }), 0, 1, { Field::tbh }, { Field::HR, Field::pa } },
-        { "pa", pointWith({ { Field::pa, "1.2" } }), 0, 2, { Field::pa }, { Field::HR, Field::tbh } },
+        { "tr with tg", pointWith({ { Field::TRMedia, "25" }, { Field::tglobo, "30" } }), 1, 0,
+            { Field::TRMedia }, { Field::tglobo } },
+        { "tw", pointWith({ { Field::tbh, "15" } }), 0, 1, { Field::tbh },
+            { Field::HR, Field::pa } },
+        { "pa", pointWith({ { Field::pa, "1.2" } }), 0, 2, { Field::pa },
+            { Field::HR, Field::tbh } },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -47,11 +52,12 @@ TEST(BuildInput, SelectsTheRadiationAndHumidityInputThatIsGiven)
 
 TEST(BuildInput, KeepsGivenTextsAndStartTextsOtherwise)
 {
-    const model::InputParameters input
-        = BuildInput(pointWith({ { Field::Taseco, "25.5" }, { Field::tglobo, "+30" } }), kOptionSpelling);
+    const model::InputParameters input = BuildInput(
+        pointWith({ { Field::Taseco, "25.5" }, { Field::tglobo, "+30" } }), kOptionSpelling);
     EXPECT_EQ(input.text(Field::Taseco), "25.5");
     EXPECT_EQ(input.text(Field::tglobo), "+30");
-    EXPECT_EQ(input.text(Field::Metabolismo), model::InputParameters::startText(Field::Metabolismo));
+    EXPECT_EQ(
+        input.text(Field::Metabolismo), model::InputParameters::startText(Field::Metabolismo));
     EXPECT_EQ(input.selected(OptionGroup::Radsolar), 1);
     EXPECT_EQ(input.selected(OptionGroup::postura), 1);
     for (int m = 0; m < model::kMethodCount; ++m)
@@ -81,12 +87,14 @@ TEST(BuildInput, MapsChoicesAndMethodLists)
     EXPECT_TRUE(input.method(Method::Pmv));
     EXPECT_TRUE(input.method(Method::Wci));
     EXPECT_FALSE(input.method(Method::Hsi));
-    EXPECT_EQ(ParseMethods("pmv;ireq|hsi", kColumnSpelling), (MethodFlags { true, true, false, false, false, true }));
+    EXPECT_EQ(ParseMethods("pmv;ireq|hsi", kColumnSpelling),
+        (MethodFlags { true, true, false, false, false, true }));
 }
 
 TEST(BuildInput, RefusesWhatCannotBeReadNamingTheOption)
 {
-    struct Row {
+    struct Row
+    {
         const char *name;
         PointSpec spec;
         Spelling spelling;
@@ -109,7 +117,8 @@ TEST(BuildInput, RefusesWhatCannotBeReadNamingTheOption)
         { "solar", badSolar, kOptionSpelling, "--solar" },
         { "unknown method", unknownMethod, kOptionSpelling, "utci" },
         { "empty method name", emptyMethodName, kOptionSpelling, "--methods" },
-        { "batch separator on the command line", columnSeparatorOnCommandLine, kOptionSpelling, "pmv;hsi" },
+        { "batch separator on the command line", columnSeparatorOnCommandLine, kOptionSpelling,
+            "pmv;hsi" },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -117,7 +126,8 @@ TEST(BuildInput, RefusesWhatCannotBeReadNamingTheOption)
             BuildInput(row.spec, row.spelling);
             ADD_FAILURE() << "accepted";
         } catch (const InputError &error) {
-            EXPECT_NE(std::string(error.what()).find(row.mentions), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(row.mentions), std::string::npos)
+                << error.what();
         }
     }
 }

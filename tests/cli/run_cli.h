@@ -10,7 +10,8 @@
 
 namespace kalvora::cli::test {
 
-struct CliRun {
+struct CliRun
+{
     int status;
     std::string out;
     std::string err;

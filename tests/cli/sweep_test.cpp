@@ -1,10 +1,9 @@
 #include "run_cli.h"
 
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 namespace kalvora::cli::test {
 namespace {
@@ -19,7 +18,8 @@ TEST(Sweep, SixteenRowsWithTheWindowsValues)
     EXPECT_EQ(sweep["methods"], json({ "pmv", "wci" }));
     const json &rows = sweep["rows"];
     ASSERT_EQ(rows.size(), 16u);
-    struct Row {
+    struct Row
+    {
         std::size_t index;
         double va, ivm, ppd, wci, tch;
     };
@@ -70,7 +70,8 @@ TEST(Sweep, EvaluationComesFirst)
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(refused.out, "");
 
-    const CliRun outOfRange = runCli({ "sweep", "--M", "300", "--methods", "pmv,wci", "--lang", "en" });
+    const CliRun outOfRange
+        = runCli({ "sweep", "--M", "300", "--methods", "pmv,wci", "--lang", "en" });
     ASSERT_EQ(outOfRange.status, 0) << outOfRange.err;
     EXPECT_NE(outOfRange.err.find("out of Fanger's Method application rank"), std::string::npos);
     EXPECT_EQ(json::parse(outOfRange.out)["methods"], json({ "wci" }));

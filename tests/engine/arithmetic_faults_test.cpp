@@ -4,9 +4,8 @@
 #include "engine/psychrometrics.h"
 #include "engine/wind_chill.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <string_view>
 
 namespace kalvora::engine {
@@ -14,7 +13,8 @@ namespace {
 
 TEST(ArithmeticFaults, NameTheKindAndTheStep)
 {
-    struct Row {
+    struct Row
+    {
         const char *what;
         std::function<void()> evaluate;
         FaultKind kind;
@@ -22,19 +22,20 @@ TEST(ArithmeticFaults, NameTheKindAndTheStep)
     };
     const Row kRows[] = {
         { "HSI with pa = 5.6 kPa: Emax = 0", [] { HeatStressIndex(0.5, 0.3, 30, 30, 5.6, 150); },
-          FaultKind::DivisionByZero, "ISC = 100·Ereq/Emax" },
+            FaultKind::DivisionByZero, "ISC = 100·Ereq/Emax" },
         { "globe below air temperature in still air", [] { MeanRadiantFromGlobe(0.1, 30, 25); },
-          FaultKind::InvalidOperation, "0.42·10^8·(tg − ta)^1.25" },
+            FaultKind::InvalidOperation, "0.42·10^8·(tg − ta)^1.25" },
         { "globe temperature 1e308", [] { MeanRadiantFromGlobe(0.5, 25, 1e308); },
-          FaultKind::Overflow, "(tg + 273)^4" },
-        { "wind velocity 1e308", [] { WindChillIndex(1e308, 0); },
-          FaultKind::Overflow, "WCI = 1.16·(10.45 + 10·√v − v)·(33 − ta)" },
+            FaultKind::Overflow, "(tg + 273)^4" },
+        { "wind velocity 1e308", [] { WindChillIndex(1e308, 0); }, FaultKind::Overflow,
+            "WCI = 1.16·(10.45 + 10·√v − v)·(33 − ta)" },
         { "metabolic power 1e308", [] { FangerPmv(1e308, 1.0, 20, 30, 4, 1.1, 20); },
-          FaultKind::Overflow, "Ed" },
-        { "clothing balance without a root at 1e6 W/m²", [] { ClothingSurfaceTemperature(1e6, 0.5, 20, 20, 1.1, 0.2); },
-          FaultKind::NoConvergence, "tcl (forced convection)" },
-        { "saturation at −235 °C", [] { SaturationPressure(-235); },
-          FaultKind::DivisionByZero, "4030.18/(t + 235)" },
+            FaultKind::Overflow, "Ed" },
+        { "clothing balance without a root at 1e6 W/m²",
+            [] { ClothingSurfaceTemperature(1e6, 0.5, 20, 20, 1.1, 0.2); },
+            FaultKind::NoConvergence, "tcl (forced convection)" },
+        { "saturation at −235 °C", [] { SaturationPressure(-235); }, FaultKind::DivisionByZero,
+            "4030.18/(t + 235)" },
     };
     for (const Row &r : kRows) {
         SCOPED_TRACE(r.what);

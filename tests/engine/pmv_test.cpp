@@ -2,21 +2,23 @@
 #include "engine/psychrometrics.h"
 #include "rounds_to.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace kalvora::engine {
 namespace {
 
 using test::RoundsTo;
 
-struct Conditions { double M, ta, Icl, tr, var, fcl, pa; };
+struct Conditions
+{
+    double M, ta, Icl, tr, var, fcl, pa;
+};
 
 std::ostream &operator<<(std::ostream &out, const Conditions &c)
 {
-    return out << "M=" << c.M << " ta=" << c.ta << " Icl=" << c.Icl << " tr=" << c.tr << " var=" << c.var
-               << " fcl=" << c.fcl << " pa=" << c.pa;
+    return out << "M=" << c.M << " ta=" << c.ta << " Icl=" << c.Icl << " tr=" << c.tr
+               << " var=" << c.var << " fcl=" << c.fcl << " pa=" << c.pa;
 }
 
 ClothingSurface surfaceOf(const Conditions &c)
@@ -32,12 +34,17 @@ PmvBalance balanceOf(const Conditions &c)
 
 // The worked example carries its shared values unrounded from the steps before: globe 20 °C in
 // air at 18 °C moving at 0.15 m/s (tr = 21.58), 65 % relative humidity (pa = 1.3405).
-const Conditions kCool { 85, 18, 0.7, MeanRadiantFromGlobe(0.15, 18, 20), RelativeAirVelocity(0.15, 85),
-                         ClothingAreaFactor(0.7), ComputeHumidity(65, 0, 0, 18, true, false).pvap };
+const Conditions kCool { 85, 18, 0.7, MeanRadiantFromGlobe(0.15, 18, 20),
+    RelativeAirVelocity(0.15, 85), ClothingAreaFactor(0.7),
+    ComputeHumidity(65, 0, 0, 18, true, false).pvap };
 
 TEST(ClothingSurfaceTemperature, ChoosesTheLargerConvectiveCoefficient)
 {
-    struct Row { Conditions c; const char *tcl, *hc; };
+    struct Row
+    {
+        Conditions c;
+        const char *tcl, *hc;
+    };
     const Row kRows[] = {
         { kCool, "25.46", "6.521" }, // forced wins
         { { 58, 22, 1.0, 22, 0.1, 1.15, 1.2 }, "26.98", "3.826" }, // forced wins, hf above hn
@@ -71,10 +78,15 @@ TEST(ClothingSurfaceTemperature, KeepsForcedSolutionWhereNaturalIsUndefined)
 
 TEST(FangerPmv, MatchesWorkedVotes)
 {
-    struct Row { Conditions c; const char *PMV, *PPD; };
+    struct Row
+    {
+        Conditions c;
+        const char *PMV, *PPD;
+    };
     const Row kRows[] = {
         { kCool, "-0.791", "18.19" },
-        { { 58, 22, 1.0, 22, 0.1, 1.15, 1.2 }, "-0.386", "8.11" }, // Esw = −0.063 enters with its sign
+        { { 58, 22, 1.0, 22, 0.1, 1.15, 1.2 }, "-0.386",
+            "8.11" }, // Esw = −0.063 enters with its sign
         { { 58, 16, 0.5, 16, 0.1, 1.10, 1.0 }, "-3.82", "100.0" },
     };
     for (const Row &r : kRows) {

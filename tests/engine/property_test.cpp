@@ -11,12 +11,11 @@
 #include "engine/wbgt.h"
 #include "engine/wind_chill.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <exception>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <optional>
 #include <random>
@@ -31,18 +30,23 @@ constexpr int kDraws = 30000;
 
 // Values a typed field can turn into besides ordinary ones: zero, exact boundaries of the
 // methods' branches, and magnitudes that overflow or vanish in the formulas.
-constexpr std::array kSpecialValues { 0.0, 1.0, -1.0, 0.15, 0.5, 58.0, 65.0, 36.0, -273.0, -235.0, 1e-300,
-    -1e-300, 1e6, -1e6, 1e154, -1e154, 1e300, -1e300 };
+constexpr std::array kSpecialValues { 0.0, 1.0, -1.0, 0.15, 0.5, 58.0, 65.0, 36.0, -273.0, -235.0,
+    1e-300, -1e-300, 1e6, -1e6, 1e154, -1e154, 1e300, -1e300 };
 
-class Inputs {
+class Inputs
+{
 public:
-    explicit Inputs(std::uint64_t seed) : m_random(seed) { }
+    explicit Inputs(std::uint64_t seed)
+        : m_random(seed)
+    {
+    }
 
     /// One value: uniform over [low, high], or one in eight times a special value.
     double draw(double low, double high)
     {
         if (std::uniform_int_distribution<int>(0, 7)(m_random) == 0)
-            return kSpecialValues[std::uniform_int_distribution<std::size_t>(0, kSpecialValues.size() - 1)(m_random)];
+            return kSpecialValues[std::uniform_int_distribution<std::size_t>(
+                0, kSpecialValues.size() - 1)(m_random)];
         return std::uniform_real_distribution<double>(low, high)(m_random);
     }
     double temperature() { return draw(-80, 120); }
@@ -52,7 +56,10 @@ public:
     double pressure() { return draw(0, 15); }
     double humidity() { return draw(0, 150); }
     bool flag() { return std::uniform_int_distribution<int>(0, 1)(m_random) == 1; }
-    Posture posture() { return static_cast<Posture>(std::uniform_int_distribution<int>(0, 2)(m_random)); }
+    Posture posture()
+    {
+        return static_cast<Posture>(std::uniform_int_distribution<int>(0, 2)(m_random));
+    }
 
 private:
     std::mt19937_64 m_random;
@@ -66,16 +73,32 @@ bool finite(std::initializer_list<double> values)
     return true;
 }
 
-bool finite(double value) { return std::isfinite(value); }
-bool finite(const Humidity &h) { return finite({ h.Hrel, h.pvap, h.ttbh }); }
-bool finite(const ClothingSurface &s) { return finite({ s.tcl, s.hc }); }
-bool finite(const PmvBalance &b) { return finite({ b.PMV, b.PPD, b.R, b.C, b.Eres, b.Cres, b.Esw, b.Ac }); }
-bool finite(const WindChill &w) { return finite({ w.WCI, w.tch }); }
+bool finite(double value)
+{
+    return std::isfinite(value);
+}
+bool finite(const Humidity &h)
+{
+    return finite({ h.Hrel, h.pvap, h.ttbh });
+}
+bool finite(const ClothingSurface &s)
+{
+    return finite({ s.tcl, s.hc });
+}
+bool finite(const PmvBalance &b)
+{
+    return finite({ b.PMV, b.PPD, b.R, b.C, b.Eres, b.Cres, b.Esw, b.Ac });
+}
+bool finite(const WindChill &w)
+{
+    return finite({ w.WCI, w.tch });
+}
 
 // An empty exposure time is a defined outcome (Ereq = Emax), not a number to check.
 bool finite(const HeatStress &h)
 {
-    return finite({ h.ISC, h.R, h.C, h.E, h.Ac, h.Emax, h.Ereq }) && (!h.TEP || std::isfinite(*h.TEP));
+    return finite({ h.ISC, h.R, h.C, h.E, h.Ac, h.Emax, h.Ereq })
+        && (!h.TEP || std::isfinite(*h.TEP));
 }
 
 bool finite(const SweatRate &s)
@@ -95,12 +118,14 @@ bool finite(const RequiredInsulationResult &r)
     return finite({ r.hr, r.hc, r.tcl });
 }
 
-class PropertyCheck {
+class PropertyCheck
+{
 public:
     /// Runs one engine call; a result holding a NaN or infinity, or any exception other than an
     /// arithmetic fault, is a failure reported with the inputs. Returns the result when defined.
     template <class Call>
-    auto expectDefined(const char *function, const std::string &inputs, Call call) -> std::optional<decltype(call())>
+    auto expectDefined(const char *function, const std::string &inputs, Call call)
+        -> std::optional<decltype(call())>
     {
         try {
             auto result = call();
@@ -124,8 +149,7 @@ private:
     int m_faults = 0;
 };
 
-template <class... Values>
-std::string describe(Values... values)
+template <class... Values> std::string describe(Values... values)
 {
     std::ostringstream out;
     out.precision(17);
@@ -153,18 +177,24 @@ TEST(EnginePropertyTest, EveryMethodReturnsNumbersOrFaults)
         const bool wetBulbGiven = in.flag();
         const Posture posture = in.posture();
 
-        check.expectDefined("SaturationPressure", describe(ta), [&] { return SaturationPressure(ta); });
-        check.expectDefined("MeanRadiantFromGlobe", describe(va, ta, tg), [&] { return MeanRadiantFromGlobe(va, ta, tg); });
-        check.expectDefined("WetBulbTemperature", describe(ta, pa), [&] { return WetBulbTemperature(ta, pa); });
+        check.expectDefined(
+            "SaturationPressure", describe(ta), [&] { return SaturationPressure(ta); });
+        check.expectDefined("MeanRadiantFromGlobe", describe(va, ta, tg),
+            [&] { return MeanRadiantFromGlobe(va, ta, tg); });
+        check.expectDefined(
+            "WetBulbTemperature", describe(ta, pa), [&] { return WetBulbTemperature(ta, pa); });
         check.expectDefined("ComputeHumidity", describe(HR, pa, tw, ta, rhGiven, wetBulbGiven),
             [&] { return ComputeHumidity(HR, pa, tw, ta, rhGiven, wetBulbGiven); });
-        const auto relative = check.expectDefined("RelativeAirVelocity", describe(va, M), [&] { return RelativeAirVelocity(va, M); });
-        const auto areaFactor = check.expectDefined("ClothingAreaFactor", describe(Icl), [&] { return ClothingAreaFactor(Icl); });
+        const auto relative = check.expectDefined(
+            "RelativeAirVelocity", describe(va, M), [&] { return RelativeAirVelocity(va, M); });
+        const auto areaFactor = check.expectDefined(
+            "ClothingAreaFactor", describe(Icl), [&] { return ClothingAreaFactor(Icl); });
         if (!relative || !areaFactor)
             continue;
         const double var = *relative;
         const double fcl = *areaFactor;
-        check.expectDefined("OperativeTemperature", describe(var, ta, tr), [&] { return OperativeTemperature(var, ta, tr); });
+        check.expectDefined("OperativeTemperature", describe(var, ta, tr),
+            [&] { return OperativeTemperature(var, ta, tr); });
 
         const std::string pmvInputs = describe(M, Icl, tr, ta, fcl, var, pa);
         if (const auto surface = check.expectDefined("ClothingSurfaceTemperature", pmvInputs,
@@ -174,10 +204,14 @@ TEST(EnginePropertyTest, EveryMethodReturnsNumbersOrFaults)
 
         check.expectDefined("HeatStressIndex", describe(Icl, va, ta, tr, pa, M),
             [&] { return HeatStressIndex(Icl, va, ta, tr, pa, M); });
-        check.expectDefined("WbgtIndex", describe(tnw, tg, ta), [&] { return WbgtIndex(tnw, tg, ta, draw % 2 == 0); });
-        check.expectDefined("RequiredSweatRate", describe(tr, va, M, ta, Icl, static_cast<int>(posture), pa, var),
-            [&] { return RequiredSweatRate(tr, va, M, { ta, Icl, posture, pa, var }); });
-        check.expectDefined("WindChillIndex", describe(var, ta), [&] { return WindChillIndex(var, ta); });
+        check.expectDefined("WbgtIndex", describe(tnw, tg, ta),
+            [&] { return WbgtIndex(tnw, tg, ta, draw % 2 == 0); });
+        check.expectDefined("RequiredSweatRate",
+            describe(tr, va, M, ta, Icl, static_cast<int>(posture), pa, var), [&] {
+                return RequiredSweatRate(tr, va, M, { ta, Icl, posture, pa, var });
+            });
+        check.expectDefined(
+            "WindChillIndex", describe(var, ta), [&] { return WindChillIndex(var, ta); });
         check.expectDefined("RequiredInsulation", describe(M, ta, pa, va, tr, Icl),
             [&] { return RequiredInsulation(M, ta, pa, va, tr, Icl); });
     }

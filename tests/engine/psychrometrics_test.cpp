@@ -10,7 +10,11 @@ using test::RoundsTo;
 
 TEST(SaturationPressure, MatchesWorkedValues)
 {
-    struct Row { double t; const char *ps; };
+    struct Row
+    {
+        double t;
+        const char *ps;
+    };
     constexpr Row kRows[] = { { 20, "2.3368" }, { 30, "4.2427" }, { 0, "0.6088" } };
     for (const Row &r : kRows) {
         SCOPED_TRACE(testing::Message() << "t=" << r.t);
@@ -20,11 +24,13 @@ TEST(SaturationPressure, MatchesWorkedValues)
 
 TEST(RelativeAirVelocity, AddsActivityAndReplacesNonPositive)
 {
-    struct Row { double va, M; const char *var; };
+    struct Row
+    {
+        double va, M;
+        const char *var;
+    };
     constexpr Row kRows[] = {
-        { 0.1, 58, "0.1" },
-        { 0.15, 85, "0.2904" },
-        { 0, 40, "0.0001" }, // computed −0.0936
+        { 0.1, 58, "0.1" }, { 0.15, 85, "0.2904" }, { 0, 40, "0.0001" }, // computed −0.0936
         { 0, 58, "0.0001" }, // computed exactly 0
     };
     for (const Row &r : kRows) {
@@ -35,7 +41,11 @@ TEST(RelativeAirVelocity, AddsActivityAndReplacesNonPositive)
 
 TEST(ClothingAreaFactor, SwitchesFormulaAtHalfClo)
 {
-    struct Row { double Icl; const char *fcl; };
+    struct Row
+    {
+        double Icl;
+        const char *fcl;
+    };
     constexpr Row kRows[] = { { 0.49, "1.098" }, { 0.5, "1.10" }, { 1.0, "1.15" }, { 0, "1.000" } };
     for (const Row &r : kRows) {
         SCOPED_TRACE(testing::Message() << "Icl=" << r.Icl);
@@ -45,7 +55,11 @@ TEST(ClothingAreaFactor, SwitchesFormulaAtHalfClo)
 
 TEST(MeanRadiantFromGlobe, TakesForcedBranchFromPointFifteen)
 {
-    struct Row { double va, ta, tg; const char *TRM; };
+    struct Row
+    {
+        double va, ta, tg;
+        const char *TRM;
+    };
     constexpr Row kRows[] = {
         { 0.1, 25, 30, "32.78" }, // natural convection
         { 0.2, 25, 30, "34.19" }, // forced
@@ -61,10 +75,19 @@ TEST(MeanRadiantFromGlobe, TakesForcedBranchFromPointFifteen)
 
 TEST(OperativeTemperature, WeightsByRelativeVelocity)
 {
-    struct Row { double var; const char *to; };
+    struct Row
+    {
+        double var;
+        const char *to;
+    };
     constexpr Row kRows[] = {
-        { 0.1, "25.0" }, { 0.19, "25.0" }, { 0.2, "24.0" }, { 0.59, "24.0" },
-        { 0.6, "23.0" }, { 1.0, "23.0" }, { 1.01, "20" },
+        { 0.1, "25.0" },
+        { 0.19, "25.0" },
+        { 0.2, "24.0" },
+        { 0.59, "24.0" },
+        { 0.6, "23.0" },
+        { 1.0, "23.0" },
+        { 1.01, "20" },
     };
     for (const Row &r : kRows) {
         SCOPED_TRACE(testing::Message() << "var=" << r.var);
@@ -75,7 +98,12 @@ TEST(OperativeTemperature, WeightsByRelativeVelocity)
 TEST(ComputeHumidity, DerivesTheTwoMembersNotGiven)
 {
     enum Given { RelativeHumidity, WetBulb, VapourPressure };
-    struct Row { Given given; double value, ta; const char *Hrel, *pvap, *ttbh; };
+    struct Row
+    {
+        Given given;
+        double value, ta;
+        const char *Hrel, *pvap, *ttbh;
+    };
     constexpr Row kRows[] = {
         { RelativeHumidity, 50, 25, "50", "1.5834", "17.94" },
         { RelativeHumidity, 65, 18, "65", "1.3405", "14.06" },
@@ -85,12 +113,14 @@ TEST(ComputeHumidity, DerivesTheTwoMembersNotGiven)
         { VapourPressure, 5.0, 30, "117.85", "5.0", "32.33" }, // above saturation: above ta
     };
     for (const Row &r : kRows) {
-        SCOPED_TRACE(testing::Message() << "given=" << r.given << " value=" << r.value << " ta=" << r.ta);
+        SCOPED_TRACE(
+            testing::Message() << "given=" << r.given << " value=" << r.value << " ta=" << r.ta);
         // The two unused inputs carry nonsense to show they are ignored.
         const double HR = r.given == RelativeHumidity ? r.value : -7;
         const double tw = r.given == WetBulb ? r.value : -7;
         const double pa = r.given == VapourPressure ? r.value : -7;
-        const Humidity h = ComputeHumidity(HR, pa, tw, r.ta, r.given == RelativeHumidity, r.given == WetBulb);
+        const Humidity h
+            = ComputeHumidity(HR, pa, tw, r.ta, r.given == RelativeHumidity, r.given == WetBulb);
         EXPECT_PRED_FORMAT2(RoundsTo, h.Hrel, r.Hrel);
         EXPECT_PRED_FORMAT2(RoundsTo, h.pvap, r.pvap);
         EXPECT_PRED_FORMAT2(RoundsTo, h.ttbh, r.ttbh);

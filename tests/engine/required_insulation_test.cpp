@@ -2,10 +2,9 @@
 #include "engine/required_insulation.h"
 #include "rounds_to.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace kalvora::engine {
@@ -13,7 +12,8 @@ namespace {
 
 using test::RoundsTo;
 
-struct Conditions {
+struct Conditions
+{
     double M, ta, pa, va, tr, Icl;
 };
 
@@ -24,13 +24,15 @@ RequiredInsulationResult insulationOf(const Conditions &c)
 
 // A published value at its position in the table (case + 4 · quantity), so the layout the hub
 // and the sweep read is checked along with the number.
-struct Published {
+struct Published
+{
     const char *name;
     int position;
     const char *value;
 };
 
-struct WorkedExample {
+struct WorkedExample
+{
     const char *name;
     Conditions conditions;
     const char *hc, *hr, *tcl; // nullptr: not published
@@ -40,13 +42,16 @@ struct WorkedExample {
 const WorkedExample kWorkedExamples[] = {
     { "M 100, -5 degrees, 1.5 clo", { 100, -5, 0.3, 0.5, -5, 1.5 }, "7.2357", "3.3326", "2.638",
         { { "IREQmin", 28, "2.278" }, { "IREQneut", 29, "2.612" }, { "Cres case 0", 12, "4.62" },
-            { "Cres case 3", 15, "4.62" }, { "Eres case 0", 16, "6.1514" }, { "Eres case 3", 19, "6.1514" },
-            { "R case 2", 2, "37.11" }, { "C case 2", 6, "80.58" }, { "E case 2", 10, "5.080" },
-            { "S case 2", 22, "-33.54" }, { "DLE case 2", 26, "1.193" }, { "S case 3", 23, "-48.14" },
-            { "DLE case 3", 27, "0.831" }, { "IREQ slot case 2", 30, "0" }, { "IREQ slot case 3", 31, "0" } } },
+            { "Cres case 3", 15, "4.62" }, { "Eres case 0", 16, "6.1514" },
+            { "Eres case 3", 19, "6.1514" }, { "R case 2", 2, "37.11" }, { "C case 2", 6, "80.58" },
+            { "E case 2", 10, "5.080" }, { "S case 2", 22, "-33.54" },
+            { "DLE case 2", 26, "1.193" }, { "S case 3", 23, "-48.14" },
+            { "DLE case 3", 27, "0.831" }, { "IREQ slot case 2", 30, "0" },
+            { "IREQ slot case 3", 31, "0" } } },
     { "M 85, 0 degrees, 2.5 clo", { 85, 0, 0.4, 0.2, 0, 2.5 }, "5.2701", nullptr, "4.309",
         { { "IREQmin", 28, "2.228" }, { "IREQneut", 29, "2.627" }, { "S case 2", 22, "6.572" },
-            { "DLE case 2", 26, "-6.086" }, { "S case 3", 23, "-3.077" }, { "DLE case 3", 27, "13.00" } } },
+            { "DLE case 2", 26, "-6.086" }, { "S case 3", 23, "-3.077" },
+            { "DLE case 3", 27, "13.00" } } },
 };
 
 TEST(RequiredInsulation, MatchesWorkedExamples)
@@ -74,7 +79,8 @@ TEST(RequiredInsulation, MatchesWorkedExamples)
 // convective coefficient switches to 8.7·v^0.6 above 1 m/s, meeting the linear law at 8.7.
 TEST(RequiredInsulation, ConvectiveCoefficientFollowsRelativeVelocity)
 {
-    struct Row {
+    struct Row
+    {
         const char *name;
         double M, va, hc;
     };
@@ -106,7 +112,8 @@ TEST(RequiredInsulation, NegativeRequiredInsulationInWarmAirIsZero)
 // x = ta + 15, the second at the worn clothing's surface (tcl = tr) in the direct result hr.
 TEST(RequiredInsulation, SurfaceAtRadiantTemperatureIsContinuous)
 {
-    struct Row {
+    struct Row
+    {
         const char *name;
         Conditions conditions;
     };
@@ -130,7 +137,8 @@ TEST(RequiredInsulation, SurfaceAtRadiantTemperatureIsContinuous)
             expectClose(atLimit.hr, near.hr, "hr");
             expectClose(atLimit.tcl, near.tcl, "tcl");
             for (int position = 0; position < kIreqCases * kIreqQuantities; ++position)
-                expectClose(atLimit.ireqTerms.values[position], near.ireqTerms.values[position], "table");
+                expectClose(
+                    atLimit.ireqTerms.values[position], near.ireqTerms.values[position], "table");
         }
     }
     EXPECT_EQ(insulationOf(rows[1].conditions).tcl, rows[1].conditions.tr);

@@ -10,10 +10,13 @@ using test::RoundsTo;
 
 TEST(WbgtIndex, WeighsAirTemperatureOnlyUnderSolarLoad)
 {
-    struct Row { double tnw, tg, ta; const char *inside, *outdoors; };
+    struct Row
+    {
+        double tnw, tg, ta;
+        const char *inside, *outdoors;
+    };
     constexpr Row kRows[] = {
-        { 16, 20, 18, "17.2", "17.0" },
-        { 25, 40, 30, "29.5", "28.5" },
+        { 16, 20, 18, "17.2", "17.0" }, { 25, 40, 30, "29.5", "28.5" },
         { 23, 23, 23, "23.0", "23.0" },
         { 25, 40, -1000, "29.5", "-74.5" }, // ta reaches only the outdoor index
     };

@@ -1,9 +1,7 @@
 #include "model/evaluation.h"
-
 #include "model_fixtures.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using namespace kalvora::model;
@@ -23,15 +21,18 @@ TEST(Evaluate, ComputesEveryMethodAtTheStartInputs)
     const Evaluation evaluation = Evaluate(inputs(kAllMethods), results);
     ASSERT_FALSE(evaluation.fault);
     EXPECT_FALSE(evaluation.pmvOutOfRange);
-    EXPECT_EQ(evaluation.ran, (std::array<bool, kMethodCount> { true, true, true, true, true, true }));
+    EXPECT_EQ(
+        evaluation.ran, (std::array<bool, kMethodCount> { true, true, true, true, true, true }));
     expectFields(results,
-        { { "var", 0.2904, 5e-5 }, { "fclo", 1.12, 5e-3 }, { "TRM", 21.58, 5e-3 }, { "toperativa", 19.43, 5e-3 },
-            { "Hrel", 65, 1e-12 }, { "pvap", 1.3405, 5e-5 }, { "ttbh", 14.06, 5e-3 }, { "dentrangIVM", 0, 0 },
-            { "tclo", 25.46, 5e-3 }, { "hc", 6.521, 5e-4 }, { "IVM", -0.791, 5e-4 }, { "PPI", 18.19, 5e-3 },
+        { { "var", 0.2904, 5e-5 }, { "fclo", 1.12, 5e-3 }, { "TRM", 21.58, 5e-3 },
+            { "toperativa", 19.43, 5e-3 }, { "Hrel", 65, 1e-12 }, { "pvap", 1.3405, 5e-5 },
+            { "ttbh", 14.06, 5e-3 }, { "dentrangIVM", 0, 0 }, { "tclo", 25.46, 5e-3 },
+            { "hc", 6.521, 5e-4 }, { "IVM", -0.791, 5e-4 }, { "PPI", 18.19, 5e-3 },
             { "RIVM", 17.95, 5e-3 }, { "CIVM", 54.48, 5e-3 }, { "EresIVM", 6.541, 5e-4 },
-            { "CresIVM", 1.904, 5e-4 }, { "EIVM", 11.277, 5e-4 }, { "AcIVM", -7.159, 5e-3 }, { "ISC", 0.941, 5e-3 },
-            { "TEP", -25.79, 5e-3 }, { "RISC", 59.05, 5e-3 }, { "CISC", 25.05, 5e-3 }, { "EmaxISC", 95.52, 5e-3 },
-            { "EreqISC", 0.899, 5e-3 }, { "EISC", 0.899, 5e-3 }, { "AcISC", 0, 1e-9 }, { "WBGT", 17.2, 1e-9 },
+            { "CresIVM", 1.904, 5e-4 }, { "EIVM", 11.277, 5e-4 }, { "AcIVM", -7.159, 5e-3 },
+            { "ISC", 0.941, 5e-3 }, { "TEP", -25.79, 5e-3 }, { "RISC", 59.05, 5e-3 },
+            { "CISC", 25.05, 5e-3 }, { "EmaxISC", 95.52, 5e-3 }, { "EreqISC", 0.899, 5e-3 },
+            { "EISC", 0.899, 5e-3 }, { "AcISC", 0, 1e-9 }, { "WBGT", 17.2, 1e-9 },
             { "WCI", 270.54, 5e-3 }, { "tch", 22.39, 5e-3 } });
     EXPECT_EQ(results.okIVM, 1);
     EXPECT_EQ(results.okISC, 0);
@@ -41,7 +42,8 @@ TEST(Evaluate, ComputesEveryMethodAtTheStartInputs)
 
 TEST(Evaluate, CopiesTheSweatAndInsulationTables)
 {
-    struct Case {
+    struct Case
+    {
         const char *name;
         InputParameters input;
         std::initializer_list<Expected> expected;
@@ -52,17 +54,19 @@ TEST(Evaluate, CopiesTheSweatAndInsulationTables)
         { "hot sweat case",
             inputs({ Method::SwReq },
                 { { Field::Taseco, "35" }, { Field::TRMedia, "45" }, { Field::vaire, "0.3" },
-                    { Field::Metabolismo, "150" }, { Field::Iclo, "0.5" }, { Field::pa, "2.2491" } },
+                    { Field::Metabolismo, "150" }, { Field::Iclo, "0.5" },
+                    { Field::pa, "2.2491" } },
                 { kTrGiven, kPaGiven, { OptionGroup::postura, 0 } }),
-            { { "var", 0.7784, 5e-5 }, { "tpSW", 34.087, 5e-4 }, { "CresSW", 0, 1e-9 }, { "EresSW", 8.758, 5e-4 },
-                { "hconvSW", 7.5477, 5e-5 }, { "hrSW", 5.1733, 5e-5 }, { "CSW", -3.718, 5e-4 },
-                { "RSW", -30.461, 5e-4 }, { "EmaxSW", 183.72, 5e-3 }, { "ESW", 141.05, 5e-3 },
-                { "AcSW", 34.37, 5e-3 }, { "wpnaa", 0.76777, 5e-5 }, { "wpnap", 0.85, 1e-9 },
-                { "wpaa", 0.92872, 5e-5 }, { "wpap", 0.95484, 5e-5 }, { "rpnaa", 0.63875, 5e-5 },
-                { "rpap", 0.54414, 5e-5 }, { "SWpnaa", 200, 1e-9 }, { "SWpnap", 244.48, 5e-3 },
-                { "SWpaa", 300, 1e-9 }, { "SWpap", 322.38, 5e-3 }, { "Dmaxnaa", 1000, 0 }, { "Dmaxnap", 1250, 0 },
-                { "Dmaxaa", 1500, 0 }, { "Dmaxap", 2000, 0 }, { "DLEnaa", 87.29, 5e-3 },
-                { "DLEnap", 186.90, 5e-3 }, { "DLEaa", 300.0, 5e-2 }, { "DLEap", 372.23, 5e-3 } },
+            { { "var", 0.7784, 5e-5 }, { "tpSW", 34.087, 5e-4 }, { "CresSW", 0, 1e-9 },
+                { "EresSW", 8.758, 5e-4 }, { "hconvSW", 7.5477, 5e-5 }, { "hrSW", 5.1733, 5e-5 },
+                { "CSW", -3.718, 5e-4 }, { "RSW", -30.461, 5e-4 }, { "EmaxSW", 183.72, 5e-3 },
+                { "ESW", 141.05, 5e-3 }, { "AcSW", 34.37, 5e-3 }, { "wpnaa", 0.76777, 5e-5 },
+                { "wpnap", 0.85, 1e-9 }, { "wpaa", 0.92872, 5e-5 }, { "wpap", 0.95484, 5e-5 },
+                { "rpnaa", 0.63875, 5e-5 }, { "rpap", 0.54414, 5e-5 }, { "SWpnaa", 200, 1e-9 },
+                { "SWpnap", 244.48, 5e-3 }, { "SWpaa", 300, 1e-9 }, { "SWpap", 322.38, 5e-3 },
+                { "Dmaxnaa", 1000, 0 }, { "Dmaxnap", 1250, 0 }, { "Dmaxaa", 1500, 0 },
+                { "Dmaxap", 2000, 0 }, { "DLEnaa", 87.29, 5e-3 }, { "DLEnap", 186.90, 5e-3 },
+                { "DLEaa", 300.0, 5e-2 }, { "DLEap", 372.23, 5e-3 } },
             2, &MethodResults::okSWreq },
         { "cold insulation case",
             inputs({ Method::Ireq },
@@ -77,8 +81,8 @@ TEST(Evaluate, CopiesTheSweatAndInsulationTables)
             2, &MethodResults::okIreq },
         { "thick clothing gains heat",
             inputs({ Method::Ireq },
-                { { Field::Taseco, "0" }, { Field::TRMedia, "0" }, { Field::pa, "0.4" }, { Field::vaire, "0.2" },
-                    { Field::Iclo, "2.5" } },
+                { { Field::Taseco, "0" }, { Field::TRMedia, "0" }, { Field::pa, "0.4" },
+                    { Field::vaire, "0.2" }, { Field::Iclo, "2.5" } },
                 { kTrGiven, kPaGiven }),
             { { "hcIREQ", 5.2701, 5e-4 }, { "IREQ1", 2.228, 5e-4 }, { "IREQ2", 2.627, 5e-4 },
                 { "AcIREQ", 6.572, 5e-4 }, { "DLE3", -6.086, 5e-4 }, { "DLE4", 13.00, 5e-3 },
@@ -99,7 +103,8 @@ TEST(Evaluate, ChecksThePmvRangeWithInclusiveBounds)
 {
     // Radiation and humidity given directly, so TRM and pvap are the typed values; at M = 58 the
     // relative air velocity is the typed one.
-    struct Row {
+    struct Row
+    {
         std::initializer_list<Text> texts;
         bool inside;
     };
@@ -128,9 +133,10 @@ TEST(Evaluate, ChecksThePmvRangeWithInclusiveBounds)
         { { { Field::pa, "-0.01" } }, false },
     };
     for (const Row &r : rows) {
-        SCOPED_TRACE(testing::Message() << InputParameters::name(r.texts.begin()->field) << "="
-                                        << r.texts.begin()->text);
-        const InputParameters input = inputs({ Method::Pmv, Method::Wci }, r.texts, { kTrGiven, kPaGiven });
+        SCOPED_TRACE(testing::Message()
+            << InputParameters::name(r.texts.begin()->field) << "=" << r.texts.begin()->text);
+        const InputParameters input
+            = inputs({ Method::Pmv, Method::Wci }, r.texts, { kTrGiven, kPaGiven });
         MethodResults results;
         results.IVM = 9;
         const Evaluation evaluation = Evaluate(input, results);
@@ -154,7 +160,8 @@ TEST(Evaluate, KeepsWhatThisEvaluationDoesNotCompute)
     results.okISC = 2; // ISC is 0: recomputed to 0
     const Evaluation evaluation = Evaluate(inputs({ Method::Wci, Method::Wbgt }), results);
     ASSERT_FALSE(evaluation.fault);
-    EXPECT_EQ(evaluation.ran, (std::array<bool, kMethodCount> { false, false, true, false, true, false }));
+    EXPECT_EQ(evaluation.ran,
+        (std::array<bool, kMethodCount> { false, false, true, false, true, false }));
     // WBGT enables the radiation group: TRM from the globe.
     EXPECT_NEAR(results.TRM, 21.58, 5e-3);
 
@@ -178,8 +185,9 @@ TEST(Evaluate, StopsAtAnArithmeticFaultKeepingEarlierResults)
     MethodResults results;
     results.WCI = 123;
     results.okISC = 2;
-    const Evaluation evaluation
-        = Evaluate(inputs({ Method::Pmv, Method::Hsi, Method::Wci }, { { Field::pa, "5.6" } }, { kPaGiven }), results);
+    const Evaluation evaluation = Evaluate(
+        inputs({ Method::Pmv, Method::Hsi, Method::Wci }, { { Field::pa, "5.6" } }, { kPaGiven }),
+        results);
     ASSERT_TRUE(evaluation.fault);
     EXPECT_EQ(evaluation.fault->method, Method::Hsi);
     EXPECT_EQ(evaluation.fault->kind, FaultKind::DivisionByZero);
@@ -194,7 +202,8 @@ TEST(Evaluate, StopsAtAnArithmeticFaultKeepingEarlierResults)
 
 TEST(Evaluate, NamesAnInputBeyondTheRangeOfADoubleWhereItIsUsed)
 {
-    struct Row {
+    struct Row
+    {
         Field field;
         std::initializer_list<Method> on;
         std::initializer_list<Choice> choices;
@@ -221,7 +230,8 @@ TEST(Evaluate, NamesAnInputBeyondTheRangeOfADoubleWhereItIsUsed)
         SCOPED_TRACE(testing::Message() << InputParameters::name(r.field) << " with " << r.on.size()
                                         << " methods, faulting " << r.faults);
         MethodResults results;
-        const Evaluation evaluation = Evaluate(inputs(r.on, { { r.field, "1e999" } }, r.choices), results);
+        const Evaluation evaluation
+            = Evaluate(inputs(r.on, { { r.field, "1e999" } }, r.choices), results);
         ASSERT_EQ(evaluation.fault.has_value(), r.faults);
         if (!r.faults)
             continue;
@@ -235,26 +245,32 @@ TEST(Evaluate, NamesAnInputBeyondTheRangeOfADoubleWhereItIsUsed)
 
 TEST(FaultMessage, NamesWhereAndWhatInTheChosenLanguage)
 {
-    struct Row {
+    struct Row
+    {
         EvaluationFault fault;
         Language language;
         const char *expected;
     };
     const Row rows[] = {
         { { Method::Hsi, "ISC = 100·Ereq/Emax", FaultKind::DivisionByZero }, Language::English,
-            "Arithmetic fault in HSI, step «ISC = 100·Ereq/Emax»: division by zero. The evaluation was stopped; "
+            "Arithmetic fault in HSI, step «ISC = 100·Ereq/Emax»: division by zero. The evaluation "
+            "was stopped; "
             "change the values and load them again." },
         { { Method::Hsi, "ISC = 100·Ereq/Emax", FaultKind::DivisionByZero }, Language::Spanish,
-            "Error aritmético en ISC, paso «ISC = 100·Ereq/Emax»: división por cero. Se ha detenido la evaluación; "
+            "Error aritmético en ISC, paso «ISC = 100·Ereq/Emax»: división por cero. Se ha "
+            "detenido la evaluación; "
             "cambie los valores y vuelva a cargarlos." },
         { { std::nullopt, "Taseco", FaultKind::Overflow }, Language::English,
-            "Arithmetic fault in the input values, field «Taseco»: overflow. The evaluation was stopped; change the "
+            "Arithmetic fault in the input values, field «Taseco»: overflow. The evaluation was "
+            "stopped; change the "
             "values and load them again." },
         { { std::nullopt, "ttbh", FaultKind::NoConvergence }, Language::Spanish,
-            "Error aritmético en las magnitudes comunes, paso «ttbh»: sin convergencia. Se ha detenido la "
+            "Error aritmético en las magnitudes comunes, paso «ttbh»: sin convergencia. Se ha "
+            "detenido la "
             "evaluación; cambie los valores y vuelva a cargarlos." },
         { { Method::Wci, "tch", FaultKind::InvalidOperation }, Language::Spanish,
-            "Error aritmético en IVF, paso «tch»: operación no válida. Se ha detenido la evaluación; cambie los "
+            "Error aritmético en IVF, paso «tch»: operación no válida. Se ha detenido la "
+            "evaluación; cambie los "
             "valores y vuelva a cargarlos." },
     };
     for (const Row &r : rows) {

@@ -1,8 +1,7 @@
 #include "model/field_value.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 
@@ -12,7 +11,8 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-struct Row {
+struct Row
+{
     std::string text;
     double expected;
 };
@@ -79,7 +79,8 @@ TEST(FieldValue, HandlesVeryLongTexts)
         { "3" + std::string(4999, ','), 3 },
     };
     for (const Row &r : rows) {
-        SCOPED_TRACE(testing::Message() << "length=" << r.text.size() << " starting \"" << r.text.substr(0, 8) << '"');
+        SCOPED_TRACE(testing::Message()
+            << "length=" << r.text.size() << " starting \"" << r.text.substr(0, 8) << '"');
         EXPECT_EQ(FieldValue(r.text), r.expected);
     }
 }

@@ -1,7 +1,6 @@
 #include "model/input_parameters.h"
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <vector>
 
@@ -9,10 +8,10 @@ using namespace kalvora::model;
 
 namespace {
 
-constexpr Field kAllFields[] = { Field::Metabolismo, Field::Taseco, Field::Iclo, Field::vaire, Field::tglobo,
-    Field::TRMedia, Field::tbhn, Field::HR, Field::tbh, Field::pa };
-constexpr OptionGroup kAllGroups[] = { OptionGroup::Radiacion, OptionGroup::humedad, OptionGroup::Radsolar,
-    OptionGroup::postura };
+constexpr Field kAllFields[] = { Field::Metabolismo, Field::Taseco, Field::Iclo, Field::vaire,
+    Field::tglobo, Field::TRMedia, Field::tbhn, Field::HR, Field::tbh, Field::pa };
+constexpr OptionGroup kAllGroups[]
+    = { OptionGroup::Radiacion, OptionGroup::humedad, OptionGroup::Radsolar, OptionGroup::postura };
 
 InputParameters withMethods(std::initializer_list<Method> on)
 {
@@ -62,27 +61,35 @@ TEST(InputParameters, EnablesExactlyTheInputsOfTheMethodsOn)
 {
     using F = Field;
     using G = OptionGroup;
-    struct Row {
+    struct Row
+    {
         std::initializer_list<Method> on;
         std::vector<Field> fields;
         std::vector<OptionGroup> groups;
     };
     const Row rows[] = {
-        { { Method::Pmv }, { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::HR }, { G::Radiacion, G::humedad } },
-        { { Method::Hsi }, { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::HR }, { G::Radiacion, G::humedad } },
-        { { Method::Wbgt }, { F::Metabolismo, F::Taseco, F::vaire, F::tglobo, F::tbhn }, { G::Radiacion, G::Radsolar } },
+        { { Method::Pmv }, { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::HR },
+            { G::Radiacion, G::humedad } },
+        { { Method::Hsi }, { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::HR },
+            { G::Radiacion, G::humedad } },
+        { { Method::Wbgt }, { F::Metabolismo, F::Taseco, F::vaire, F::tglobo, F::tbhn },
+            { G::Radiacion, G::Radsolar } },
         { { Method::SwReq }, { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::HR },
             { G::Radiacion, G::humedad, G::postura } },
         { { Method::Wci }, { F::Metabolismo, F::Taseco, F::vaire }, {} },
-        { { Method::Ireq }, { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::HR }, { G::Radiacion, G::humedad } },
-        { { Method::Wci, Method::Wbgt }, { F::Metabolismo, F::Taseco, F::vaire, F::tglobo, F::tbhn },
+        { { Method::Ireq }, { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::HR },
+            { G::Radiacion, G::humedad } },
+        { { Method::Wci, Method::Wbgt },
+            { F::Metabolismo, F::Taseco, F::vaire, F::tglobo, F::tbhn },
             { G::Radiacion, G::Radsolar } },
         { { Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Wci, Method::Ireq },
-            { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::tbhn, F::HR }, { G::Radiacion, G::humedad, G::Radsolar, G::postura } },
+            { F::Metabolismo, F::Taseco, F::Iclo, F::vaire, F::tglobo, F::tbhn, F::HR },
+            { G::Radiacion, G::humedad, G::Radsolar, G::postura } },
     };
     for (const Row &r : rows) {
         const InputParameters input = withMethods(r.on);
-        SCOPED_TRACE(testing::Message() << "first method on " << static_cast<int>(*r.on.begin()) << " of " << r.on.size());
+        SCOPED_TRACE(testing::Message()
+            << "first method on " << static_cast<int>(*r.on.begin()) << " of " << r.on.size());
         EXPECT_EQ(enabledFields(input), r.fields);
         EXPECT_EQ(enabledGroups(input), r.groups);
     }

@@ -1,8 +1,7 @@
 #include "model/method_results.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 
@@ -19,7 +18,8 @@ TEST(ResultFields, ListEveryRealFieldOnceUnderItsMethod)
     results.DLE3.reset();
     results.TEP = 15.68;
 
-    struct Row {
+    struct Row
+    {
         const char *name;
         std::optional<Method> method;
         std::optional<double> value;

@@ -4,9 +4,8 @@
 #include "model/input_parameters.h"
 #include "model/method_results.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -14,19 +13,21 @@
 
 namespace kalvora::model::fixtures {
 
-struct Text {
+struct Text
+{
     Field field;
     const char *text;
 };
 
-struct Choice {
+struct Choice
+{
     OptionGroup group;
     int option;
 };
 
 /// The start inputs with the given methods on, texts replaced and options chosen.
-inline InputParameters inputs(std::initializer_list<Method> on, std::initializer_list<Text> texts = {},
-    std::initializer_list<Choice> choices = {})
+inline InputParameters inputs(std::initializer_list<Method> on,
+    std::initializer_list<Text> texts = {}, std::initializer_list<Choice> choices = {})
 {
     InputParameters input;
     for (Method m : on)
@@ -42,7 +43,8 @@ inline constexpr std::initializer_list<Method> kAllMethods
     = { Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Wci, Method::Ireq };
 
 /// A published value and the half unit of its last printed decimal.
-struct Expected {
+struct Expected
+{
     const char *field;
     double value;
     double tolerance;

@@ -1,5 +1,4 @@
 #include "model/sweep.h"
-
 #include "model_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +20,8 @@ Sweep sweepAfterEvaluation(const InputParameters &input)
 
 TEST(AirVelocitySweep, SweepsTheSeventeenVelocities)
 {
-    const double expected[kSweepRowsComputed]
-        = { 0.05, 0.10, 0.15, 0.20, 0.25, 0.30, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0, 1.5, 2.0, 2.5, 3.0 };
+    const double expected[kSweepRowsComputed] = { 0.05, 0.10, 0.15, 0.20, 0.25, 0.30, 0.4, 0.5, 0.6,
+        0.7, 0.8, 0.9, 1.0, 1.5, 2.0, 2.5, 3.0 };
     for (int i = 0; i < kSweepRowsComputed; ++i) {
         SCOPED_TRACE(i);
         EXPECT_NEAR(sweptVelocity(i), expected[i], 1e-12);
@@ -34,7 +33,8 @@ TEST(AirVelocitySweep, SweepsTheSeventeenVelocities)
 
 TEST(AirVelocitySweep, RecomputesPmvAndWindChillPerVelocity)
 {
-    struct Row {
+    struct Row
+    {
         int row;
         double var, tr, PMV, PPD, WCI, tch;
         int code;
@@ -69,14 +69,17 @@ TEST(AirVelocitySweep, RecomputesPmvAndWindChillPerVelocity)
 
 TEST(AirVelocitySweep, ColoursEachRowByTheWorstMethodTakingPart)
 {
-    struct Case {
+    struct Case
+    {
         const char *name;
         InputParameters input;
         std::int16_t code; ///< of every row
     };
     const Case cases[] = {
         { "no method", inputs({}), 0 },
-        { "WBGT alone", inputs({ Method::Wbgt }, { { Field::tbhn, "30" }, { Field::tglobo, "40" }, { Field::Taseco, "35" } }),
+        { "WBGT alone",
+            inputs({ Method::Wbgt },
+                { { Field::tbhn, "30" }, { Field::tglobo, "40" }, { Field::Taseco, "35" } }),
             2 },
         { "worn insulation below IREQmin",
             inputs({ Method::Ireq },
@@ -117,7 +120,8 @@ TEST(AirVelocitySweep, KeepsTheHubsHumidityAndMeanRadiantTemperature)
 
 TEST(AirVelocitySweep, EndsAtAFaultNamingTheMethod)
 {
-    struct Case {
+    struct Case
+    {
         const char *name;
         InputParameters input;
         std::optional<Method> method;
@@ -125,10 +129,12 @@ TEST(AirVelocitySweep, EndsAtAFaultNamingTheMethod)
         FaultKind kind;
     };
     const Case cases[] = {
-        { "no evaporative capacity", inputs({ Method::Wci, Method::Hsi }, { { Field::pa, "5.6" } }, { { OptionGroup::humedad, 2 } }),
+        { "no evaporative capacity",
+            inputs({ Method::Wci, Method::Hsi }, { { Field::pa, "5.6" } },
+                { { OptionGroup::humedad, 2 } }),
             Method::Hsi, nullptr, FaultKind::DivisionByZero },
-        { "air temperature beyond range", inputs({ Method::Wci }, { { Field::Taseco, "-1e999" } }), std::nullopt, "Taseco",
-            FaultKind::Overflow },
+        { "air temperature beyond range", inputs({ Method::Wci }, { { Field::Taseco, "-1e999" } }),
+            std::nullopt, "Taseco", FaultKind::Overflow },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

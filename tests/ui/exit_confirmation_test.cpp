@@ -1,14 +1,12 @@
 // The exit question and the chain of windows it closes, in its order, for every kind of caller.
 
 #include "test_support.h"
-
 #include "ui/shell/app_state.h"
 #include "ui/shell/exit_confirmation.h"
 #include "ui/shell/windows.h"
 
 #include <QSignalSpy>
 #include <QTest>
-
 #include <algorithm>
 
 using namespace kalvora::ui;
@@ -17,16 +15,32 @@ using Ids = QList<int>;
 namespace {
 
 constexpr WindowId kEveryWindow[] = {
-    WindowId::FormVelsa, WindowId::Form0, WindowId::Form1, WindowId::Form2, WindowId::Form3,
-    WindowId::Form4, WindowId::Form5, WindowId::Form6, WindowId::Form7, WindowId::Form8,
-    WindowId::Form10, WindowId::Form11, WindowId::Form12, WindowId::Form13, WindowId::Form14,
+    WindowId::FormVelsa,
+    WindowId::Form0,
+    WindowId::Form1,
+    WindowId::Form2,
+    WindowId::Form3,
+    WindowId::Form4,
+    WindowId::Form5,
+    WindowId::Form6,
+    WindowId::Form7,
+    WindowId::Form8,
+    WindowId::Form10,
+    WindowId::Form11,
+    WindowId::Form12,
+    WindowId::Form13,
+    WindowId::Form14,
     WindowId::FormIREQ,
 };
 
-int id(WindowId window) { return int(window); }
+int id(WindowId window)
+{
+    return int(window);
+}
 
 /// Every window as a plain one, opened as in a run: the start screen hidden behind the others.
-struct Run {
+struct Run
+{
     kalvora::ui::AppState state;
     Windows windows;
     explicit Run(const Ids &open)
@@ -56,7 +70,8 @@ Ids sorted(Ids ids)
 
 } // namespace
 
-class ExitConfirmationTest : public QObject {
+class ExitConfirmationTest : public QObject
+{
     Q_OBJECT
 private slots:
     void yesClosesTheChainInOrder_data();
@@ -80,19 +95,27 @@ void ExitConfirmationTest::yesClosesTheChainInOrder_data()
     const int f13 = id(WindowId::Form13), f14 = id(WindowId::Form14), ireq = id(WindowId::FormIREQ);
 
     QTest::newRow("start screen") << 0 << 0 << Ids { f0 } << Ids { f0 };
-    QTest::newRow("input form, help and clothing stay") << 1 << 0 << Ids { f0, f1, f8, f13 } << Ids { f0, f1 };
+    QTest::newRow("input form, help and clothing stay")
+        << 1 << 0 << Ids { f0, f1, f8, f13 } << Ids { f0, f1 };
     QTest::newRow("hub, views stay") << 2 << 0 << Ids { f0, f1, f2, f3, f10 } << Ids { f0, f1, f2 };
-    QTest::newRow("PMV view through the summary") << 4 << 1 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f10, f4 };
-    QTest::newRow("PMV view from the hub") << 4 << 0 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f4 };
+    QTest::newRow("PMV view through the summary")
+        << 4 << 1 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f10, f4 };
+    QTest::newRow("PMV view from the hub")
+        << 4 << 0 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f4 };
     QTest::newRow("WBGT view") << 3 << 0 << Ids { f0, f1, f2, f3, f4 } << Ids { f0, f1, f2, f3 };
-    QTest::newRow("wind chill view") << 5 << 1 << Ids { f0, f1, f2, f10, f5 } << Ids { f0, f1, f2, f10, f5 };
+    QTest::newRow("wind chill view")
+        << 5 << 1 << Ids { f0, f1, f2, f10, f5 } << Ids { f0, f1, f2, f10, f5 };
     QTest::newRow("HSI view") << 6 << 0 << Ids { f0, f1, f2, f6 } << Ids { f0, f1, f2, f6 };
-    QTest::newRow("sweat rate view, ranges stay") << 7 << 1 << Ids { f0, f1, f2, f10, f7, f12 } << Ids { f0, f1, f2, f10, f7 };
-    QTest::newRow("summary closes once") << 10 << 0 << Ids { f0, f1, f2, f10 } << Ids { f0, f1, f2, f10 };
+    QTest::newRow("sweat rate view, ranges stay")
+        << 7 << 1 << Ids { f0, f1, f2, f10, f7, f12 } << Ids { f0, f1, f2, f10, f7 };
+    QTest::newRow("summary closes once")
+        << 10 << 0 << Ids { f0, f1, f2, f10 } << Ids { f0, f1, f2, f10 };
     QTest::newRow("sweep") << 11 << 0 << Ids { f0, f1, f2, f11, f10 } << Ids { f0, f1, f2, f11 };
-    QTest::newRow("IREQ view is number 12") << 12 << 1 << Ids { f0, f1, f2, f10, ireq, f12 } << Ids { f0, f1, f2, f10, ireq };
+    QTest::newRow("IREQ view is number 12")
+        << 12 << 1 << Ids { f0, f1, f2, f10, ireq, f12 } << Ids { f0, f1, f2, f10, ireq };
     QTest::newRow("report") << 14 << 0 << Ids { f0, f1, f2, f14 } << Ids { f0, f1, f2, f14 };
-    QTest::newRow("windows not open are skipped") << 4 << 1 << Ids { f0, f2, f4 } << Ids { f0, f2, f4 };
+    QTest::newRow("windows not open are skipped")
+        << 4 << 1 << Ids { f0, f2, f4 } << Ids { f0, f2, f4 };
 }
 
 void ExitConfirmationTest::yesClosesTheChainInOrder()

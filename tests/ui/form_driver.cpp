@@ -28,7 +28,10 @@ FormDriver::~FormDriver()
     settle();
 }
 
-void FormDriver::settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void FormDriver::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 void FormDriver::perform(const QStringList &actions)
 {
@@ -45,8 +48,8 @@ void FormDriver::click(QWidget *window, const QString &name)
 {
     QWidget *target = control(window, name);
     // Check boxes and options react only over their indicator and text: aim at the indicator.
-    const bool indicator = qobject_cast<QAbstractButton *>(target) && !qobject_cast<QToolButton *>(target)
-        && !qobject_cast<QPushButton *>(target);
+    const bool indicator = qobject_cast<QAbstractButton *>(target)
+        && !qobject_cast<QToolButton *>(target) && !qobject_cast<QPushButton *>(target);
     const QPoint where = indicator ? QPoint(6, target->height() / 2) : target->rect().center();
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, where);
 }
@@ -60,6 +63,9 @@ void FormDriver::type(const QString &box, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
-void FormDriver::load() { click(form(), QStringLiteral("Cargar_datos")); }
+void FormDriver::load()
+{
+    click(form(), QStringLiteral("Cargar_datos"));
+}
 
 } // namespace kalvora::ui::test

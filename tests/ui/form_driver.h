@@ -2,9 +2,8 @@
 // Drives the input form and the hub as a user does: clicks on controls found by name and typing
 // into boxes.
 
-#include "test_support.h"
-
 #include "model/language.h"
+#include "test_support.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/windows.h"
 
@@ -14,7 +13,8 @@ namespace kalvora::ui::test {
 
 /// The input form over a fresh application state, opened through the registry with the hub
 /// registered as the program does.
-class FormDriver {
+class FormDriver
+{
 public:
     explicit FormDriver(model::Language language);
     ~FormDriver();

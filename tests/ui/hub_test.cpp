@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-
 #include <map>
 
 using namespace kalvora;
@@ -19,11 +18,20 @@ namespace {
 
 const QStringList kMethodButtons { "BIVM", "BISC", "BWBGT", "BSWreq", "BIVF", "BIREQ" };
 
-QString utf8(const char *text) { return QString::fromUtf8(text); }
+QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
-QString shown(QWidget *hub, const QString &name) { return control<QLabel>(hub, name)->text(); }
+QString shown(QWidget *hub, const QString &name)
+{
+    return control<QLabel>(hub, name)->text();
+}
 
-QString accessibleName(QWidget *widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
+QString accessibleName(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
 
 QStringList enabledButtons(QWidget *hub)
 {
@@ -36,7 +44,8 @@ QStringList enabledButtons(QWidget *hub)
 
 } // namespace
 
-class HubTest : public QObject {
+class HubTest : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
@@ -71,31 +80,36 @@ void HubTest::summaryCopiesTheInputForm_data()
         everyLabel << QStringLiteral("Label%1").arg(label);
     QTest::newRow("English, globe temperature given")
         << en << QStringList { "Método_0" }
-        << QStringList { "Label2=Metabolic power (M):", "Metabolismo=85", "Label4=Ambient air temperature (ta):",
-                         "Taseco=18", "Iclo=0.7", "vaire=0.15", "Label10=Globe Temperature (tg):", "tglobo=20",
-                         "Label16=Relative humidity (%):", "Label17=%", "humedad=65", "tbhn=", "Radsolar=",
-                         "postura=", "Label14=Solar load", "Label15=Posture" }
+        << QStringList { "Label2=Metabolic power (M):", "Metabolismo=85",
+               "Label4=Ambient air temperature (ta):", "Taseco=18", "Iclo=0.7", "vaire=0.15",
+               "Label10=Globe Temperature (tg):", "tglobo=20",
+               "Label16=Relative humidity (%):", "Label17=%", "humedad=65",
+               "tbhn=", "Radsolar=", "postura=", "Label14=Solar load", "Label15=Posture" }
         << withoutWbgtAndSweat;
     QTest::newRow("Spanish, mean radiant temperature given")
         << es << QStringList { "Método_0", "Radiacion_1", "TRMedia=22.5" }
-        << QStringList { "Label10=Temperatura radiante media (TRM):", "tglobo=22.5", "Label11=°C" } << withoutWbgtAndSweat;
+        << QStringList { "Label10=Temperatura radiante media (TRM):", "tglobo=22.5", "Label11=°C" }
+        << withoutWbgtAndSweat;
     QTest::newRow("English, mean radiant temperature given")
         << en << QStringList { "Método_1", "Radiacion_1" }
-        << QStringList { "Label10=Mean radiant temperature (tr):", "tglobo=20" } << withoutWbgtAndSweat;
+        << QStringList { "Label10=Mean radiant temperature (tr):", "tglobo=20" }
+        << withoutWbgtAndSweat;
     QTest::newRow("Spanish, globe keeps the stored caption")
         << es << QStringList { "Método_2" }
-        << QStringList { "Label10=Temperatura de globo (Tg):", "tglobo=20", "tbhn=16", "Radsolar=NO",
-                         "Label14=Carga solar", "Label12=Temperatura de bulbo húmedo natural (THN)", "Iclo=",
-                         "humedad=", "Label16=Humedad", "Label17=" }
+        << QStringList { "Label10=Temperatura de globo (Tg):", "tglobo=20", "tbhn=16",
+               "Radsolar=NO", "Label14=Carga solar",
+               "Label12=Temperatura de bulbo húmedo natural (THN)",
+               "Iclo=", "humedad=", "Label16=Humedad", "Label17=" }
         << QStringList { "Label6", "Label7", "Label15", "Label16" };
     QTest::newRow("vapour pressure as typed")
         << es << QStringList { "Método_1", "humedad_2", "pa= 1,70x", "Metabolismo=90 " }
-        << QStringList { "Label16=Presión parcial del vapor de agua (pa, en kPa)", "Label17=kPa", "humedad= 1,70x",
-                         "Metabolismo=90 " }
+        << QStringList { "Label16=Presión parcial del vapor de agua (pa, en kPa)", "Label17=kPa",
+               "humedad= 1,70x", "Metabolismo=90 " }
         << withoutWbgtAndSweat;
     QTest::newRow("wet bulb temperature")
         << en << QStringList { "Método_5", "humedad_1", "tbh=12" }
-        << QStringList { "Label16=Wet-bulb temperature(tw, in °C):", "Label17=°C", "humedad=12" } << withoutWbgtAndSweat;
+        << QStringList { "Label16=Wet-bulb temperature(tw, in °C):", "Label17=°C", "humedad=12" }
+        << withoutWbgtAndSweat;
     QTest::newRow("English outdoors, crouching")
         << en << QStringList { "Método_2", "Método_3", "Radsolar_0", "postura_2" }
         << QStringList { "Radsolar=YES", "postura=Crouching", "Label15=Posture" } << QStringList {};
@@ -104,11 +118,12 @@ void HubTest::summaryCopiesTheInputForm_data()
         << QStringList { "Radsolar=SI", "postura=De pie", "Label15=Postura" } << QStringList {};
     QTest::newRow("radiation group off")
         << es << QStringList { "Método_4" } << QStringList { "tglobo=", "Metabolismo=85", "Iclo=" }
-        << QStringList { "Label6", "Label7", "Label10", "Label11", "Label12", "Label13", "Label14", "Label15",
-                         "Label16" };
-    QTest::newRow("no method")
-        << es << QStringList {} << QStringList { "Metabolismo=", "Taseco=", "Label2=Metabolismo (M)" }
-        << everyLabel + QStringList { "Metabolismo" };
+        << QStringList { "Label6", "Label7", "Label10", "Label11", "Label12", "Label13", "Label14",
+               "Label15", "Label16" };
+    QTest::newRow("no method") << es << QStringList {}
+                               << QStringList { "Metabolismo=", "Taseco=",
+                                      "Label2=Metabolismo (M)" }
+                               << everyLabel + QStringList { "Metabolismo" };
 }
 
 void HubTest::summaryCopiesTheInputForm()
@@ -158,8 +173,11 @@ void HubTest::captionsAndAccessibleNames()
     QWidget *hub = driver.hub();
     QCOMPARE(hub->windowTitle(), QStringLiteral(" "));
     const std::pair<const char *, const char *> captions[] = {
-        { "Label1", "Parameters" }, { "result", "RESULTS" }, { "param", "PARAMETERS" },
-        { "infv", "INFLUENCE OF AIR VELOCITY" }, { "modif", "MODIFY VALUES" },
+        { "Label1", "Parameters" },
+        { "result", "RESULTS" },
+        { "param", "PARAMETERS" },
+        { "infv", "INFLUENCE OF AIR VELOCITY" },
+        { "modif", "MODIFY VALUES" },
     };
     for (const auto &[name, caption] : captions)
         QCOMPARE(shown(hub, name), utf8(caption));
@@ -182,7 +200,8 @@ void HubTest::pmvOutOfRangeSwitchesPmvOff_data()
     QTest::newRow("M 45.9") << es << QStringList { "Metabolismo=45.9" } << true;
     QTest::newRow("M 46, bound included") << es << QStringList { "Metabolismo=46" } << false;
     // var = va + 0.0052·(M − 58) stays below 1 m/s only in nearly still air.
-    QTest::newRow("M 232, bound included") << es << QStringList { "Metabolismo=232", "vaire=0.05" } << false;
+    QTest::newRow("M 232, bound included")
+        << es << QStringList { "Metabolismo=232", "vaire=0.05" } << false;
     QTest::newRow("Icl 2.01, English") << en << QStringList { "Iclo=2.01" } << true;
     QTest::newRow("Icl 2, bound included") << en << QStringList { "Iclo=2" } << false;
 }
@@ -215,11 +234,13 @@ void HubTest::pmvOutOfRangeSwitchesPmvOff()
     QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     if (language == int(model::Language::Spanish)) {
         QCOMPARE(message.title, utf8("Parámetros fuera del rango del IVM"));
-        QVERIFY(message.text.startsWith(utf8("Alguno de los parámetros introducidos está fuera del rango")));
+        QVERIFY(message.text.startsWith(
+            utf8("Alguno de los parámetros introducidos está fuera del rango")));
     } else {
         QCOMPARE(message.title, QStringLiteral("Parameters out of PMV rank"));
-        QCOMPARE(message.text, QStringLiteral("Some of the introduced parameters are out of Fanger's Method "
-                                              "application rank. Fanger's Method is automatically turned off."));
+        QCOMPARE(message.text,
+            QStringLiteral("Some of the introduced parameters are out of Fanger's Method "
+                           "application rank. Fanger's Method is automatically turned off."));
     }
 }
 
@@ -233,13 +254,16 @@ void HubTest::faultIsReportedAndTheHubStaysUsable_data()
     const int es = int(model::Language::Spanish);
     const int en = int(model::Language::English);
     QTest::newRow("air velocity beyond a double")
-        << es << QStringList { "Método_2", "Método_4", "vaire=1e999" } << QStringList { "vaire" } << QStringList {};
+        << es << QStringList { "Método_2", "Método_4", "vaire=1e999" } << QStringList { "vaire" }
+        << QStringList {};
     QTest::newRow("metabolic power beyond a double, English")
-        << en << QStringList { "Método_4", "Metabolismo=1e999" } << QStringList { "Metabolismo" } << QStringList {};
-    QTest::newRow("wind chill overflow")
-        << en << QStringList { "Método_4", "Taseco=-1e307" } << QStringList { "WCI", "overflow" } << QStringList {};
+        << en << QStringList { "Método_4", "Metabolismo=1e999" } << QStringList { "Metabolismo" }
+        << QStringList {};
+    QTest::newRow("wind chill overflow") << en << QStringList { "Método_4", "Taseco=-1e307" }
+                                         << QStringList { "WCI", "overflow" } << QStringList {};
     QTest::newRow("wind chill overflow after WBGT ran, Spanish")
-        << es << QStringList { "Método_2", "Método_4", "Radiacion_1", "Taseco=-1e307", "tbhn=-1e307" }
+        << es
+        << QStringList { "Método_2", "Método_4", "Radiacion_1", "Taseco=-1e307", "tbhn=-1e307" }
         << QStringList { "IVF", "WCI" } << QStringList { "BWBGT" };
 }
 
@@ -256,11 +280,13 @@ void HubTest::faultIsReportedAndTheHubStaysUsable()
 
     QCOMPARE(messages.count(), 1);
     const Message &message = messages.seen().front();
-    QCOMPARE(message.title, language == int(model::Language::English) ? QStringLiteral("Arithmetic fault")
-                                                                       : utf8("Error aritmético"));
+    QCOMPARE(message.title,
+        language == int(model::Language::English) ? QStringLiteral("Arithmetic fault")
+                                                  : utf8("Error aritmético"));
     for (const QString &word : named)
         QVERIFY2(message.text.contains(word), qPrintable(message.text));
-    QVERIFY(!message.text.contains(QStringLiteral("inf")) && !message.text.contains(QStringLiteral("nan")));
+    QVERIFY(!message.text.contains(QStringLiteral("inf"))
+        && !message.text.contains(QStringLiteral("nan")));
 
     // Only the views of methods that ran to the end can be opened; the hub goes on working.
     QWidget *hub = driver.hub();
@@ -328,12 +354,18 @@ void HubTest::controlsOpenTheirWindows_data()
     QTest::addColumn<int>("opens");
 
     const std::tuple<const char *, const char *, WindowId> rows[] = {
-        { "Método_0", "BIVM", WindowId::Form4 },       { "Método_1", "BISC", WindowId::Form6 },
-        { "Método_2", "BWBGT", WindowId::Form3 },      { "Método_3", "BSWreq", WindowId::Form7 },
-        { "Método_4", "BIVF", WindowId::Form5 },       { "Método_5", "BIREQ", WindowId::FormIREQ },
-        { "Método_4", "result", WindowId::Form10 },    { "Método_4", "Picture1", WindowId::Form10 },
-        { "Método_4", "param", WindowId::Form14 },     { "Método_4", "observaciones", WindowId::Form14 },
-        { "Método_4", "infv", WindowId::Form11 },      { "Método_4", "Picture3", WindowId::Form11 },
+        { "Método_0", "BIVM", WindowId::Form4 },
+        { "Método_1", "BISC", WindowId::Form6 },
+        { "Método_2", "BWBGT", WindowId::Form3 },
+        { "Método_3", "BSWreq", WindowId::Form7 },
+        { "Método_4", "BIVF", WindowId::Form5 },
+        { "Método_5", "BIREQ", WindowId::FormIREQ },
+        { "Método_4", "result", WindowId::Form10 },
+        { "Método_4", "Picture1", WindowId::Form10 },
+        { "Método_4", "param", WindowId::Form14 },
+        { "Método_4", "observaciones", WindowId::Form14 },
+        { "Método_4", "infv", WindowId::Form11 },
+        { "Método_4", "Picture3", WindowId::Form11 },
     };
     for (const auto &[method, name, opens] : rows)
         QTest::newRow(name) << utf8(method) << QString::fromLatin1(name) << int(opens);

@@ -2,7 +2,6 @@
 // step's refusals, English captions, accessible names, and any text at all in any field.
 
 #include "form_driver.h"
-
 #include "ui/shell/picture_button.h"
 
 #include <QAccessible>
@@ -19,21 +18,29 @@ using namespace kalvora::ui::test;
 
 namespace {
 
-const QStringList kBoxes { "Metabolismo", "Taseco", "Iclo", "vaire", "tglobo", "TRMedia", "tbhn", "HR", "tbh", "pa" };
+const QStringList kBoxes { "Metabolismo", "Taseco", "Iclo", "vaire", "tglobo", "TRMedia", "tbhn",
+    "HR", "tbh", "pa" };
 const QStringList kFrames { "Rad", "Frame2", "Frame3", "Frame4" };
 
 /// Caption and unit label of each box that has them; the option boxes' labels follow their group.
-struct Labels {
+struct Labels
+{
     const char *box;
     const char *caption;
     const char *unit;
 };
 constexpr Labels kLabels[] = {
-    { "Metabolismo", "Label2", "Label3" }, { "Taseco", "Label4", "Label5" }, { "Iclo", "Label6", "Label7" },
-    { "vaire", "Label8", "Label9" },       { "tbhn", "Label12", "Label13" },
+    { "Metabolismo", "Label2", "Label3" },
+    { "Taseco", "Label4", "Label5" },
+    { "Iclo", "Label6", "Label7" },
+    { "vaire", "Label8", "Label9" },
+    { "tbhn", "Label12", "Label13" },
 };
 
-QString spanish(const char *text) { return QString::fromUtf8(text); }
+QString spanish(const char *text)
+{
+    return QString::fromUtf8(text);
+}
 
 QString accessibleName(QWidget *widget)
 {
@@ -52,7 +59,8 @@ QStringList helpPages(const AppState &state)
 
 } // namespace
 
-class InputFormTest : public QObject {
+class InputFormTest : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
@@ -104,22 +112,27 @@ void InputFormTest::enablingRuleFollowsTheTickedMethods_data()
     QTest::addColumn<QStringList>("enabledFrames");
 
     const QString base = "Metabolismo,Taseco,vaire";
-    QTest::newRow("wind chill alone") << QStringList { "Método_4" } << base.split(',') << QStringList {};
+    QTest::newRow("wind chill alone")
+        << QStringList { "Método_4" } << base.split(',') << QStringList {};
     QTest::newRow("WBGT alone") << QStringList { "Método_2" } << (base + ",tglobo,tbhn").split(',')
                                 << QStringList { "Rad", "Frame2" };
-    QTest::newRow("PMV alone") << QStringList { "Método_0" } << (base + ",Iclo,tglobo,HR").split(',')
+    QTest::newRow("PMV alone") << QStringList { "Método_0" }
+                               << (base + ",Iclo,tglobo,HR").split(',')
                                << QStringList { "Rad", "Frame3" };
-    QTest::newRow("sweat rate alone") << QStringList { "Método_3" } << (base + ",Iclo,tglobo,HR").split(',')
-                                      << QStringList { "Rad", "Frame3", "Frame4" };
-    QTest::newRow("HSI and wind chill") << QStringList { "Método_1", "Método_4" }
-                                        << (base + ",Iclo,tglobo,HR").split(',') << QStringList { "Rad", "Frame3" };
-    QTest::newRow("last method off") << QStringList { "Método_5", "Método_2", "Método_5", "Método_2" }
-                                     << QStringList {} << QStringList {};
+    QTest::newRow("sweat rate alone")
+        << QStringList { "Método_3" } << (base + ",Iclo,tglobo,HR").split(',')
+        << QStringList { "Rad", "Frame3", "Frame4" };
+    QTest::newRow("HSI and wind chill")
+        << QStringList { "Método_1", "Método_4" } << (base + ",Iclo,tglobo,HR").split(',')
+        << QStringList { "Rad", "Frame3" };
+    QTest::newRow("last method off")
+        << QStringList { "Método_5", "Método_2", "Método_5", "Método_2" } << QStringList {}
+        << QStringList {};
     QTest::newRow("humidity group off, then on with pa")
         << QStringList { "Método_3", "humedad_2", "Método_3" } << QStringList {} << QStringList {};
     QTest::newRow("sweat rate again: pa only")
-        << QStringList { "Método_3", "humedad_2", "Método_3", "Método_3" } << (base + ",Iclo,tglobo,pa").split(',')
-        << QStringList { "Rad", "Frame3", "Frame4" };
+        << QStringList { "Método_3", "humedad_2", "Método_3", "Método_3" }
+        << (base + ",Iclo,tglobo,pa").split(',') << QStringList { "Rad", "Frame3", "Frame4" };
 }
 
 void InputFormTest::enablingRuleFollowsTheTickedMethods()
@@ -191,12 +204,19 @@ void InputFormTest::helpLinksReactOnlyWhileEnabled_data()
     QTest::addColumn<QStringList>("pages");
 
     const int help = int(WindowId::Form8);
-    QTest::newRow("air temperature") << "Método_4" << "Label4" << help << QStringList { "taire1.doc" };
-    QTest::newRow("metabolic power") << "Método_4" << "Label2" << help
-                                     << QStringList { "Metabolismo1.doc", "Metabolismo2.doc", "Metabolismo3.doc" };
-    QTest::newRow("radiation frame") << "Método_1" << "Rad" << help << QStringList { "tglobo1.doc", "tglobo2.doc" };
-    QTest::newRow("natural wet bulb") << "Método_2" << "Label12" << help << QStringList { "tbhn.doc" };
-    QTest::newRow("clothing") << "Método_5" << "Label6" << int(WindowId::Form13) << QStringList {};
+    QTest::newRow("air temperature") << "Método_4"
+                                     << "Label4" << help << QStringList { "taire1.doc" };
+    QTest::newRow("metabolic power")
+        << "Método_4"
+        << "Label2" << help
+        << QStringList { "Metabolismo1.doc", "Metabolismo2.doc", "Metabolismo3.doc" };
+    QTest::newRow("radiation frame")
+        << "Método_1"
+        << "Rad" << help << QStringList { "tglobo1.doc", "tglobo2.doc" };
+    QTest::newRow("natural wet bulb") << "Método_2"
+                                      << "Label12" << help << QStringList { "tbhn.doc" };
+    QTest::newRow("clothing") << "Método_5"
+                              << "Label6" << int(WindowId::Form13) << QStringList {};
 }
 
 void InputFormTest::helpLinksReactOnlyWhileEnabled()
@@ -231,32 +251,43 @@ void InputFormTest::loadRefusesContradictoryTemperatures_data()
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QStringList>("refusals");
 
-    const QString globe = "La temperatura de globo (tg) no puede ser menor que la temperatura del aire seco.";
-    const QString naturalWetBulb = "La temperatura de bulbo húmedo natural (tbhn) no puede ser mayor que la "
-                                   "temperatura del aire seco.";
-    const QString wetBulb = "La temperatura de bulbo húmedo (tbh) no puede ser mayor que la temperatura del aire seco.";
+    const QString globe
+        = "La temperatura de globo (tg) no puede ser menor que la temperatura del aire seco.";
+    const QString naturalWetBulb
+        = "La temperatura de bulbo húmedo natural (tbhn) no puede ser mayor que la "
+          "temperatura del aire seco.";
+    const QString wetBulb = "La temperatura de bulbo húmedo (tbh) no puede ser mayor que la "
+                            "temperatura del aire seco.";
     const int es = int(model::Language::Spanish);
     const int en = int(model::Language::English);
 
-    QTest::newRow("no method: no check") << es << QStringList { "Método_0", "tglobo=10", "Método_0" } << QStringList {};
+    QTest::newRow("no method: no check")
+        << es << QStringList { "Método_0", "tglobo=10", "Método_0" } << QStringList {};
     QTest::newRow("start values") << es << QStringList { "Método_0" } << QStringList {};
-    QTest::newRow("tg 17.9 below ta 18") << es << QStringList { "Método_0", "tglobo=17.9" } << QStringList { globe };
-    QTest::newRow("tg equal to ta") << es << QStringList { "Método_0", "tglobo=18" } << QStringList {};
+    QTest::newRow("tg 17.9 below ta 18")
+        << es << QStringList { "Método_0", "tglobo=17.9" } << QStringList { globe };
+    QTest::newRow("tg equal to ta")
+        << es << QStringList { "Método_0", "tglobo=18" } << QStringList {};
     QTest::newRow("tr given: tg not checked")
         << es << QStringList { "Método_0", "tglobo=17.9", "Radiacion_1" } << QStringList {};
     QTest::newRow("WBGT: globe, then natural wet bulb")
-        << es << QStringList { "Método_2", "tbhn=19", "tglobo=17" } << QStringList { globe, naturalWetBulb };
-    QTest::newRow("wet bulb above ta while HR given") << es << QStringList { "Método_0", "humedad_1", "tbh=25", "humedad_0" }
-                                                      << QStringList {};
+        << es << QStringList { "Método_2", "tbhn=19", "tglobo=17" }
+        << QStringList { globe, naturalWetBulb };
+    QTest::newRow("wet bulb above ta while HR given")
+        << es << QStringList { "Método_0", "humedad_1", "tbh=25", "humedad_0" } << QStringList {};
     QTest::newRow("wet bulb above ta while tw given")
         << es << QStringList { "Método_0", "humedad_1", "tbh=25" } << QStringList { wetBulb };
     QTest::newRow("all three, in order")
-        << es << QStringList { "Método_2", "Método_3", "humedad_1", "tbh=19", "tbhn=19", "tglobo=17" }
+        << es
+        << QStringList { "Método_2", "Método_3", "humedad_1", "tbh=19", "tbhn=19", "tglobo=17" }
         << QStringList { globe, naturalWetBulb, wetBulb };
     QTest::newRow("English texts")
         << en << QStringList { "Método_2", "tglobo=17", "tbhn=19" }
-        << QStringList { "The globe temperature(tg) can't be lower than the air dry temperature (ta).",
-                         "The natural wet-bulb temperature (tnw) can't be higher than the air dry temperature (ta)." };
+        << QStringList {
+               "The globe temperature(tg) can't be lower than the air dry temperature (ta).",
+               "The natural wet-bulb temperature (tnw) can't be higher than the air dry "
+               "temperature (ta)."
+           };
 }
 
 void InputFormTest::loadRefusesContradictoryTemperatures()
@@ -286,22 +317,28 @@ void InputFormTest::englishCaptions()
     QCOMPARE(form->windowTitle(), QStringLiteral("Thermal comfort"));
     QCOMPARE(control<QGroupBox>(form, "Frame1")->title(), QStringLiteral("Index"));
     const QStringList methods { "Fanger's predicted mean vote (PVM) (ISO 7730)",
-                                "Heat stress index (HSI)",
-                                "Wet bulb globe temperature (WBGT-Index) (ISO 7243)",
-                                "Required sweat rate (SWreq) (ISO 7933)",
-                                "Wind chill index (WCI)     (ISO 11079)",
-                                "Required clothing insulation (IREQ)(ISO 11079)" };
+        "Heat stress index (HSI)", "Wet bulb globe temperature (WBGT-Index) (ISO 7243)",
+        "Required sweat rate (SWreq) (ISO 7933)", "Wind chill index (WCI)     (ISO 11079)",
+        "Required clothing insulation (IREQ)(ISO 11079)" };
     for (int i = 0; i < methods.size(); ++i)
-        QCOMPARE(control<QCheckBox>(form, spanish("Método_") + QString::number(i))->text(), methods[i]);
+        QCOMPARE(
+            control<QCheckBox>(form, spanish("Método_") + QString::number(i))->text(), methods[i]);
     QCOMPARE(control<QLabel>(form, "Label1")->text(), QStringLiteral("Parameters"));
-    QCOMPARE(control<QLabel>(form, "Label4")->text(), QStringLiteral("Ambient air temperature (ta):"));
+    QCOMPARE(
+        control<QLabel>(form, "Label4")->text(), QStringLiteral("Ambient air temperature (ta):"));
     QCOMPARE(control<QGroupBox>(form, "Rad")->title(), QStringLiteral("Radiation"));
     QCOMPARE(control<QRadioButton>(form, "humedad_2")->text(),
-             QStringLiteral("Ambient water vapour pression (pa, in KPa):"));
-    QCOMPARE(control<PictureButton>(form, "Cargar_datos")->drawnCaption(), QStringLiteral("  LOAD VALUES "));
+        QStringLiteral("Ambient water vapour pression (pa, in KPa):"));
+    QCOMPARE(control<PictureButton>(form, "Cargar_datos")->drawnCaption(),
+        QStringLiteral("  LOAD VALUES "));
     const std::pair<const char *, const char *> units[] = {
-        { "Label3", "W/m2" }, { "Label5", "°C" }, { "Label7", "clo" }, { "Label9", "m/s" },
-        { "Label11", "°C" }, { "Label13", "°C" }, { "Label15", "°C" },
+        { "Label3", "W/m2" },
+        { "Label5", "°C" },
+        { "Label7", "clo" },
+        { "Label9", "m/s" },
+        { "Label11", "°C" },
+        { "Label13", "°C" },
+        { "Label15", "°C" },
     };
     for (const auto &[name, unit] : units)
         QCOMPARE(control<QLabel>(form, name)->text(), spanish(unit));
@@ -319,13 +356,15 @@ void InputFormTest::accessibleNamesAreTheCaptions()
         { "tglobo", "Temperatura de globo (tg)" },
         { "pa", "Presión parcial del vapor de agua (pa, en kPa)" },
         { "Método_3", " Indice de sudoración requerida (SWreq)       (ISO 7933)" },
-        { "Método_0", "Indice de valoración medio de Fanger (IVM)                              (ISO 7730)" },
+        { "Método_0",
+            "Indice de valoración medio de Fanger (IVM)                              (ISO 7730)" },
         { "Cargar_datos", "CARGAR DATOS" },
         { "salir", "Salir del programa" },
     };
     for (const auto &[widget, name] : names)
         QCOMPARE(accessibleName(control(form, spanish(widget))), spanish(name));
-    QCOMPARE(control<PictureButton>(form, "Cargar_datos")->drawnCaption(), QStringLiteral(" CARGAR DATOS"));
+    QCOMPARE(control<PictureButton>(form, "Cargar_datos")->drawnCaption(),
+        QStringLiteral(" CARGAR DATOS"));
 }
 
 void InputFormTest::anyTextInAnyFieldLoadsWithoutCrashing()
@@ -334,14 +373,15 @@ void InputFormTest::anyTextInAnyFieldLoadsWithoutCrashing()
     for (int i = 0; i < model::kMethodCount; ++i)
         driver.perform({ spanish("Método_") + QString::number(i) });
     // Every box in turn: the option boxes need their option selected.
-    const QStringList reach { "", "", "", "", "Radiacion_0", "Radiacion_1", "", "humedad_0", "humedad_1", "humedad_2" };
+    const QStringList reach { "", "", "", "", "Radiacion_0", "Radiacion_1", "", "humedad_0",
+        "humedad_1", "humedad_2" };
     QString longText;
     while (longText.size() < 5000)
         longText += QStringLiteral("12,5e3 abc ");
     longText.truncate(5000);
 
-    for (const QString &text : { QStringLiteral("abc"), QStringLiteral(",,1,5"), QStringLiteral("1e999"),
-                                 QStringLiteral("-1e999"), QStringLiteral("&H"), longText }) {
+    for (const QString &text : { QStringLiteral("abc"), QStringLiteral(",,1,5"),
+             QStringLiteral("1e999"), QStringLiteral("-1e999"), QStringLiteral("&H"), longText }) {
         for (int i = 0; i < kBoxes.size(); ++i) {
             if (!reach[i].isEmpty())
                 driver.perform({ reach[i] });

@@ -2,7 +2,6 @@
 // language captions, the start of the input form and leaving from the start screen.
 
 #include "test_support.h"
-
 #include "ui/input/register.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
@@ -23,7 +22,8 @@ using kalvora::model::Language;
 
 namespace {
 
-struct Run {
+struct Run
+{
     AppState state;
     Windows windows;
     explicit Run(bool withInputForm)
@@ -49,7 +49,8 @@ void click(QWidget *window, const QString &name)
         QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-QAccessibleInterface *accessibleChild(QAccessibleInterface *parent, QAccessible::Role role, const QString &name)
+QAccessibleInterface *accessibleChild(
+    QAccessibleInterface *parent, QAccessible::Role role, const QString &name)
 {
     for (int i = 0; i < parent->childCount(); ++i) {
         QAccessibleInterface *child = parent->child(i);
@@ -63,7 +64,8 @@ QAccessibleInterface *accessibleChild(QAccessibleInterface *parent, QAccessible:
 
 } // namespace
 
-class StartScreenTest : public QObject {
+class StartScreenTest : public QObject
+{
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain)); }
@@ -101,26 +103,33 @@ void StartScreenTest::controlsAreAccessibleByName()
     QWidget *splash = run.windows.open(WindowId::FormVelsa);
     QAccessibleInterface *splashAccess = QAccessible::queryAccessibleInterface(splash);
     QAccessibleInterface *picture = accessibleChild(splashAccess, QAccessible::Button,
-                                                    QStringLiteral("Kalvora 3.0 – pulse para continuar / click to continue"));
+        QStringLiteral("Kalvora 3.0 – pulse para continuar / click to continue"));
     QVERIFY(picture);
-    QVERIFY(picture->text(QAccessible::Description).contains(QStringLiteral("Kalvora development team")));
+    QVERIFY(picture->text(QAccessible::Description)
+                .contains(QStringLiteral("Kalvora development team")));
 
     QWidget *start = run.startScreen();
     QAccessibleInterface *access = QAccessible::queryAccessibleInterface(start);
-    QVERIFY(accessibleChild(access, QAccessible::StaticText, QStringLiteral("VALORACION DEL CONFORT TERMICO")));
+    QVERIFY(accessibleChild(
+        access, QAccessible::StaticText, QStringLiteral("VALORACION DEL CONFORT TERMICO")));
     QVERIFY(accessibleChild(access, QAccessible::Grouping, QStringLiteral("Idioma / Language")));
-    QAccessibleInterface *spanish = accessibleChild(access, QAccessible::RadioButton, QStringLiteral("Español"));
+    QAccessibleInterface *spanish
+        = accessibleChild(access, QAccessible::RadioButton, QStringLiteral("Español"));
     QVERIFY(spanish && spanish->state().checked);
-    QAccessibleInterface *english = accessibleChild(access, QAccessible::RadioButton, QStringLiteral("English"));
+    QAccessibleInterface *english
+        = accessibleChild(access, QAccessible::RadioButton, QStringLiteral("English"));
     QVERIFY(english && !english->state().checked);
     QCOMPARE(english->object()->objectName(), QStringLiteral("Idioma_1"));
-    QAccessibleInterface *inicio = accessibleChild(access, QAccessible::Button, QStringLiteral("Iniciar"));
+    QAccessibleInterface *inicio
+        = accessibleChild(access, QAccessible::Button, QStringLiteral("Iniciar"));
     QVERIFY(inicio);
     QCOMPARE(inicio->object()->objectName(), QStringLiteral("Inicio"));
-    QAccessibleInterface *salir = accessibleChild(access, QAccessible::Button, QStringLiteral("Salir"));
+    QAccessibleInterface *salir
+        = accessibleChild(access, QAccessible::Button, QStringLiteral("Salir"));
     QVERIFY(salir);
     QCOMPARE(salir->object()->objectName(), QStringLiteral("salir"));
-    QVERIFY(accessibleChild(access, QAccessible::StaticText, QStringLiteral("Kalvora development team")));
+    QVERIFY(accessibleChild(
+        access, QAccessible::StaticText, QStringLiteral("Kalvora development team")));
 }
 
 void StartScreenTest::languageClicksSetTheCaptions_data()
@@ -135,15 +144,20 @@ void StartScreenTest::languageClicksSetTheCaptions_data()
     const QString en = controlName("Idioma", 1);
     const int spanish = int(Language::Spanish);
     const int english = int(Language::English);
-    QTest::newRow("as shown") << QStringList {} << "Iniciar" << "VALORACION DEL CONFORT TERMICO"
+    QTest::newRow("as shown") << QStringList {} << "Iniciar"
+                              << "VALORACION DEL CONFORT TERMICO"
                               << "Selección de Idioma" << spanish;
-    QTest::newRow("English") << QStringList { en } << "Start" << "EVALUATION OF THERMAL COMFORT"
+    QTest::newRow("English") << QStringList { en } << "Start"
+                             << "EVALUATION OF THERMAL COMFORT"
                              << "Thermal comfort" << english;
-    QTest::newRow("English, then Español") << QStringList { en, es } << "Iniciar" << "VALORACION DEL CONFORT TERMICO"
+    QTest::newRow("English, then Español") << QStringList { en, es } << "Iniciar"
+                                           << "VALORACION DEL CONFORT TERMICO"
                                            << "Selección de Idioma" << spanish;
-    QTest::newRow("Español again") << QStringList { es } << "Iniciar" << "VALORACION DEL CONFORT TERMICO"
+    QTest::newRow("Español again") << QStringList { es } << "Iniciar"
+                                   << "VALORACION DEL CONFORT TERMICO"
                                    << "Selección de Idioma" << spanish;
-    QTest::newRow("English twice") << QStringList { en, es, en, en } << "Start" << "EVALUATION OF THERMAL COMFORT"
+    QTest::newRow("English twice") << QStringList { en, es, en, en } << "Start"
+                                   << "EVALUATION OF THERMAL COMFORT"
                                    << "Thermal comfort" << english;
 }
 
@@ -165,8 +179,10 @@ void StartScreenTest::languageClicksSetTheCaptions()
     QCOMPARE(start->windowTitle(), title);
     QCOMPARE(int(run.state.language()), language);
     // The option and frame captions do not depend on the language.
-    QCOMPARE(control<QRadioButton>(start, controlName("Idioma", 0))->text(), QStringLiteral("Español"));
-    QCOMPARE(control<QRadioButton>(start, controlName("Idioma", 1))->text(), QStringLiteral("English"));
+    QCOMPARE(
+        control<QRadioButton>(start, controlName("Idioma", 0))->text(), QStringLiteral("Español"));
+    QCOMPARE(
+        control<QRadioButton>(start, controlName("Idioma", 1))->text(), QStringLiteral("English"));
 }
 
 void StartScreenTest::englishStartOpensTheInputFormInEnglish()
@@ -179,7 +195,8 @@ void StartScreenTest::englishStartOpensTheInputFormInEnglish()
     QWidget *input = run.windows.window(WindowId::Form1);
     QVERIFY(input && input->isVisible());
     QCOMPARE(input->windowTitle(), QStringLiteral("Thermal comfort"));
-    QCOMPARE(control<PictureButton>(input, QStringLiteral("Cargar_datos"))->drawnCaption(), QStringLiteral("  LOAD VALUES "));
+    QCOMPARE(control<PictureButton>(input, QStringLiteral("Cargar_datos"))->drawnCaption(),
+        QStringLiteral("  LOAD VALUES "));
     // Hidden, not closed: the start screen keeps the language of the run.
     QVERIFY(run.windows.isOpen(WindowId::Form0));
     QVERIFY(!start->isVisible());
@@ -200,9 +217,11 @@ void StartScreenTest::exitQuestionSpeaksTheLanguageChosen_data()
     QTest::addColumn<QString>("question");
     const QString es = controlName("Idioma", 0);
     const QString en = controlName("Idioma", 1);
-    QTest::newRow("Spanish at start") << QStringList {} << "¿Está seguro de que desea salir del programa?";
+    QTest::newRow("Spanish at start")
+        << QStringList {} << "¿Está seguro de que desea salir del programa?";
     QTest::newRow("English") << QStringList { en } << "Do you really want to exit?";
-    QTest::newRow("English, then Español") << QStringList { en, es } << "¿Está seguro de que desea salir del programa?";
+    QTest::newRow("English, then Español")
+        << QStringList { en, es } << "¿Está seguro de que desea salir del programa?";
 }
 
 void StartScreenTest::exitQuestionSpeaksTheLanguageChosen()

@@ -6,13 +6,13 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
-
 #include <functional>
 #include <vector>
 
 namespace kalvora::ui::test {
 
-struct Message {
+struct Message
+{
     QString title;
     QString text;
     QMessageBox::Icon icon;
@@ -20,7 +20,8 @@ struct Message {
 };
 
 /// Answers every modal message box shown while it lives with `answer`, keeping what it showed.
-class MessageRecorder : public QObject {
+class MessageRecorder : public QObject
+{
 public:
     explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok);
     const std::vector<Message> &seen() const { return m_seen; }

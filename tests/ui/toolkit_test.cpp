@@ -2,7 +2,6 @@
 // and value areas.
 
 #include "test_support.h"
-
 #include "ui/shell/app_state.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/picture_button.h"
@@ -14,7 +13,6 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <limits>
 #include <vector>
 
@@ -39,7 +37,8 @@ std::vector<WindowId> closedOrder(const QSignalSpy &spy)
 
 } // namespace
 
-class ToolkitTest : public QObject {
+class ToolkitTest : public QObject
+{
     Q_OBJECT
 private slots:
     void formatsWithTheLocaleSeparators_data();
@@ -77,7 +76,8 @@ void ToolkitTest::formatsWithTheLocaleSeparators_data()
     const double inf = std::numeric_limits<double>::infinity();
     QTest::newRow("infinity") << "en_US" << inf << grouped2 << "–";
     QTest::newRow("minus infinity") << "es_ES" << -inf << plain1 << "–";
-    QTest::newRow("not a number") << "en_US" << std::numeric_limits<double>::quiet_NaN() << grouped1 << "–";
+    QTest::newRow("not a number") << "en_US" << std::numeric_limits<double>::quiet_NaN() << grouped1
+                                  << "–";
 }
 
 void ToolkitTest::formatsWithTheLocaleSeparators()
@@ -191,7 +191,8 @@ void ToolkitTest::drawnCaptionIsKeptAndNamesTheButton()
     PictureButton button(QStringLiteral("Cargar_datos"), QString::fromLatin1(pictures::kLoad));
     button.setDrawnCaption(QStringLiteral("  LOAD VALUES "));
     QCOMPARE(button.drawnCaption(), QStringLiteral("  LOAD VALUES "));
-    QCOMPARE(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name), QStringLiteral("LOAD VALUES"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name),
+        QStringLiteral("LOAD VALUES"));
     // The picture holds three blank lines and the caption line, and the caption's width.
     const QFontMetrics metrics(button.font());
     QVERIFY(button.iconSize().height() >= 4 * metrics.lineSpacing());

@@ -5,7 +5,6 @@
 // window met on the way is saved there as a picture.
 
 #include "test_support.h"
-
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/program.h"
@@ -18,7 +17,6 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <cmath>
 
 using namespace kalvora::ui;
@@ -26,7 +24,8 @@ using kalvora::model::Language;
 
 namespace {
 
-class Walk {
+class Walk
+{
 public:
     explicit Walk(const QString &language)
         : m_language(language)
@@ -99,7 +98,8 @@ private:
     int m_step = 0;
 };
 
-struct HubDoor {
+struct HubDoor
+{
     const char *control;
     WindowId opens;
     const char *what;
@@ -120,7 +120,8 @@ constexpr double kWbgtAfterGlobe26 = 19.0;
 
 } // namespace
 
-class WalkTest : public QObject {
+class WalkTest : public QObject
+{
     Q_OBJECT
 private slots:
     void newUserWalk_data();
@@ -131,16 +132,19 @@ void WalkTest::newUserWalk_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("inputTitle");
-    QTest::newRow("Español") << "es" << "Confort Térmico";
-    QTest::newRow("English") << "en" << "Thermal comfort";
+    QTest::newRow("Español") << "es"
+                             << "Confort Térmico";
+    QTest::newRow("English") << "en"
+                             << "Thermal comfort";
 }
 
 void WalkTest::newUserWalk()
 {
     QFETCH(QString, language);
     QFETCH(QString, inputTitle);
-    QLocale::setDefault(QLocale(language == QLatin1String("en") ? QLocale::English : QLocale::Spanish,
-                                language == QLatin1String("en") ? QLocale::UnitedStates : QLocale::Spain));
+    QLocale::setDefault(
+        QLocale(language == QLatin1String("en") ? QLocale::English : QLocale::Spanish,
+            language == QLatin1String("en") ? QLocale::UnitedStates : QLocale::Spain));
     const bool english = language == QLatin1String("en");
 
     Walk walk(language);
@@ -172,8 +176,10 @@ void WalkTest::newUserWalk()
     QVERIFY(walk.control(WindowId::Form2, QStringLiteral("BIVM"))->isEnabled());
     QVERIFY(walk.control(WindowId::Form2, QStringLiteral("BWBGT"))->isEnabled());
     QVERIFY(!walk.control(WindowId::Form2, QStringLiteral("BISC"))->isEnabled());
-    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tglobo"))->text(), QStringLiteral("20"));
-    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tbhn"))->text(), QStringLiteral("16"));
+    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tglobo"))->text(),
+        QStringLiteral("20"));
+    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tbhn"))->text(),
+        QStringLiteral("16"));
     QVERIFY(std::abs(walk.state().results().WBGT - kWbgtFirst) < 1e-9);
     const double firstVote = walk.state().results().IVM;
     QVERIFY(firstVote < 0); // 18 °C air, light work, light clothing: on the cool side
@@ -199,7 +205,8 @@ void WalkTest::newUserWalk()
     walk.snap(WindowId::Form1, QStringLiteral("input_modified"));
     walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
     QVERIFY(walk.windows().isOpen(WindowId::Form2));
-    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tglobo"))->text(), QStringLiteral("26"));
+    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tglobo"))->text(),
+        QStringLiteral("26"));
     QVERIFY(std::abs(walk.state().results().WBGT - kWbgtAfterGlobe26) < 1e-9);
     QVERIFY(walk.state().results().IVM > firstVote);
     walk.snap(WindowId::Form2, QStringLiteral("hub_again"));

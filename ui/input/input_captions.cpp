@@ -28,21 +28,24 @@ Caption methodCaption(Method method)
 {
     switch (method) {
     case Method::Pmv:
-        return { "Indice de valoración medio de Fanger (IVM)                              (ISO 7730)",
-                 "Fanger's predicted mean vote (PVM) (ISO 7730)" };
+        return {
+            "Indice de valoración medio de Fanger (IVM)                              (ISO 7730)",
+            "Fanger's predicted mean vote (PVM) (ISO 7730)"
+        };
     case Method::Hsi:
         return { "Indice de sobrecarga calórica (ISC)", "Heat stress index (HSI)" };
     case Method::Wbgt:
         return { "Indice de temperatura de globo y de bulbo húmedo (WBGT)          (ISO 7243)",
-                 "Wet bulb globe temperature (WBGT-Index) (ISO 7243)" };
+            "Wet bulb globe temperature (WBGT-Index) (ISO 7243)" };
     case Method::SwReq:
         return { " Indice de sudoración requerida (SWreq)       (ISO 7933)",
-                 "Required sweat rate (SWreq) (ISO 7933)" };
+            "Required sweat rate (SWreq) (ISO 7933)" };
     case Method::Wci:
-        return { "Indice del viento frío (WCI) (ISO 11079)", "Wind chill index (WCI)     (ISO 11079)" };
+        return { "Indice del viento frío (WCI) (ISO 11079)",
+            "Wind chill index (WCI)     (ISO 11079)" };
     case Method::Ireq:
         return { "Indice del aislamiento requerido (IREQ)  (ISO 11079)",
-                 "Required clothing insulation (IREQ)(ISO 11079)" };
+            "Required clothing insulation (IREQ)(ISO 11079)" };
     }
     return { "", "" };
 }
@@ -71,7 +74,8 @@ constexpr Caption kRadiacion[] = {
 constexpr Caption kHumedad[] = {
     { "Humedad relativa (%)", "Relative humidity (%):" },
     { "Temperatura de bulbo húmedo (tbh, en °C)", "Wet-bulb temperature(tw, in °C):" },
-    { "Presión parcial del vapor de agua (pa, en kPa)", "Ambient water vapour pression (pa, in KPa):" },
+    { "Presión parcial del vapor de agua (pa, en kPa)",
+        "Ambient water vapour pression (pa, in KPa):" },
 };
 constexpr Caption kRadsolar[] = {
     { "Al aire libre", "Outside buildings" },
@@ -85,7 +89,8 @@ constexpr Caption kPostura[] = {
 
 template <std::size_t N> Caption at(const Caption (&captions)[N], int option)
 {
-    return option >= 0 && static_cast<std::size_t>(option) < N ? captions[option] : Caption { "", "" };
+    return option >= 0 && static_cast<std::size_t>(option) < N ? captions[option]
+                                                               : Caption { "", "" };
 }
 
 } // namespace
@@ -117,7 +122,8 @@ Caption fieldCaption(Field field)
     case Field::vaire:
         return { "Velocidad del aire (va)", "Air velocity (va):" };
     case Field::tbhn:
-        return { "Temperatura de bulbo húmedo natural (THN)", "Natural wet-bulb temperature (tnw):" };
+        return { "Temperatura de bulbo húmedo natural (THN)",
+            "Natural wet-bulb temperature (tnw):" };
     case Field::tglobo:
         return kRadiacion[0];
     case Field::TRMedia:
@@ -135,8 +141,10 @@ Caption fieldCaption(Field field)
 std::span<const FieldLabels> labelledFields()
 {
     static constexpr FieldLabels kLabels[] = {
-        { Field::Metabolismo, "Label2", "Label3" }, { Field::Taseco, "Label4", "Label5" },
-        { Field::Iclo, "Label6", "Label7" },        { Field::vaire, "Label8", "Label9" },
+        { Field::Metabolismo, "Label2", "Label3" },
+        { Field::Taseco, "Label4", "Label5" },
+        { Field::Iclo, "Label6", "Label7" },
+        { Field::vaire, "Label8", "Label9" },
         { Field::tbhn, "Label12", "Label13" },
     };
     return kLabels;

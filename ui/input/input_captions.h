@@ -34,7 +34,8 @@ Caption fieldCaption(model::Field field);
 
 /// The fields that stand between a caption label and a unit label, with the names of the two
 /// labels; the hub's input summary names its labels the same way.
-struct FieldLabels {
+struct FieldLabels
+{
     model::Field field;
     const char *caption;
     const char *unit;

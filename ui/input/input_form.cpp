@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
 #include <limits>
 
 namespace kalvora::ui {
@@ -32,9 +31,13 @@ using model::OptionGroup;
 
 namespace {
 
-template <class E> constexpr int at(E e) { return static_cast<int>(e); }
+template <class E> constexpr int at(E e)
+{
+    return static_cast<int>(e);
+}
 
-struct GroupLayout {
+struct GroupLayout
+{
     const char *frame;
     const char *options;
     int count;
@@ -56,10 +59,10 @@ GroupLayout groupLayout(OptionGroup group)
     return { "", "", 0, {} };
 }
 
-constexpr Method kMethods[] = { Method::Pmv, Method::Hsi, Method::Wbgt,
-                                Method::SwReq, Method::Wci, Method::Ireq };
-constexpr OptionGroup kGroups[] = { OptionGroup::Radiacion, OptionGroup::humedad,
-                                    OptionGroup::Radsolar, OptionGroup::postura };
+constexpr Method kMethods[]
+    = { Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Wci, Method::Ireq };
+constexpr OptionGroup kGroups[]
+    = { OptionGroup::Radiacion, OptionGroup::humedad, OptionGroup::Radsolar, OptionGroup::postura };
 
 } // namespace
 
@@ -93,7 +96,8 @@ QGroupBox *Form1::createMethodFrame()
     for (const Method method : kMethods) {
         auto *box = new QCheckBox(pick(methodCaption(method), m_state.language()), frame);
         box->setObjectName(controlName("Método", at(method)));
-        connect(box, &QCheckBox::clicked, this, [this, method](bool on) { m_state.setMethod(method, on); });
+        connect(box, &QCheckBox::clicked, this,
+            [this, method](bool on) { m_state.setMethod(method, on); });
         // Methods 0, 1, 2 in the left column, 3, 4, 5 in the right one.
         grid->addWidget(box, at(method) % 3, at(method) / 3);
         m_methods[at(method)] = box;
@@ -157,7 +161,9 @@ QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
     QGroupBox *frame = nullptr;
     if (group == OptionGroup::Radiacion) {
         auto *link = new LinkFrame(frameName, parent);
-        connect(link, &LinkFrame::clicked, this, [this] { openHelp({ "tglobo1.doc", "tglobo2.doc" }); });
+        connect(link, &LinkFrame::clicked, this, [this] {
+            openHelp({ "tglobo1.doc", "tglobo2.doc" });
+        });
         frame = link;
     } else {
         frame = new QGroupBox(parent);
@@ -186,7 +192,8 @@ QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
             m_units[at(field)] = unit;
         }
     }
-    connect(options, &QButtonGroup::idClicked, this, [this, group](int id) { m_state.select(group, id); });
+    connect(options, &QButtonGroup::idClicked, this,
+        [this, group](int id) { m_state.select(group, id); });
     m_frames[at(group)] = frame;
     m_options[at(group)] = options;
     return frame;
@@ -198,18 +205,20 @@ QLineEdit *Form1::createBox(Field field, QWidget *parent)
     box->setObjectName(QString::fromUtf8(model::InputParameters::name(field)));
     box->setMaxLength(std::numeric_limits<int>::max()); // texts are kept as typed, of any length
     connect(box, &QLineEdit::textEdited, this,
-            [this, field](const QString &text) { m_state.setText(field, text.toStdString()); });
+        [this, field](const QString &text) { m_state.setText(field, text.toStdString()); });
     m_boxes[at(field)] = box;
     return box;
 }
 
 QLayout *Form1::createButtons()
 {
-    auto *load = new PictureButton(QStringLiteral("Cargar_datos"), QString::fromLatin1(pictures::kLoad), this);
+    auto *load = new PictureButton(
+        QStringLiteral("Cargar_datos"), QString::fromLatin1(pictures::kLoad), this);
     load->setDrawnCaption(pick(inputCaption(InputText::LoadButton), m_state.language()));
     connect(load, &PictureButton::clicked, this, [this] { loadInputs(this, m_state, m_windows); });
 
-    auto *exit = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
+    auto *exit
+        = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
     exit->setDescription(pick(inputCaption(InputText::ExitButton), m_state.language()));
     connect(exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 1, 0); });
 

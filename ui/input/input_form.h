@@ -8,7 +8,6 @@
 #include "model/input_parameters.h"
 
 #include <QWidget>
-
 #include <array>
 #include <initializer_list>
 
@@ -26,7 +25,8 @@ namespace kalvora::ui {
 class AppState;
 class Windows;
 
-class Form1 : public QWidget {
+class Form1 : public QWidget
+{
     Q_OBJECT
 public:
     Form1(AppState &state, Windows &windows, QWidget *parent = nullptr);

@@ -19,7 +19,8 @@ void acceptPress(QMouseEvent *event)
 /// A click is a left-button release over the control that took the press.
 bool isClick(const QWidget *widget, const QMouseEvent *event)
 {
-    return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+    return event->button() == Qt::LeftButton
+        && widget->rect().contains(event->position().toPoint());
 }
 
 } // namespace
@@ -31,7 +32,10 @@ LinkLabel::LinkLabel(const QString &objectName, QWidget *parent)
     setCursor(linkCursor());
 }
 
-void LinkLabel::mousePressEvent(QMouseEvent *event) { acceptPress(event); }
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    acceptPress(event);
+}
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
@@ -46,7 +50,10 @@ LinkFrame::LinkFrame(const QString &objectName, QWidget *parent)
     setCursor(linkCursor());
 }
 
-void LinkFrame::mousePressEvent(QMouseEvent *event) { acceptPress(event); }
+void LinkFrame::mousePressEvent(QMouseEvent *event)
+{
+    acceptPress(event);
+}
 
 void LinkFrame::mouseReleaseEvent(QMouseEvent *event)
 {

@@ -8,7 +8,8 @@
 
 namespace kalvora::ui {
 
-class LinkLabel : public QLabel {
+class LinkLabel : public QLabel
+{
     Q_OBJECT
 public:
     LinkLabel(const QString &objectName, QWidget *parent = nullptr);
@@ -20,7 +21,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-class LinkFrame : public QGroupBox {
+class LinkFrame : public QGroupBox
+{
     Q_OBJECT
 public:
     LinkFrame(const QString &objectName, QWidget *parent = nullptr);

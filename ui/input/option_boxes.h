@@ -9,8 +9,8 @@
 namespace kalvora::ui {
 
 inline constexpr model::Field kRadiationBoxes[] = { model::Field::tglobo, model::Field::TRMedia };
-inline constexpr model::Field kHumidityBoxes[] = { model::Field::HR, model::Field::tbh,
-                                                   model::Field::pa };
+inline constexpr model::Field kHumidityBoxes[]
+    = { model::Field::HR, model::Field::tbh, model::Field::pa };
 
 /// The boxes of a group in option order; empty for the groups without boxes.
 inline std::span<const model::Field> optionBoxes(model::OptionGroup group)
@@ -30,7 +30,8 @@ inline std::span<const model::Field> optionBoxes(model::OptionGroup group)
 /// The group whose option a box belongs to, if any.
 inline std::optional<model::OptionGroup> boxGroup(model::Field field)
 {
-    for (const model::OptionGroup group : { model::OptionGroup::Radiacion, model::OptionGroup::humedad })
+    for (const model::OptionGroup group :
+        { model::OptionGroup::Radiacion, model::OptionGroup::humedad })
         for (const model::Field box : optionBoxes(group))
             if (box == field)
                 return group;

@@ -7,7 +7,8 @@ namespace kalvora::ui {
 
 void registerInputForm(AppState &state, Windows &windows)
 {
-    windows.registerFactory(WindowId::Form1, [&state, &windows] { return new Form1(state, windows); });
+    windows.registerFactory(
+        WindowId::Form1, [&state, &windows] { return new Form1(state, windows); });
 }
 
 } // namespace kalvora::ui

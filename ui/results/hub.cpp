@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
 #include <optional>
 
 namespace kalvora::ui {
@@ -24,23 +23,31 @@ using model::Method;
 
 namespace {
 
-template <class E> constexpr int at(E e) { return static_cast<int>(e); }
+template <class E> constexpr int at(E e)
+{
+    return static_cast<int>(e);
+}
 
-struct MethodButton {
+struct MethodButton
+{
     Method method;
     const char *name;
     WindowId view;
 };
 
 constexpr MethodButton kMethodButtons[] = {
-    { Method::Pmv, "BIVM", WindowId::Form4 },   { Method::Hsi, "BISC", WindowId::Form6 },
-    { Method::Wbgt, "BWBGT", WindowId::Form3 }, { Method::SwReq, "BSWreq", WindowId::Form7 },
-    { Method::Wci, "BIVF", WindowId::Form5 },   { Method::Ireq, "BIREQ", WindowId::FormIREQ },
+    { Method::Pmv, "BIVM", WindowId::Form4 },
+    { Method::Hsi, "BISC", WindowId::Form6 },
+    { Method::Wbgt, "BWBGT", WindowId::Form3 },
+    { Method::SwReq, "BSWreq", WindowId::Form7 },
+    { Method::Wci, "BIVF", WindowId::Form5 },
+    { Method::Ireq, "BIREQ", WindowId::FormIREQ },
 };
 
 /// A link label and the picture beside it, which do the same: open a window, or (none) go back
 /// to the input form.
-struct Link {
+struct Link
+{
     HubText caption;
     const char *label;
     const char *picture;
@@ -85,9 +92,11 @@ QLayout *Form2::createMethodButtons()
 {
     auto *grid = new QGridLayout;
     for (const MethodButton &entry : kMethodButtons) {
-        auto *button = new QPushButton(pick(methodButtonCaption(entry.method), m_state.language()), this);
+        auto *button
+            = new QPushButton(pick(methodButtonCaption(entry.method), m_state.language()), this);
         button->setObjectName(QString::fromUtf8(entry.name));
-        connect(button, &QPushButton::clicked, this, [this, view = entry.view] { m_windows.open(view); });
+        connect(button, &QPushButton::clicked, this,
+            [this, view = entry.view] { m_windows.open(view); });
         grid->addWidget(button, at(entry.method) / 3, at(entry.method) % 3);
         m_buttons[at(entry.method)] = button;
     }
@@ -100,7 +109,8 @@ QLayout *Form2::createLinks()
     int row = 0;
     for (const Link &link : kLinks) {
         const QString caption = pick(hubCaption(link.caption), m_state.language());
-        auto *picture = new PictureButton(QString::fromUtf8(link.picture), QString::fromLatin1(link.icon), this);
+        auto *picture = new PictureButton(
+            QString::fromUtf8(link.picture), QString::fromLatin1(link.icon), this);
         picture->setDescription(caption);
         auto *label = new LinkLabel(QString::fromUtf8(link.label), this);
         label->setText(caption);
@@ -115,7 +125,8 @@ QLayout *Form2::createLinks()
         grid->addWidget(picture, row, 0);
         grid->addWidget(label, row++, 1);
     }
-    auto *exit = new PictureButton(QStringLiteral("Picture2"), QString::fromLatin1(pictures::kExit), this);
+    auto *exit
+        = new PictureButton(QStringLiteral("Picture2"), QString::fromLatin1(pictures::kExit), this);
     exit->setDescription(pick(inputCaption(InputText::ExitButton), m_state.language()));
     connect(exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 2, 0); });
     grid->addWidget(exit, row, 2);
@@ -140,7 +151,7 @@ void Form2::report(const model::Evaluation &evaluation)
         // Switched off as if the user had cleared the box: the input form re-applies its enabling.
         m_state.setMethod(Method::Pmv, false);
         showWarning(this, QString::fromStdString(model::pmvRangeTitle(language)),
-                    QString::fromStdString(model::pmvRangeMessage(language)));
+            QString::fromStdString(model::pmvRangeMessage(language)));
         m_buttons[at(Method::Pmv)]->setEnabled(false);
     }
     if (evaluation.fault) {
@@ -149,7 +160,7 @@ void Form2::report(const model::Evaluation &evaluation)
             if (!evaluation.ran[at(entry.method)])
                 m_buttons[at(entry.method)]->setEnabled(false);
         showWarning(this, QString::fromStdString(model::faultTitle(language)),
-                    QString::fromStdString(model::faultMessage(*evaluation.fault, language)));
+            QString::fromStdString(model::faultMessage(*evaluation.fault, language)));
     }
 }
 

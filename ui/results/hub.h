@@ -7,7 +7,6 @@
 #include "model/evaluation.h"
 
 #include <QWidget>
-
 #include <array>
 
 class QLayout;
@@ -18,7 +17,8 @@ namespace kalvora::ui {
 class AppState;
 class Windows;
 
-class Form2 : public QWidget {
+class Form2 : public QWidget
+{
     Q_OBJECT
 public:
     Form2(AppState &state, Windows &windows, QWidget *parent = nullptr);

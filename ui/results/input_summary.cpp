@@ -7,7 +7,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-
 #include <algorithm>
 
 namespace kalvora::ui {
@@ -17,7 +16,10 @@ using model::OptionGroup;
 
 namespace {
 
-const char *fieldName(Field field) { return model::InputParameters::name(field); }
+const char *fieldName(Field field)
+{
+    return model::InputParameters::name(field);
+}
 
 } // namespace
 
@@ -74,7 +76,8 @@ ValueArea *InputSummary::area(const char *name) const
 
 void InputSummary::fill(const model::InputParameters &input)
 {
-    const auto show = [&](const char *areaName, const QString &text) { area(areaName)->setLines({ text }); };
+    const auto show
+        = [&](const char *areaName, const QString &text) { area(areaName)->setLines({ text }); };
     const auto typed = [&](Field field) { return QString::fromStdString(input.text(field)); };
     const auto copyGroup = [&](const char *labelName, OptionGroup group) {
         label(labelName)->setEnabled(input.groupEnabled(group));
@@ -109,12 +112,16 @@ void InputSummary::fill(const model::InputParameters &input)
         show(fieldName(Field::tbhn), typed(Field::tbhn));
     if (input.groupEnabled(OptionGroup::Radsolar)) {
         const bool outdoors = input.selected(OptionGroup::Radsolar) == 0;
-        show("Radsolar", pick(hubCaption(outdoors ? HubText::SolarLoadYes : HubText::SolarLoadNo), m_language));
+        show("Radsolar",
+            pick(hubCaption(outdoors ? HubText::SolarLoadYes : HubText::SolarLoadNo), m_language));
     }
     if (input.groupEnabled(OptionGroup::postura))
-        show("postura", pick(optionCaption(OptionGroup::postura, input.selected(OptionGroup::postura)), m_language));
+        show("postura",
+            pick(optionCaption(OptionGroup::postura, input.selected(OptionGroup::postura)),
+                m_language));
     if (input.groupEnabled(OptionGroup::humedad)) {
-        // Options 0 and 1 name relative humidity and wet-bulb temperature; any other the vapour pressure.
+        // Options 0 and 1 name relative humidity and wet-bulb temperature; any other the vapour
+        // pressure.
         const int option = std::clamp(input.selected(OptionGroup::humedad), 0, 2);
         const Field box = kHumidityBoxes[option];
         label("Label16")->setText(pick(optionCaption(OptionGroup::humedad, option), m_language));

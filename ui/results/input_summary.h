@@ -15,7 +15,8 @@ namespace kalvora::ui {
 
 class ValueArea;
 
-class InputSummary : public QWidget {
+class InputSummary : public QWidget
+{
     Q_OBJECT
 public:
     InputSummary(model::Language language, QWidget *parent = nullptr);

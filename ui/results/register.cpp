@@ -7,7 +7,8 @@ namespace kalvora::ui {
 
 void registerHub(AppState &state, Windows &windows)
 {
-    windows.registerFactory(WindowId::Form2, [&state, &windows] { return new Form2(state, windows); });
+    windows.registerFactory(
+        WindowId::Form2, [&state, &windows] { return new Form2(state, windows); });
 }
 
 } // namespace kalvora::ui

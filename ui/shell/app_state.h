@@ -11,7 +11,8 @@
 
 namespace kalvora::ui {
 
-class AppState : public QObject {
+class AppState : public QObject
+{
     Q_OBJECT
 public:
     explicit AppState(QObject *parent = nullptr);

@@ -20,47 +20,47 @@ namespace kalvora::ui {
 
 namespace {
 
-    enum class Text { Title, Heading, Start, Exit };
+enum class Text { Title, Heading, Start, Exit };
 
-    constexpr Caption caption(Text text)
-    {
-        switch (text) {
-        case Text::Title:
-            return { "Selección de Idioma", "Thermal comfort" };
-        case Text::Heading:
-            return { "VALORACION DEL CONFORT TERMICO", "EVALUATION OF THERMAL COMFORT" };
-        case Text::Start:
-            return { "Iniciar", "Start" };
-        case Text::Exit:
-            return { "Salir", "Exit" };
-        }
-        return { "", "" };
+constexpr Caption caption(Text text)
+{
+    switch (text) {
+    case Text::Title:
+        return { "Selección de Idioma", "Thermal comfort" };
+    case Text::Heading:
+        return { "VALORACION DEL CONFORT TERMICO", "EVALUATION OF THERMAL COMFORT" };
+    case Text::Start:
+        return { "Iniciar", "Start" };
+    case Text::Exit:
+        return { "Salir", "Exit" };
     }
+    return { "", "" };
+}
 
-    // Texts that are the same in both languages.
-    constexpr char kFrame[] = "Idioma / Language";
-    constexpr char kSpanish[] = "Español";
-    constexpr char kEnglish[] = "English";
-    constexpr const char *kCredits[] = {
-        "Kalvora development team",
-        "Thermal Environment Laboratory",
-        "1 Example Street, 00000 Example City",
-        "Versión / Version 3.0 · December 2026",
-    };
+// Texts that are the same in both languages.
+constexpr char kFrame[] = "Idioma / Language";
+constexpr char kSpanish[] = "Español";
+constexpr char kEnglish[] = "English";
+constexpr const char *kCredits[] = {
+    "Kalvora development team",
+    "Thermal Environment Laboratory",
+    "1 Example Street, 00000 Example City",
+    "Versión / Version 3.0 · December 2026",
+};
 
-    // The three decorative rectangles, in the colours of the ratings.
-    constexpr QRgb kStripeColours[] = { qRgb(0, 128, 0), qRgb(255, 128, 0), qRgb(255, 0, 0) };
-    constexpr int kStripeHeight = 8;
-    constexpr int kIconSide = 48;
+// The three decorative rectangles, in the colours of the ratings.
+constexpr QRgb kStripeColours[] = { qRgb(0, 128, 0), qRgb(255, 128, 0), qRgb(255, 0, 0) };
+constexpr int kStripeHeight = 8;
+constexpr int kIconSide = 48;
 
-    QLabel *iconLabel(const QString &objectName, const char *path, QWidget *parent)
-    {
-        auto *label = new QLabel(parent);
-        label->setObjectName(objectName);
-        label->setPixmap(QIcon(QString::fromLatin1(path)).pixmap(kIconSide, kIconSide));
-        label->setFixedSize(kIconSide, kIconSide);
-        return label;
-    }
+QLabel *iconLabel(const QString &objectName, const char *path, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setPixmap(QIcon(QString::fromLatin1(path)).pixmap(kIconSide, kIconSide));
+    label->setFixedSize(kIconSide, kIconSide);
+    return label;
+}
 
 } // namespace
 
@@ -77,7 +77,8 @@ Form0::Form0(AppState &state, Windows &windows, QWidget *parent)
     m_inicio->setMinimumWidth(120);
     connect(m_inicio, &QPushButton::clicked, this, &Form0::onInicioClicked);
 
-    m_salir = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
+    m_salir
+        = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
     connect(m_salir, &PictureButton::clicked, this, &Form0::onSalirClicked);
 
     auto *actions = new QHBoxLayout;

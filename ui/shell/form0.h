@@ -15,7 +15,8 @@ class AppState;
 class PictureButton;
 class Windows;
 
-class Form0 : public QWidget {
+class Form0 : public QWidget
+{
     Q_OBJECT
 public:
     Form0(AppState &state, Windows &windows, QWidget *parent = nullptr);

@@ -12,12 +12,12 @@ namespace kalvora::ui {
 
 namespace {
 
-    // The language is not chosen yet: the splash speaks both.
-    constexpr char kTitle[] = "Kalvora 3.0";
-    constexpr char kPictureDescription[] = "Kalvora 3.0 – pulse para continuar / click to continue";
-    constexpr char kCredits[] = "Kalvora development team. Thermal Environment Laboratory, "
-                                "1 Example Street, 00000 Example City. Version 3.0, December 2026.";
-    constexpr QSize kPictureSize { 480, 300 };
+// The language is not chosen yet: the splash speaks both.
+constexpr char kTitle[] = "Kalvora 3.0";
+constexpr char kPictureDescription[] = "Kalvora 3.0 – pulse para continuar / click to continue";
+constexpr char kCredits[] = "Kalvora development team. Thermal Environment Laboratory, "
+                            "1 Example Street, 00000 Example City. Version 3.0, December 2026.";
+constexpr QSize kPictureSize { 480, 300 };
 
 } // namespace
 
@@ -28,7 +28,8 @@ FormVelsa::FormVelsa(Windows &windows, QWidget *parent)
     setObjectName(QStringLiteral("FormVelsa"));
     setWindowTitle(QString::fromUtf8(kTitle));
 
-    auto *picture = new PictureButton(QStringLiteral("Picture1"), QString::fromLatin1(pictures::kCredits), this);
+    auto *picture = new PictureButton(
+        QStringLiteral("Picture1"), QString::fromLatin1(pictures::kCredits), this);
     picture->setIconSize(kPictureSize);
     picture->setDescription(QString::fromUtf8(kPictureDescription));
     picture->setAccessibleDescription(QString::fromUtf8(kCredits));

@@ -8,7 +8,8 @@ namespace kalvora::ui {
 
 class Windows;
 
-class FormVelsa : public QWidget {
+class FormVelsa : public QWidget
+{
     Q_OBJECT
 public:
     explicit FormVelsa(Windows &windows, QWidget *parent = nullptr);

@@ -11,7 +11,8 @@ QCursor linkCursor()
     constexpr int kSide = 32;
     constexpr int kHotX = 11; // the tip of the index finger
     constexpr int kHotY = 2;
-    return QCursor(QIcon(QString::fromLatin1(pictures::kLinkCursor)).pixmap(kSide, kSide), kHotX, kHotY);
+    return QCursor(
+        QIcon(QString::fromLatin1(pictures::kLinkCursor)).pixmap(kSide, kSide), kHotX, kHotY);
 }
 
 } // namespace kalvora::ui

@@ -6,41 +6,44 @@ namespace kalvora::ui {
 
 namespace {
 
-    // Shown in place of a value that is not a finite number.
-    const QString kNoValue = QStringLiteral("–");
+// Shown in place of a value that is not a finite number.
+const QString kNoValue = QStringLiteral("–");
 
-    int decimalsOf(NumberPattern pattern)
-    {
-        switch (pattern) {
-        case NumberPattern::Grouped2:
-            return 2;
-        case NumberPattern::Grouped1:
-        case NumberPattern::Plain1:
-            return 1;
-        }
+int decimalsOf(NumberPattern pattern)
+{
+    switch (pattern) {
+    case NumberPattern::Grouped2:
         return 2;
+    case NumberPattern::Grouped1:
+    case NumberPattern::Plain1:
+        return 1;
     }
+    return 2;
+}
 
-    bool grouped(NumberPattern pattern) { return pattern != NumberPattern::Plain1; }
+bool grouped(NumberPattern pattern)
+{
+    return pattern != NumberPattern::Plain1;
+}
 
-    // "#,##0" groups the integer digits by three whatever the locale's own minimum-grouping
-    // habit is (some locales leave four-digit numbers ungrouped), so the separators are inserted
-    // here from the locale's symbols instead of left to QLocale.
-    QString insertGroupSeparators(const QString &plain, const QLocale &locale)
-    {
-        const QString negative = locale.negativeSign();
-        const qsizetype start = plain.startsWith(negative) ? negative.size() : 0;
-        qsizetype end = plain.indexOf(locale.decimalPoint(), start);
-        if (end < 0)
-            end = plain.size();
-        const qsizetype digitWidth = locale.zeroDigit().size();
-        const qsizetype groupWidth = 3 * digitWidth;
+// "#,##0" groups the integer digits by three whatever the locale's own minimum-grouping
+// habit is (some locales leave four-digit numbers ungrouped), so the separators are inserted
+// here from the locale's symbols instead of left to QLocale.
+QString insertGroupSeparators(const QString &plain, const QLocale &locale)
+{
+    const QString negative = locale.negativeSign();
+    const qsizetype start = plain.startsWith(negative) ? negative.size() : 0;
+    qsizetype end = plain.indexOf(locale.decimalPoint(), start);
+    if (end < 0)
+        end = plain.size();
+    const qsizetype digitWidth = locale.zeroDigit().size();
+    const qsizetype groupWidth = 3 * digitWidth;
 
-        QString result = plain;
-        for (qsizetype at = end - groupWidth; at > start; at -= groupWidth)
-            result.insert(at, locale.groupSeparator());
-        return result;
-    }
+    QString result = plain;
+    for (qsizetype at = end - groupWidth; at > start; at -= groupWidth)
+        result.insert(at, locale.groupSeparator());
+    return result;
+}
 
 } // namespace
 

@@ -1,24 +1,23 @@
 #include "picture_button.h"
 
-#include <algorithm>
-
 #include <QIcon>
 #include <QPainter>
+#include <algorithm>
 
 namespace kalvora::ui {
 
 namespace {
-    constexpr int kPictureSide = 48;
-    constexpr int kBlankLinesBeforeCaption = 3;
-    // Pictures that carry a caption are drawn twice as wide as high.
-    constexpr int kCaptionPictureAspect = 2;
+constexpr int kPictureSide = 48;
+constexpr int kBlankLinesBeforeCaption = 3;
+// Pictures that carry a caption are drawn twice as wide as high.
+constexpr int kCaptionPictureAspect = 2;
 
-    QFont captionFont(const QWidget &widget)
-    {
-        QFont bold = widget.font();
-        bold.setBold(true);
-        return bold;
-    }
+QFont captionFont(const QWidget &widget)
+{
+    QFont bold = widget.font();
+    bold.setBold(true);
+    return bold;
+}
 }
 
 PictureButton::PictureButton(const QString &objectName, const QString &iconPath, QWidget *parent)
@@ -57,7 +56,8 @@ void PictureButton::paintEvent(QPaintEvent *event)
     if (m_caption.isEmpty())
         return;
     QPainter painter(this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const QFont font = captionFont(*this);
     painter.setFont(font);
     const QFontMetrics metrics(font);

@@ -6,7 +6,8 @@
 
 namespace kalvora::ui {
 
-class PictureButton : public QToolButton {
+class PictureButton : public QToolButton
+{
     Q_OBJECT
 public:
     PictureButton(const QString &objectName, const QString &iconPath, QWidget *parent = nullptr);

@@ -9,7 +9,8 @@ namespace kalvora::ui {
 void registerShellWindows(AppState &state, Windows &windows)
 {
     windows.registerFactory(WindowId::FormVelsa, [&windows] { return new FormVelsa(windows); });
-    windows.registerFactory(WindowId::Form0, [&state, &windows] { return new Form0(state, windows); });
+    windows.registerFactory(
+        WindowId::Form0, [&state, &windows] { return new Form0(state, windows); });
 }
 
 } // namespace kalvora::ui

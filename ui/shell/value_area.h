@@ -6,7 +6,8 @@
 
 namespace kalvora::ui {
 
-class ValueArea : public QLabel {
+class ValueArea : public QLabel
+{
     Q_OBJECT
 public:
     explicit ValueArea(const QString &objectName, QWidget *parent = nullptr);

@@ -1,7 +1,6 @@
 #include "windows.h"
 
 #include <QEvent>
-
 #include <algorithm>
 
 namespace kalvora::ui {
@@ -100,8 +99,8 @@ bool Windows::eventFilter(QObject *watched, QEvent *event)
 void Windows::forget(const QObject *window)
 {
     // A window closed through close() has left the map already.
-    const auto entry = std::find_if(m_open.begin(), m_open.end(),
-                                    [window](const auto &open) { return open.second == window; });
+    const auto entry = std::find_if(
+        m_open.begin(), m_open.end(), [window](const auto &open) { return open.second == window; });
     if (entry == m_open.end())
         return;
     const WindowId id = entry->first;

@@ -7,13 +7,13 @@
 
 #include <QObject>
 #include <QWidget>
-
 #include <functional>
 #include <map>
 
 namespace kalvora::ui {
 
-class Windows : public QObject {
+class Windows : public QObject
+{
     Q_OBJECT
 public:
     using Factory = std::function<QWidget *()>;
