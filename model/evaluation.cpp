@@ -212,9 +212,10 @@ Evaluation Evaluate(const InputParameters &input, MethodResults &results)
         if (method == Method::Pmv && !evaluation.fault)
             evaluation.pmvOutOfRange = !evaluation.ran[m];
     }
-    // All six are rated, selected or not.
-    if (!evaluation.fault)
-        for (const Method method : kAllMethods)
+    // All six are rated, selected or not; after a fault only the methods that ran to the end,
+    // whose values are this evaluation's, while the others keep the rating they had.
+    for (const Method method : kAllMethods)
+        if (!evaluation.fault || evaluation.ran[static_cast<std::size_t>(method)])
             rate(method, in, results);
     return evaluation;
 }

@@ -200,6 +200,30 @@ TEST(Evaluate, StopsAtAnArithmeticFaultKeepingEarlierResults)
     EXPECT_EQ(evaluation.ran, (std::array<bool, kMethodCount> {}));
 }
 
+TEST(Evaluate, RatesTheMethodsThatFinishedBeforeAFault)
+{
+    // At M 46, ta 28, tg 33, clo 1, va 0.05 PMV gives a vote of 2.67 (red) and the insulation
+    // solver finds no root. The previous evaluation, at the start inputs, left PMV orange.
+    MethodResults results;
+    ASSERT_FALSE(Evaluate(inputs({ Method::Pmv }), results).fault);
+    ASSERT_EQ(results.okIVM, 1);
+    results.okIreq = 1; // as an earlier IREQ evaluation may have left it
+
+    const Evaluation evaluation = Evaluate(
+        inputs({ Method::Pmv, Method::Ireq },
+            { { Field::Metabolismo, "46" }, { Field::Taseco, "28" }, { Field::tglobo, "33" },
+                { Field::Iclo, "1" }, { Field::vaire, "0.05" } }),
+        results);
+    ASSERT_TRUE(evaluation.fault);
+    EXPECT_EQ(evaluation.fault->method, Method::Ireq);
+    EXPECT_EQ(evaluation.fault->kind, FaultKind::NoConvergence);
+    EXPECT_EQ(evaluation.ran,
+        (std::array<bool, kMethodCount> { true, false, false, false, false, false }));
+    EXPECT_NEAR(results.IVM, 2.67, 5e-3);
+    EXPECT_EQ(results.okIVM, 2);
+    EXPECT_EQ(results.okIreq, 1); // IREQ did not finish: nothing of it is this evaluation's
+}
+
 TEST(Evaluate, NamesAnInputBeyondTheRangeOfADoubleWhereItIsUsed)
 {
     struct Row
