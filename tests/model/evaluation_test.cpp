@@ -168,7 +168,7 @@ TEST(Evaluate, KeepsWhatThisEvaluationDoesNotCompute)
     results.TRM = 33;
     Evaluate(inputs({ Method::Wci }), results);
     EXPECT_EQ(results.TRM, 33); // radiation group disabled: kept
-    EXPECT_NEAR(results.toperativa, 0.6 * 18 + 0.4 * 33, 1e-9);
+    EXPECT_NEAR(results.toperativa, 24.0, 1e-9); // weight 0.6 on ta at var 0.29 m/s
     EXPECT_EQ(results.IVM, 2);
     EXPECT_EQ(results.dentrangIVM, 1);
     EXPECT_EQ(results.okIVM, 2);
