@@ -1,8 +1,8 @@
 #include "input_summary.h"
 
 #include "hub_captions.h"
-#include "ui/input/input_captions.h"
 #include "ui/input/option_boxes.h"
+#include "ui/shell/input_captions.h"
 #include "ui/shell/value_area.h"
 
 #include <QGridLayout>
