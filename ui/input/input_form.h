@@ -50,16 +50,16 @@ private:
 
     AppState &m_state;
     Windows &m_windows;
-    QLabel *m_label1 = nullptr;
-    QGroupBox *m_frame1 = nullptr;
-    PictureButton *m_load = nullptr;
-    PictureButton *m_exit = nullptr;
     std::array<QCheckBox *, model::kMethodCount> m_methods {};
     std::array<QLineEdit *, model::kFieldCount> m_boxes {};
     std::array<QLabel *, model::kFieldCount> m_captions {}; ///< none for the option boxes
     std::array<QLabel *, model::kFieldCount> m_units {}; ///< none for the humidity boxes
     std::array<QGroupBox *, model::kOptionGroupCount> m_frames {};
     std::array<QButtonGroup *, model::kOptionGroupCount> m_options {};
+    QGroupBox *m_frame1 = nullptr; ///< the frame of the method check boxes
+    QLabel *m_label1 = nullptr; ///< heading of the parameter area
+    PictureButton *m_load = nullptr;
+    PictureButton *m_exit = nullptr;
 };
 
 } // namespace kalvora::ui
