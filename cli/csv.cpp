@@ -100,7 +100,7 @@ void AppendCsvNumber(std::string &line, double value)
 LineReader::LineReader(std::istream &in, std::size_t maxLength)
     : m_in(in)
     , m_maxLength(maxLength)
-    , m_buffer(64 * 1024)
+    , m_buffer(std::size_t { 64 } * 1024)
 {
 }
 

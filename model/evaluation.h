@@ -31,7 +31,8 @@ struct Evaluation
 };
 
 /// Runs one evaluation over input, writing into results what it computes (results keeps, as the
-/// record does, what this evaluation does not overwrite). input is not changed: when PMV is out
+/// record does, what this evaluation does not overwrite) and rating all six methods; after a
+/// fault only the methods that ran to the end are rated. input is not changed: when PMV is out
 /// of range the caller clears its flag and shows pmvRangeMessage.
 Evaluation Evaluate(const InputParameters &input, MethodResults &results);
 

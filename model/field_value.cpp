@@ -106,7 +106,9 @@ double radixInteger(Cursor &cursor, bool hexadecimal)
     double value = 0;
     const auto [end, error]
         = std::from_chars(digits.begin(), digits.end(), value, std::chars_format::hex);
-    return error == std::errc::result_out_of_range ? kInfinity : value;
+    if (error == std::errc::result_out_of_range)
+        return kInfinity;
+    return value;
 }
 
 /// Adds one decimal digit to a count that saturates far beyond any double's exponent.
