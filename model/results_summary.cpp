@@ -1,5 +1,7 @@
 #include "results_summary.h"
 
+#include "exposure.h"
+
 namespace kalvora::model {
 
 std::int16_t summaryRating(Method method, const MethodResults &r)
@@ -12,7 +14,7 @@ std::int16_t summaryRating(Method method, const MethodResults &r)
     case Method::Wbgt:
         return r.okWBGT;
     case Method::SwReq:
-        if (!(r.DLEnaa > 0.001))
+        if (!isSweatExposureLimited(r.DLEnaa))
             return 0;
         return r.okSWreq == 1 ? 1 : 2;
     case Method::Wci:

@@ -65,7 +65,7 @@ constexpr Bound kBounds[] = {
 
 Method methodOf(RangeLine line)
 {
-    for (const Method m : fixtures::kAllMethods)
+    for (const Method m : kAllMethods)
         for (const RangeLine l : rangeLines(m))
             if (l == line)
                 return m;
@@ -86,7 +86,7 @@ TEST(ApplicationRanges, BoundsAreInclusiveAndEachLineBreaksItsMethod)
 
 TEST(ApplicationRanges, InsideValuesBreakNothingAndWindAndInsulationHaveNoRange)
 {
-    for (const Method m : fixtures::kAllMethods) {
+    for (const Method m : kAllMethods) {
         SCOPED_TRACE(static_cast<int>(m));
         EXPECT_FALSE(outOfRange(m, kInside));
     }

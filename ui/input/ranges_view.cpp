@@ -1,7 +1,7 @@
 #include "ranges_view.h"
 
 #include "input_captions.h"
-#include "option_boxes.h"
+#include "model/option_boxes.h"
 #include "ranges_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
@@ -15,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace kalvora::ui {
 
@@ -228,9 +227,8 @@ void Form12::drawValues()
     if (input.groupEnabled(OptionGroup::postura))
         draw("postura", text(postureCaption(input.selected(OptionGroup::postura))));
     if (input.groupEnabled(OptionGroup::humedad)) {
-        const int option = std::clamp(input.selected(OptionGroup::humedad), 0, 2);
-        const Field humidityBox = kHumidityBoxes[option];
-        label("Label16")->setText(text(humidityCaption(option)));
+        const Field humidityBox = model::selectedBox(input, OptionGroup::humedad);
+        label("Label16")->setText(text(humidityCaption(input.selected(OptionGroup::humedad))));
         label("Label17")->setText(QString::fromUtf8(fieldUnit(humidityBox)));
         draw("humedad", typed(humidityBox));
         draw("pvapor", formatNumber(results.pvap, NumberPattern::Grouped2));
