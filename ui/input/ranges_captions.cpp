@@ -37,8 +37,6 @@ Caption rangesCaption(RangesText text)
         return { "SI", "SI" };
     case RangesText::SolarNo:
         return { "NO", "NO" };
-    case RangesText::Back:
-        return { "Volver", "Back" };
     case RangesText::Broken:
         return { "fuera de rango", "out of range" };
     }

@@ -21,7 +21,6 @@ enum class RangesText {
     Globe, ///< `Label10` otherwise
     SolarYes, ///< outdoors
     SolarNo, ///< indoors
-    Back, ///< description of `salir`
     Broken, ///< accessible verdict of a range the values break
 };
 

@@ -4,6 +4,7 @@
 #include "model/option_boxes.h"
 #include "ranges_captions.h"
 #include "ui/shell/app_state.h"
+#include "ui/shell/common_captions.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/picture_button.h"
@@ -87,8 +88,8 @@ Form12::Form12(const AppState &state, Windows &windows, QWidget *parent)
     right->addStretch(1);
 
     auto *salir
-        = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kModify), this);
-    salir->setDescription(text(rangesCaption(RangesText::Back)));
+        = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kBack), this);
+    salir->setDescription(text(commonCaption(CommonText::CloseWindow)));
     connect(salir, &PictureButton::clicked, this, [this] { m_windows.close(WindowId::Form12); });
 
     auto *columns = new QHBoxLayout;
