@@ -9,6 +9,7 @@
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/windows.h"
+#include "walk_results.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -217,6 +218,12 @@ void WalkTest::newUserWalk()
         walk.click(WindowId::Form2, QString::fromUtf8(door.control));
         QVERIFY2(walk.windows().isOpen(door.opens), door.what);
         walk.snap(door.opens, QString::fromUtf8(door.what));
+        for (const test::OnwardDoor &onward : test::onwardDoors(door.opens)) {
+            walk.click(onward.from, QString::fromUtf8(onward.control));
+            QVERIFY2(walk.windows().isOpen(onward.opens), onward.what);
+            walk.snap(onward.opens, QString::fromUtf8(onward.what));
+            walk.windows().close(onward.opens);
+        }
         walk.windows().close(door.opens);
     }
 
