@@ -1,11 +1,11 @@
 #include "ranges_view.h"
 
-#include "input_captions.h"
 #include "model/option_boxes.h"
 #include "ranges_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/common_captions.h"
 #include "ui/shell/control_name.h"
+#include "ui/shell/input_captions.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
