@@ -1,5 +1,6 @@
 #include "evaluation.h"
 
+#include "application_ranges.h"
 #include "caption.h"
 #include "engine/heat_stress_index.h"
 #include "engine/pmv.h"
@@ -222,8 +223,14 @@ Evaluation Evaluate(const InputParameters &input, MethodResults &results)
 
 bool PmvInRange(double M, double Icl, double ta, double TRM, double var, double pvap)
 {
-    return M >= 46 && M <= 232 && Icl >= 0 && Icl <= 2 && ta >= 10 && ta <= 30 && TRM >= 10
-        && TRM <= 40 && var >= 0 && var <= 1 && pvap >= 0 && pvap <= 2.7;
+    RangeValues values;
+    values.M = M;
+    values.Icl = Icl;
+    values.ta = ta;
+    values.TRM = TRM;
+    values.var = var;
+    values.pvap = pvap;
+    return !outOfRange(Method::Pmv, values);
 }
 
 std::string pmvRangeTitle(Language language)

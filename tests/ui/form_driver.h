@@ -8,6 +8,7 @@
 #include "ui/shell/windows.h"
 
 #include <QStringList>
+#include <QTest>
 
 namespace kalvora::ui::test {
 
@@ -44,5 +45,16 @@ template <class T = QWidget> T *control(QWidget *window, const QString &name)
         qFatal("no control %s", qPrintable(name));
     return found;
 }
+
+/// Names the table row being checked when a comparison in it fails (and so returns).
+struct RowGuard
+{
+    const char *what;
+    ~RowGuard()
+    {
+        if (QTest::currentTestFailed())
+            qWarning("failing row: %s", what);
+    }
+};
 
 } // namespace kalvora::ui::test

@@ -401,10 +401,11 @@ void HubTest::controlsOpenTheirWindows()
     QWidget *hub = driver.hub();
 
     // Until the window exists the click does nothing.
-    driver.click(hub, control);
-    QVERIFY(!driver.windows.isOpen(WindowId(opens)));
-
-    driver.windows.registerFactory(WindowId(opens), [] { return new QWidget; });
+    if (!driver.windows.canOpen(WindowId(opens))) {
+        driver.click(hub, control);
+        QVERIFY(!driver.windows.isOpen(WindowId(opens)));
+        driver.windows.registerFactory(WindowId(opens), [] { return new QWidget; });
+    }
     driver.click(hub, control);
     QVERIFY(driver.windows.isOpen(WindowId(opens)));
     QVERIFY(driver.windows.isOpen(WindowId::Form2));

@@ -9,6 +9,7 @@
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/windows.h"
+#include "walk_results.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -221,6 +222,12 @@ void WalkTest::newUserWalk()
         if (!built)
             continue;
         walk.snap(door.opens, QString::fromUtf8(door.what));
+        for (const test::OnwardDoor &onward : test::onwardDoors(door.opens)) {
+            walk.click(onward.from, QString::fromUtf8(onward.control));
+            QVERIFY2(walk.windows().isOpen(onward.opens), onward.what);
+            walk.snap(onward.opens, QString::fromUtf8(onward.what));
+            walk.windows().close(onward.opens);
+        }
         walk.windows().close(door.opens);
     }
 

@@ -1,6 +1,7 @@
 #include "register.h"
 
 #include "input_form.h"
+#include "ranges_view.h"
 #include "ui/shell/windows.h"
 
 namespace kalvora::ui {
@@ -9,6 +10,8 @@ void registerInputForm(AppState &state, Windows &windows)
 {
     windows.registerFactory(
         WindowId::Form1, [&state, &windows] { return new Form1(state, windows); });
+    windows.registerFactory(
+        WindowId::Form12, [&state, &windows] { return new Form12(state, windows); });
 }
 
 } // namespace kalvora::ui

@@ -5,7 +5,8 @@ namespace kalvora::ui {
 class AppState;
 class Windows;
 
-/// Teaches the registry to build the input form `Form1` over state.
+/// Teaches the registry to build the input form `Form1` over state, and the windows of the
+/// parameter input that open from elsewhere (the application ranges view `Form12`).
 void registerInputForm(AppState &state, Windows &windows);
 
 } // namespace kalvora::ui

@@ -4,6 +4,10 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/input_form.h
   ${CMAKE_CURRENT_LIST_DIR}/loading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/loading.h
+  ${CMAKE_CURRENT_LIST_DIR}/ranges_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ranges_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/ranges_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ranges_view.h
   ${CMAKE_CURRENT_LIST_DIR}/register.cpp
   ${CMAKE_CURRENT_LIST_DIR}/register.h
 )

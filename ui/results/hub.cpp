@@ -2,6 +2,7 @@
 
 #include "hub_captions.h"
 #include "input_summary.h"
+#include "method_views.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/common_captions.h"
 #include "ui/shell/exit_confirmation.h"
@@ -32,16 +33,15 @@ struct MethodButton
 {
     Method method;
     const char *name;
-    WindowId view;
 };
 
 constexpr MethodButton kMethodButtons[] = {
-    { Method::Pmv, "BIVM", WindowId::Form4 },
-    { Method::Hsi, "BISC", WindowId::Form6 },
-    { Method::Wbgt, "BWBGT", WindowId::Form3 },
-    { Method::SwReq, "BSWreq", WindowId::Form7 },
-    { Method::Wci, "BIVF", WindowId::Form5 },
-    { Method::Ireq, "BIREQ", WindowId::FormIREQ },
+    { Method::Pmv, "BIVM" },
+    { Method::Hsi, "BISC" },
+    { Method::Wbgt, "BWBGT" },
+    { Method::SwReq, "BSWreq" },
+    { Method::Wci, "BIVF" },
+    { Method::Ireq, "BIREQ" },
 };
 
 /// A link label and the picture beside it, which do the same: open a window, or (none) go back
@@ -96,7 +96,7 @@ QLayout *Form2::createMethodButtons()
         auto *button = new QPushButton(this);
         button->setObjectName(QString::fromUtf8(entry.name));
         connect(button, &QPushButton::clicked, this,
-            [this, view = entry.view] { m_windows.open(view); });
+            [this, view = methodView(entry.method)] { m_windows.open(view); });
         grid->addWidget(button, at(entry.method) / 3, at(entry.method) % 3);
         m_buttons[at(entry.method)] = button;
     }

@@ -1,0 +1,113 @@
+#include "thermal_balance.h"
+
+#include <cmath>
+
+namespace kalvora::model {
+
+namespace {
+
+// Below this magnitude, in W/m², the accumulated heat counts as zero.
+constexpr double kBalanceTolerance = 0.001;
+
+} // namespace
+
+HeatBalance chooseBalance(const InputParameters &input, const MethodResults &r, double M)
+{
+    if (input.method(Method::Ireq) && r.okIreq != 0)
+        return { BalanceSource::Ireq, r.RIREQ, r.CIREQ, r.CresIREQ, r.EresIREQ, r.EIREQ, r.AcIREQ };
+    if (input.method(Method::SwReq))
+        return { BalanceSource::SwReq, r.RSW, r.CSW, r.CresSW, r.EresSW, r.ESW, r.AcSW };
+    if (input.method(Method::Pmv))
+        return { BalanceSource::Pmv, r.RIVM, r.CIVM, r.CresIVM, r.EresIVM, r.EIVM, r.AcIVM };
+    if (input.method(Method::Hsi))
+        return { BalanceSource::Hsi, r.RISC, r.CISC, 0, 0, r.EISC, M - r.RISC - r.CISC - r.EISC };
+    return {};
+}
+
+Caption balanceNote(BalanceSource source)
+{
+    switch (source) {
+    case BalanceSource::Ireq:
+        return { "(Calculado siguiendo la ISO 11079 (IREQ))", "(Based on ISO 11079 (IREQ))" };
+    case BalanceSource::SwReq:
+        return { "(Calculado siguiendo la ISO 7933 (Indice de sudoración requerida))",
+            "(Based on ISO 7933 (Required sweat rate))" };
+    case BalanceSource::Pmv:
+        return { "(Calculado siguiendo la ISO 7730 (IVM))", "(Based on ISO 7730 (Fanger's PMV))" };
+    case BalanceSource::Hsi:
+        return { "(Calculado según método del ISC)", "(Based on Heat Stress Index)" };
+    case BalanceSource::None:
+        return { "", "" };
+    }
+    return { "", "" };
+}
+
+std::array<BalanceTerm, kBalanceTermCount> balanceTerms(const HeatBalance &b, double M)
+{
+    return { {
+        { { "Energía metabólica", "Metabolic power" }, -M },
+        { { "Radiación", "Radiation heat" }, b.R },
+        { { "Convección", "Convective heat" }, b.C },
+        { { "Convección respiratoria", "Respiratory convective heat" }, b.Cres },
+        { { "Evaporación respiratoria", "Respiratory evaporative heat" }, b.Eres },
+        { { "Evaporación del sudor", "Evaporative heat" }, b.E },
+        { { "Calor Acumulado ", "Rate of change in body heat" }, b.A },
+    } };
+}
+
+Caption metabolicClass(double M)
+{
+    if (M < 80)
+        return { "Estado de reposo", "Estado de reposo" };
+    if (M < 130)
+        return { "Baja", "Low" };
+    if (M < 200)
+        return { "Moderada", "Moderate" };
+    if (M < 260)
+        return { "Elevada", "High" };
+    return { "Muy elevada", "Very high" };
+}
+
+bool balanceReadingsShown(const InputParameters &input)
+{
+    return input.method(Method::Pmv) || input.method(Method::Hsi) || input.method(Method::SwReq);
+}
+
+bool inBalance(double A)
+{
+    return std::abs(A) < kBalanceTolerance;
+}
+
+Caption balanceVerdict(double A)
+{
+    return inBalance(A) ? Caption { "Hay equilibrio", "Balance" }
+                        : Caption { "No hay equilibrio", "No balance" };
+}
+
+Caption accumulatedPrefix(double A)
+{
+    if (inBalance(A))
+        return { "A = ", "A = " };
+    return A >= 0 ? Caption { "Calor ganado = ", "Won heat = " }
+                  : Caption { "Calor perdido = ", "Lost heat = " };
+}
+
+Caption radiationReading(double R)
+{
+    if (R > kBalanceTolerance)
+        return { "Evacuación de calor hacia el ambiente", "Lost heat" };
+    if (R < kBalanceTolerance)
+        return { "Absorción de calor", "Won heat" };
+    return { "No hay intercambio de calor por radiación", "No radiation heat exchange" };
+}
+
+Caption convectionReading(double C)
+{
+    if (C > 0)
+        return { "Evacuación de calor hacia el ambiente", "Heat evacuation" };
+    if (C < 0)
+        return { "Absorción de calor", "Heat absorption" };
+    return { "No hay intercambio de calor por convección", "No convection heat exchange" };
+}
+
+} // namespace kalvora::model

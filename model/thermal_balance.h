@@ -1,0 +1,63 @@
+#pragma once
+// The body's heat balance of one method, as the results summary shows it: which method's balance
+// is shown (a fixed priority), the seven terms of its chart, the verbal readings of each term and
+// the class of the metabolic power. Heat flows in W/m², positive when the body loses heat.
+
+#include "caption.h"
+#include "input_parameters.h"
+#include "method_results.h"
+
+#include <array>
+
+namespace kalvora::model {
+
+/// Whose balance is shown; None when no method with a balance applies.
+enum class BalanceSource { None, Ireq, SwReq, Pmv, Hsi };
+
+struct HeatBalance
+{
+    BalanceSource source = BalanceSource::None;
+    double R = 0; ///< radiation
+    double C = 0; ///< convection
+    double Cres = 0; ///< respiratory convection
+    double Eres = 0; ///< respiratory evaporation
+    double E = 0; ///< evaporation of sweat
+    double A = 0; ///< heat accumulated in the body
+};
+
+/// The first that applies: IREQ when selected and its rating shows strain, SWreq, PMV, HSI (whose
+/// record has no respiratory terms; its accumulated heat is M − R − C − E, with M in W/m² the
+/// metabolic power read for the summary). All zero when none applies.
+HeatBalance chooseBalance(const InputParameters &input, const MethodResults &results, double M);
+
+/// The note naming the standard the balance follows; empty for None.
+Caption balanceNote(BalanceSource source);
+
+struct BalanceTerm
+{
+    Caption label;
+    double value; ///< W/m²
+};
+inline constexpr int kBalanceTermCount = 7;
+
+/// The chart's rows: −M, R, C, Cres, Eres, E, A.
+std::array<BalanceTerm, kBalanceTermCount> balanceTerms(const HeatBalance &balance, double M);
+
+/// Class of the metabolic power M (W/m²): rest below 80, then low, moderate, high from 80, 130 and
+/// 200, very high from 260.
+Caption metabolicClass(double M);
+
+/// The verbal readings are given only when PMV, HSI or SWreq is selected.
+bool balanceReadingsShown(const InputParameters &input);
+
+/// |A| below 0.001 W/m² counts as balance.
+bool inBalance(double A);
+Caption balanceVerdict(double A);
+/// The words before |A|: "A = " in balance, otherwise heat won (A ≥ 0) or lost.
+Caption accumulatedPrefix(double A);
+/// Reading of the radiation term; 0.001 W/m² exactly is the no-exchange point.
+Caption radiationReading(double R);
+/// Reading of the convection term; exactly zero is no exchange.
+Caption convectionReading(double C);
+
+} // namespace kalvora::model
