@@ -4,7 +4,7 @@
 #include "display_number.h"
 #include "evaluation_json.h"
 #include "input_options.h"
-#include "model/caption.h"
+#include "model/sweep_cells.h"
 
 #include <iomanip>
 #include <optional>
@@ -13,7 +13,6 @@
 
 namespace kalvora::cli {
 
-using model::Caption;
 using model::Method;
 using model::SweepRow;
 
@@ -38,19 +37,13 @@ template <auto Member> std::optional<double> get(const SweepRow &row)
     return row.*Member;
 }
 
-// The heat stress index limits the exposure only above 100 %; a sweat-rate DLE at or below 0
-// stands for an unlimited exposure.
-bool hsiLimited(const SweepRow &row)
-{
-    return row.ISC > 100;
-}
 bool dleNaaLimited(const SweepRow &row)
 {
-    return row.DLEnaa > 0;
+    return model::SweepDleLimited(row.DLEnaa);
 }
 bool dleAaLimited(const SweepRow &row)
 {
-    return row.DLEaa > 0;
+    return model::SweepDleLimited(row.DLEaa);
 }
 
 constexpr Column kColumns[] = {
@@ -61,7 +54,7 @@ constexpr Column kColumns[] = {
     { "PPI", Method::Pmv, Kind::Value, get<&SweepRow::PPI> },
     { "okIVM", Method::Pmv, Kind::Rating, get<&SweepRow::okIVM> },
     { "ISC", Method::Hsi, Kind::Value, get<&SweepRow::ISC> },
-    { "TEP", Method::Hsi, Kind::Value, get<&SweepRow::TEP>, hsiLimited },
+    { "TEP", Method::Hsi, Kind::Value, get<&SweepRow::TEP>, model::SweepTepLimited },
     { "okISC", Method::Hsi, Kind::Rating, get<&SweepRow::okISC> },
     { "WBGT", Method::Wbgt, Kind::Value, get<&SweepRow::WBGT> },
     { "okWBGT", Method::Wbgt, Kind::Rating, get<&SweepRow::okWBGT> },
@@ -90,8 +83,6 @@ std::vector<const Column *> columnsOf(const model::Sweep &sweep)
     }
     return columns;
 }
-
-constexpr Caption kUnlimited { "Ilim.", "Unlim." };
 
 } // namespace
 
@@ -152,7 +143,7 @@ std::string SweepText(const model::Sweep &sweep, model::Language language)
             const std::optional<double> value = column->read(row);
             std::string cell;
             if (!value || (column->limited && !column->limited(row)))
-                cell = inLanguage(kUnlimited, language);
+                cell = inLanguage(model::kSweepUnlimited, language);
             else if (column->kind == Kind::Velocity)
                 cell = GeneralNumber(*value);
             else if (column->kind == Kind::Rating)
