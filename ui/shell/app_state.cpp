@@ -31,6 +31,7 @@ void AppState::select(model::OptionGroup group, int option)
 void AppState::setHelpRequest(const model::HelpRequest &request)
 {
     m_input.help = request;
+    emit helpRequested();
 }
 
 } // namespace kalvora::ui
