@@ -1,5 +1,6 @@
 #include "register.h"
 
+#include "clothing_selector.h"
 #include "input_form.h"
 #include "ui/shell/windows.h"
 
@@ -9,6 +10,8 @@ void registerInputForm(AppState &state, Windows &windows)
 {
     windows.registerFactory(
         WindowId::Form1, [&state, &windows] { return new Form1(state, windows); });
+    windows.registerFactory(
+        WindowId::Form13, [&state, &windows] { return new Form13(state, windows); });
 }
 
 } // namespace kalvora::ui
