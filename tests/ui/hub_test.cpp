@@ -381,11 +381,13 @@ void HubTest::controlsOpenTheirWindows()
     driver.load();
     QWidget *hub = driver.hub();
 
-    // Until the window exists the click does nothing.
-    driver.click(hub, control);
-    QVERIFY(!driver.windows.isOpen(WindowId(opens)));
-
-    driver.windows.registerFactory(WindowId(opens), [] { return new QWidget; });
+    // Until the window exists the click does nothing; the windows the hub's own folder builds
+    // exist already.
+    if (!driver.windows.canOpen(WindowId(opens))) {
+        driver.click(hub, control);
+        QVERIFY(!driver.windows.isOpen(WindowId(opens)));
+        driver.windows.registerFactory(WindowId(opens), [] { return new QWidget; });
+    }
     driver.click(hub, control);
     QVERIFY(driver.windows.isOpen(WindowId(opens)));
     QVERIFY(driver.windows.isOpen(WindowId::Form2));
