@@ -4,6 +4,7 @@
 #include "display_number.h"
 #include "evaluation_json.h"
 #include "input_options.h"
+#include "model/exposure.h"
 #include "model/sweep_cells.h"
 
 #include <iomanip>
@@ -37,13 +38,17 @@ template <auto Member> std::optional<double> get(const SweepRow &row)
     return row.*Member;
 }
 
+bool hsiLimited(const SweepRow &row)
+{
+    return model::isHeatStressExposureLimited(row.ISC, row.TEP);
+}
 bool dleNaaLimited(const SweepRow &row)
 {
-    return model::SweepDleLimited(row.DLEnaa);
+    return model::isSweatExposureLimited(row.DLEnaa);
 }
 bool dleAaLimited(const SweepRow &row)
 {
-    return model::SweepDleLimited(row.DLEaa);
+    return model::isSweatExposureLimited(row.DLEaa);
 }
 
 constexpr Column kColumns[] = {
@@ -54,7 +59,7 @@ constexpr Column kColumns[] = {
     { "PPI", Method::Pmv, Kind::Value, get<&SweepRow::PPI> },
     { "okIVM", Method::Pmv, Kind::Rating, get<&SweepRow::okIVM> },
     { "ISC", Method::Hsi, Kind::Value, get<&SweepRow::ISC> },
-    { "TEP", Method::Hsi, Kind::Value, get<&SweepRow::TEP>, model::SweepTepLimited },
+    { "TEP", Method::Hsi, Kind::Value, get<&SweepRow::TEP>, hsiLimited },
     { "okISC", Method::Hsi, Kind::Rating, get<&SweepRow::okISC> },
     { "WBGT", Method::Wbgt, Kind::Value, get<&SweepRow::WBGT> },
     { "okWBGT", Method::Wbgt, Kind::Rating, get<&SweepRow::okWBGT> },

@@ -1,5 +1,6 @@
 #include "sweep_cells.h"
 
+#include "exposure.h"
 #include "heat_balance.h"
 
 #include <optional>
@@ -29,14 +30,14 @@ SweepCell text(const char *shown)
 
 SweepCell tep(const SweepRow &row, Language language)
 {
-    if (SweepTepLimited(row) && row.TEP)
+    if (isHeatStressExposureLimited(row.ISC, row.TEP))
         return { CellPattern::Grouped1, *row.TEP, {} };
     return text(inLanguage(kSweepUnlimited, language));
 }
 
 SweepCell dle(const SweepRow &row, Language language)
 {
-    if (SweepDleLimited(row.DLEnaa))
+    if (isSweatExposureLimited(row.DLEnaa))
         return { CellPattern::Grouped2, row.DLEnaa, {} };
     return text(inLanguage(kSweepUnlimited, language));
 }
@@ -82,16 +83,6 @@ bool completed(const Sweep &sweep, Method method)
 const char *sweepColumnName(SweepColumn column)
 {
     return kColumns[static_cast<int>(column)].name;
-}
-
-bool SweepTepLimited(const SweepRow &row)
-{
-    return row.ISC > 100;
-}
-
-bool SweepDleLimited(double DLE)
-{
-    return DLE > 0;
 }
 
 SweepCell sweepCell(const Sweep &sweep, int row, SweepColumn column, Language language)

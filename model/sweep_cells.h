@@ -51,11 +51,6 @@ struct SweepCell
 /// The unlimited exposure of a row's HSI or sweat-rate cell.
 inline constexpr Caption kSweepUnlimited { "Ilim.", "Unlim." };
 
-/// The heat stress index limits the exposure only above 100 %.
-bool SweepTepLimited(const SweepRow &row);
-/// A sweat-rate exposure time at or below 0 stands for an unlimited exposure.
-bool SweepDleLimited(double DLE);
-
 /// The cell of shown row `row` (0 … 15) in `column`. A method that takes no part gives its dash
 /// (nothing for the IREQ cells); a method the sweep did not reach because of a fault gives an
 /// empty cell.

@@ -1,20 +1,17 @@
 #include "model/sweep_cells.h"
 #include "model_fixtures.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <span>
 
 using namespace kalvora::model;
 using namespace kalvora::model::fixtures;
 
 namespace {
 
-constexpr SweepColumn kAllColumns[] = { SweepColumn::pv, SweepColumn::PIVM, SweepColumn::PPPI,
-    SweepColumn::PISC, SweepColumn::PTEP, SweepColumn::Pwp, SweepColumn::PSWp, SweepColumn::PDLE,
-    SweepColumn::peq, SweepColumn::PAc, SweepColumn::PWCI, SweepColumn::Ptch, SweepColumn::PWBGT,
-    SweepColumn::Imin, SweepColumn::Ineut };
-
 /// A sweep with the given methods taking part and row 0 set by `fill`.
-template <class Fill> Sweep sweepWith(std::initializer_list<Method> on, Fill fill)
+template <class Fill> Sweep sweepWith(std::span<const Method> on, Fill fill)
 {
     Sweep sweep;
     for (Method m : on)
@@ -79,7 +76,7 @@ TEST(SweepCells, BalanceVerdictIsTheMagnitudeOfTheHeatStorage)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Ac);
-        const Sweep sweep = sweepWith({ Method::SwReq }, [&](SweepRow &row) { row.Ac = c.Ac; });
+        const Sweep sweep = sweepWith(std::array { Method::SwReq }, [&](SweepRow &row) { row.Ac = c.Ac; });
         EXPECT_EQ(textOf(sweepCell(sweep, 0, SweepColumn::peq, Language::Spanish)), c.es);
         EXPECT_EQ(textOf(sweepCell(sweep, 0, SweepColumn::peq, Language::English)), c.en);
         const SweepCell stored = sweepCell(sweep, 0, SweepColumn::PAc, Language::Spanish);
@@ -104,12 +101,13 @@ TEST(SweepCells, ExposureTimesOrUnlimited)
         { "HSI below 0", Method::Hsi, SweepColumn::PTEP, -30, 12, 0, std::nullopt },
         { "DLE marked unlimited", Method::SwReq, SweepColumn::PDLE, 0, 0, -1, std::nullopt },
         { "DLE 0", Method::SwReq, SweepColumn::PDLE, 0, 0, 0, std::nullopt },
-        { "DLE 0.0005", Method::SwReq, SweepColumn::PDLE, 0, 0, 0.0005, 0.0005 },
+        { "DLE 0.001", Method::SwReq, SweepColumn::PDLE, 0, 0, 0.001, std::nullopt },
+        { "DLE 0.002", Method::SwReq, SweepColumn::PDLE, 0, 0, 0.002, 0.002 },
         { "DLE 45", Method::SwReq, SweepColumn::PDLE, 0, 0, 45, 45 },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const Sweep sweep = sweepWith({ c.method }, [&](SweepRow &row) {
+        const Sweep sweep = sweepWith(std::array { c.method }, [&](SweepRow &row) {
             row.ISC = c.ISC;
             row.TEP = c.TEP;
             row.DLEnaa = c.DLEnaa;

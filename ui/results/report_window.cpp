@@ -1,10 +1,11 @@
 #include "report_window.h"
 
 #include "hub_captions.h"
+#include "model/exposure.h"
 #include "model/heat_balance.h"
+#include "model/option_boxes.h"
 #include "report_captions.h"
 #include "ui/input/input_captions.h"
-#include "ui/input/option_boxes.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/exit_confirmation.h"
@@ -278,10 +279,8 @@ void Form14::fillInputs()
             pick(optionCaption(OptionGroup::postura, input.selected(OptionGroup::postura)),
                 language));
     if (input.groupEnabled(OptionGroup::humedad)) {
-        // Options 0 and 1 name relative humidity and wet-bulb temperature; any other the vapour
-        // pressure.
-        const int option = std::clamp(input.selected(OptionGroup::humedad), 0, 2);
-        const Field box = kHumidityBoxes[option];
+        const int option = input.selected(OptionGroup::humedad);
+        const Field box = model::selectedBox(input, OptionGroup::humedad);
         label(QStringLiteral("Label16"))->setText(pick(humidityRowCaption(option), language));
         label(QStringLiteral("Label17"))->setText(QString::fromUtf8(fieldUnit(box)));
         show("humedad", typed(box));
@@ -344,8 +343,8 @@ void Form14::fillMethods()
                                                                         : ReportText::NotInBalance),
                         language);
             if (row.shown == Shown::Exposure) {
-                // −1 is the mark of an exposure the sweat-rate method does not limit.
-                const bool unlimited = value == -1;
+                // Only the mark itself reads as unlimited here; a time of 0 is shown as such.
+                const bool unlimited = value == model::kUnlimitedSweatExposure;
                 text = unlimited ? pick(reportCaption(ReportText::Unlimited), language)
                                  : formatNumber(value, NumberPattern::Grouped2);
                 if (unlimited)
