@@ -5,7 +5,7 @@
 #include "evaluation_json.h"
 #include "input_options.h"
 #include "model/exposure.h"
-#include "model/sweep_cells.h"
+#include "model/unlimited_exposure.h"
 
 #include <iomanip>
 #include <optional>
@@ -148,7 +148,8 @@ std::string SweepText(const model::Sweep &sweep, model::Language language)
             const std::optional<double> value = column->read(row);
             std::string cell;
             if (!value || (column->limited && !column->limited(row)))
-                cell = inLanguage(model::kSweepUnlimited, language);
+                cell = inLanguage(
+                    model::unlimitedExposure(model::UnlimitedExposure::Sweep), language);
             else if (column->kind == Kind::Velocity)
                 cell = GeneralNumber(*value);
             else if (column->kind == Kind::Rating)

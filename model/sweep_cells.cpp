@@ -2,7 +2,9 @@
 
 #include "exposure.h"
 #include "heat_balance.h"
+#include "unlimited_exposure.h"
 
+#include <cmath>
 #include <optional>
 
 namespace kalvora::model {
@@ -16,6 +18,14 @@ struct ColumnRule
     const char *dash; ///< the text while the method takes no part, blanks included
     SweepCell (*cell)(const SweepRow &, Language);
 };
+
+/// The swept velocities are whole hundredths of a m/s; rounding off the error of their binary
+/// sums lets the general form read 0.15 where the sum is 0.15000000000000002.
+SweepCell velocity(const SweepRow &row, Language)
+{
+    constexpr double kResolution = 1e6; // per m/s
+    return { CellPattern::General, std::round(row.va * kResolution) / kResolution, {} };
+}
 
 template <double SweepRow::*Member, CellPattern Pattern>
 SweepCell number(const SweepRow &row, Language)
@@ -32,14 +42,14 @@ SweepCell tep(const SweepRow &row, Language language)
 {
     if (isHeatStressExposureLimited(row.ISC, row.TEP))
         return { CellPattern::Grouped1, *row.TEP, {} };
-    return text(inLanguage(kSweepUnlimited, language));
+    return text(inLanguage(unlimitedExposure(UnlimitedExposure::Sweep), language));
 }
 
 SweepCell dle(const SweepRow &row, Language language)
 {
     if (isSweatExposureLimited(row.DLEnaa))
         return { CellPattern::Grouped2, row.DLEnaa, {} };
-    return text(inLanguage(kSweepUnlimited, language));
+    return text(inLanguage(unlimitedExposure(UnlimitedExposure::Sweep), language));
 }
 
 SweepCell balance(const SweepRow &row, Language language)
@@ -52,7 +62,7 @@ using P = CellPattern;
 using R = SweepRow;
 
 constexpr ColumnRule kColumns[kSweepColumnCount] = {
-    { "pv", std::nullopt, "", number<&R::va, P::General> },
+    { "pv", std::nullopt, "", velocity },
     { "PIVM", Method::Pmv, "   -", number<&R::IVM, P::Grouped2> },
     { "PPPI", Method::Pmv, "  -", number<&R::PPI, P::Grouped1> },
     { "PISC", Method::Hsi, "  -", number<&R::ISC, P::Grouped1> },

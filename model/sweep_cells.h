@@ -48,9 +48,6 @@ struct SweepCell
     std::string text; ///< the text, when pattern is Text
 };
 
-/// The unlimited exposure of a row's HSI or sweat-rate cell.
-inline constexpr Caption kSweepUnlimited { "Ilim.", "Unlim." };
-
 /// The cell of shown row `row` (0 … 15) in `column`. A method that takes no part gives its dash
 /// (nothing for the IREQ cells); a method the sweep did not reach because of a fault gives an
 /// empty cell.

@@ -53,8 +53,10 @@ TEST(SweepCells, MethodsTakingNoPartShowTheirDashes)
         }
         const SweepCell velocity = sweepCell(sweep, row, SweepColumn::pv, Language::Spanish);
         EXPECT_EQ(velocity.pattern, CellPattern::General);
-        EXPECT_EQ(velocity.value, sweptVelocity(row));
+        EXPECT_NEAR(velocity.value, sweptVelocity(row), 1e-9);
     }
+    // 0.05·2 + 0.05 is 0.15000000000000002 in binary sums; the cell says 0.15.
+    EXPECT_EQ(sweepCell(sweep, 2, SweepColumn::pv, Language::Spanish).value, 0.15);
 }
 
 TEST(SweepCells, BalanceVerdictIsTheMagnitudeOfTheHeatStorage)
@@ -76,7 +78,8 @@ TEST(SweepCells, BalanceVerdictIsTheMagnitudeOfTheHeatStorage)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.Ac);
-        const Sweep sweep = sweepWith(std::array { Method::SwReq }, [&](SweepRow &row) { row.Ac = c.Ac; });
+        const Sweep sweep
+            = sweepWith(std::array { Method::SwReq }, [&](SweepRow &row) { row.Ac = c.Ac; });
         EXPECT_EQ(textOf(sweepCell(sweep, 0, SweepColumn::peq, Language::Spanish)), c.es);
         EXPECT_EQ(textOf(sweepCell(sweep, 0, SweepColumn::peq, Language::English)), c.en);
         const SweepCell stored = sweepCell(sweep, 0, SweepColumn::PAc, Language::Spanish);

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -36,7 +37,7 @@ struct Program : FormDriver
 
 QString shownDocument(QWidget *help)
 {
-    return control<QTextBrowser>(help, QStringLiteral("OLE1"))->property("document").toString();
+    return control<QTextBrowser>(help, QStringLiteral("OLE1"))->property("helpDocument").toString();
 }
 
 /// "document pagant pagsig": the page shown and which buttons are enabled ("+" or "-").
@@ -44,7 +45,7 @@ QString viewerState(QWidget *help)
 {
     const auto sign = [help](const char *name) {
         return control(help, QString::fromLatin1(name))->isEnabled() ? QStringLiteral("+")
-                                                                      : QStringLiteral("-");
+                                                                     : QStringLiteral("-");
     };
     return shownDocument(help) + QLatin1Char(' ') + sign("pagant") + sign("pagsig");
 }
@@ -84,7 +85,8 @@ void ClothingAndHelpTest::selectorWritesItsBoxBack_data()
     QTest::newRow("I07") << QStringList { "I07_2" } << QString() << "0.70";
     QTest::newRow("I070") << QStringList { "I070_0" } << QString() << "0.70";
     QTest::newRow("last click wins") << QStringList { "I03_0", "I09_1" } << QString() << "0.90";
-    QTest::newRow("typed by hand") << QStringList { "I03_0" } << "abc" << "abc";
+    QTest::newRow("typed by hand") << QStringList { "I03_0" } << "abc"
+                                   << "abc";
 }
 
 void ClothingAndHelpTest::selectorWritesItsBoxBack()
@@ -107,8 +109,8 @@ void ClothingAndHelpTest::selectorWritesItsBoxBack()
         QTest::keyClicks(aislam, typed);
     }
     // Nothing reaches the input form before the selector is closed with its button.
-    QCOMPARE(control<QLineEdit>(program.form(), QStringLiteral("Iclo"))->text(),
-        QStringLiteral("0.7"));
+    QCOMPARE(
+        control<QLineEdit>(program.form(), QStringLiteral("Iclo"))->text(), QStringLiteral("0.7"));
     program.click(selector, QStringLiteral("salir"));
     QVERIFY(!program.windows.isOpen(WindowId::Form13));
     QCOMPARE(control<QLineEdit>(program.form(), QStringLiteral("Iclo"))->text(), iclo);
@@ -175,18 +177,36 @@ void ClothingAndHelpTest::helpPagesInTheLanguageOfTheRun_data()
     QTest::addColumn<QString>("firstPage");
     QTest::addColumn<QString>("heading"); // words of the page's text
     const int es = int(model::Language::Spanish), en = int(model::Language::English);
-    QTest::newRow("clothing, Spanish") << es << "selector" << "Picture1" << "Ayuda" << "Iclo1.doc"
+    QTest::newRow("clothing, Spanish") << es << "selector"
+                                       << "Picture1"
+                                       << "Ayuda"
+                                       << "Iclo1.doc"
                                        << "Aislamiento de la ropa";
-    QTest::newRow("clothing, English") << en << "selector" << "Picture1" << "Help" << "Icloe1.doc"
+    QTest::newRow("clothing, English") << en << "selector"
+                                       << "Picture1"
+                                       << "Help"
+                                       << "Icloe1.doc"
                                        << "Clothing insulation";
-    QTest::newRow("air temperature, Spanish")
-        << es << "form" << "Label4" << "Ayuda" << "taire1.doc" << "temperatura seca del aire";
-    QTest::newRow("air temperature, English")
-        << en << "form" << "Label4" << "Help" << "taire1.doc" << "dry air temperature";
-    QTest::newRow("radiation, English")
-        << en << "form" << "Rad" << "Help" << "tglobo1.doc" << "globe thermometer";
-    QTest::newRow("metabolic power, Spanish")
-        << es << "form" << "Label2" << "Ayuda" << "Metabolismo1.doc" << "W/m²";
+    QTest::newRow("air temperature, Spanish") << es << "form"
+                                              << "Label4"
+                                              << "Ayuda"
+                                              << "taire1.doc"
+                                              << "temperatura seca del aire";
+    QTest::newRow("air temperature, English") << en << "form"
+                                              << "Label4"
+                                              << "Help"
+                                              << "taire1.doc"
+                                              << "dry air temperature";
+    QTest::newRow("radiation, English") << en << "form"
+                                        << "Rad"
+                                        << "Help"
+                                        << "tglobo1.doc"
+                                        << "globe thermometer";
+    QTest::newRow("metabolic power, Spanish") << es << "form"
+                                              << "Label2"
+                                              << "Ayuda"
+                                              << "Metabolismo1.doc"
+                                              << "W/m²";
 }
 
 void ClothingAndHelpTest::helpPagesInTheLanguageOfTheRun()
@@ -224,8 +244,8 @@ void ClothingAndHelpTest::pageButtonsFollowThePage_data()
         << "Label2" << QStringList { "pagsig", "pagsig", "pagant", "pagant" }
         << QStringList { "Metabolismo1.doc -+", "Metabolismo2.doc ++", "Metabolismo3.doc +-",
                "Metabolismo2.doc ++", "Metabolismo1.doc -+" };
-    QTest::newRow("two radiation pages") << "Rad" << QStringList { "pagsig" }
-                                         << QStringList { "tglobo1.doc -+", "tglobo2.doc +-" };
+    QTest::newRow("two radiation pages")
+        << "Rad" << QStringList { "pagsig" } << QStringList { "tglobo1.doc -+", "tglobo2.doc +-" };
 }
 
 void ClothingAndHelpTest::pageButtonsFollowThePage()
@@ -261,8 +281,8 @@ void ClothingAndHelpTest::aNewRequestReplacesThePages()
     program.click(program.form(), QStringLiteral("Label6"));
     program.click(program.selector(), QStringLiteral("Picture1"));
     QCOMPARE(viewerState(help), QStringLiteral("Icloe1.doc -+"));
-    QCOMPARE(control<QLabel>(help, QStringLiteral("posicion"))->text(),
-        QStringLiteral("Page 1 of 2"));
+    QCOMPARE(
+        control<QLabel>(help, QStringLiteral("posicion"))->text(), QStringLiteral("Page 1 of 2"));
 }
 
 void ClothingAndHelpTest::everyDocumentHasItsPages()
@@ -271,14 +291,15 @@ void ClothingAndHelpTest::everyDocumentHasItsPages()
         "Metabolismo1.doc", "Metabolismo2.doc", "Metabolismo3.doc", "Iclo1.doc", "Iclo2.doc",
         "Icloe1.doc", "Icloe2.doc" };
     for (const char *document : documents) {
-        for (const model::Language language : { model::Language::Spanish, model::Language::English }) {
+        for (const model::Language language :
+            { model::Language::Spanish, model::Language::English }) {
             const QString page = helpPageResource(document, language);
             QVERIFY2(QFile::exists(page), qPrintable(page));
         }
     }
     // Only the fixed names are ever looked up: no other name, no path.
-    for (const char *other : { "", "taire1", "taire2.doc", "../taire1.doc", "/etc/passwd",
-             "help/es/taire1.html" }) {
+    for (const char *other :
+        { "", "taire1", "taire2.doc", "../taire1.doc", "/etc/passwd", "help/es/taire1.html" }) {
         QVERIFY2(helpPageResource(other, model::Language::Spanish).isEmpty(), other);
         QVERIFY2(helpDocumentFile(other).isEmpty(), other);
     }

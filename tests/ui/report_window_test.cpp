@@ -3,6 +3,7 @@
 // balance and exposure rows, and its buttons.
 
 #include "form_driver.h"
+#include "pdf_output.h"
 
 #include <QLabel>
 #include <QTest>
@@ -53,6 +54,7 @@ private slots:
     void inputsAsTypedWithTheInputFormsCaptions();
     void resultRows_data();
     void resultRows();
+    void aMethodStoppedByAFaultShowsNoValues();
     void buttonsCloseAndAskToExit();
 };
 
@@ -70,7 +72,7 @@ void ReportWindowTest::windChillAloneGreysTheMethodBlocks()
     expectTexts(report,
         { "varp=0.29", "Tradmedp=", "HRp=", "pap=", "Metabolismo=85", "Taseco=18", "vaire=0.15",
             "Iclo=", "tglobo=", "humedad=" });
-    for (const QString &name : { "var_0", "var_1", "Label2", "Label8", "Label19", "Label20",
+    for (const QString name : { "var_0", "var_1", "Label2", "Label8", "Label19", "Label20",
              "Label21", "Label22", "Label1", "Label18" })
         QVERIFY2(labelOf(report, name)->isEnabled(), qPrintable(name));
     QStringList greyed { "TradMed_0", "TradMed_1", "HR_0", "HR_1", "pa_0", "pa_1", "Label6",
@@ -79,8 +81,8 @@ void ReportWindowTest::windChillAloneGreysTheMethodBlocks()
            << arrayNames("IReQ", 17);
     for (const QString &name : greyed)
         QVERIFY2(!labelOf(report, name)->isEnabled(), qPrintable(name));
-    for (const QString &name :
-        arrayNames("SWp", 15) + arrayNames("ISCp", 5) + arrayNames("IVMP", 8) + arrayNames("IREQP", 9))
+    for (const QString &name : arrayNames("SWp", 15) + arrayNames("ISCp", 5) + arrayNames("IVMP", 8)
+            + arrayNames("IREQP", 9))
         QVERIFY2(labelOf(report, name)->text().isEmpty(), qPrintable(name));
 }
 
@@ -97,8 +99,8 @@ void ReportWindowTest::inputsAsTypedWithTheInputFormsCaptions_data()
                "humedad=65" };
     QTest::newRow("English, typed mean radiant temperature")
         << en << QStringList { "Método_1", "Radiacion_1" }
-        << QStringList { "Label10=TRM:", "tglobo=20", "Label2=Metabolic power (M):",
-               "Label16=Relative Humidity" };
+        << QStringList { "Label10=TRM:", "tglobo=20",
+               "Label2=Metabolic power (M):", "Label16=Relative Humidity" };
     QTest::newRow("English, globe temperature")
         << en << QStringList { "Método_0" }
         << QStringList { "Label10=Globe Temperature:", "tglobo=20", "Label14=Solar load",
@@ -117,9 +119,8 @@ void ReportWindowTest::inputsAsTypedWithTheInputFormsCaptions_data()
         << en << QStringList { "Método_2", "Método_3", "Radsolar_0", "postura_2" }
         << QStringList { "Radsolar=YES", "postura=Crouching", "tbhn=16",
                "Label12=Natural wet-bulb temperature (tnw):", "Label15=Posture" };
-    QTest::newRow("Spanish indoors, seated")
-        << es << QStringList { "Método_2", "Método_3" }
-        << QStringList { "Radsolar=NO", "postura=Sentado" };
+    QTest::newRow("Spanish indoors, seated") << es << QStringList { "Método_2", "Método_3" }
+                                             << QStringList { "Radsolar=NO", "postura=Sentado" };
 }
 
 void ReportWindowTest::inputsAsTypedWithTheInputFormsCaptions()
@@ -139,63 +140,79 @@ void ReportWindowTest::inputsAsTypedWithTheInputFormsCaptions()
 void ReportWindowTest::resultRows_data()
 {
     QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("method");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<double>("value");
+    QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("notExpected");
 
-    // Balance: the heat storage is practically zero within 0.001 W/m², on either side.
-    QTest::newRow("sweat rate, A −0.0005")
-        << es << "Método_3" << "AcSW" << -0.0005 << QStringList { "SWp_0=SI" };
-    QTest::newRow("sweat rate, A 0.001")
-        << en << "Método_3" << "AcSW" << 0.001 << QStringList { "SWp_0=NO" };
-    QTest::newRow("sweat rate, A −5")
-        << es << "Método_3" << "AcSW" << -5.0 << QStringList { "SWp_0=NO", "SWp_6=-5.00" };
-    QTest::newRow("PMV, A −0.0005")
-        << en << "Método_0" << "AcIVM" << -0.0005 << QStringList { "IVMP_0=SI" };
-    QTest::newRow("IREQ, A −12.3")
-        << es << "Método_5" << "AcIREQ" << -12.3 << QStringList { "IREQP_0=NO", "IREQP_6=-12.30" };
-    // Exposure: only the mark −1 reads as unlimited, without its unit.
-    QTest::newRow("DLE −1, Spanish")
-        << es << "Método_3" << "DLEnaa" << -1.0 << QStringList { "SWp_13=Ilimitada", "SW_26=" };
-    QTest::newRow("DLE −1, English")
-        << en << "Método_3" << "DLEnaa" << -1.0 << QStringList { "SWp_13=Ilimitada", "SW_26=" };
-    QTest::newRow("DLE 0")
-        << es << "Método_3" << "DLEnaa" << 0.0 << QStringList { "SWp_13=0.00", "SW_26=min" };
-    QTest::newRow("DLE 1234.567")
-        << en << "Método_3" << "DLEnaa" << 1234.567 << QStringList { "SWp_13=1,234.57", "SW_26=min" };
+    // Cool air, light work: the body loses 6.11 W/m² without sweating; no exposure limit, shown
+    // without its unit.
+    QTest::newRow("sweat rate, cool, Spanish")
+        << es << QStringList { "Método_3" }
+        << QStringList { "SWp_0=NO", "SWp_6=-6.11", "SWp_13=Ilimitada", "SW_26=" }
+        << QStringList {};
+    QTest::newRow("sweat rate, cool, English")
+        << en << QStringList { "Método_3" }
+        << QStringList { "SWp_0=NO", "SWp_13=Ilimitada", "SW_26=", "SW_0=Thermal balance:" }
+        << QStringList {};
+    // Warm air: sweating evaporates what the body must lose, the storage is zero.
+    QTest::newRow("sweat rate, warm")
+        << es << QStringList { "Método_3", "Taseco=30", "tglobo=32", "HR=40" }
+        << QStringList { "SWp_0=SI", "SWp_6=0.00" } << QStringList {};
+    // Hot and humid work: sweating cannot keep up, the body stores heat and the exposure is
+    // limited, shown in minutes.
+    QTest::newRow("sweat rate, hot")
+        << en << QStringList { "Método_3", "Metabolismo=200", "Taseco=40", "tglobo=50", "HR=60" }
+        << QStringList { "SWp_0=NO", "SW_26=min" } << QStringList { "SWp_13=Ilimitada" };
+    QTest::newRow("PMV, cool")
+        << es << QStringList { "Método_0" }
+        << QStringList { "IVMP_0=NO",
+               "IVM_13=" + QString::fromUtf8("Coeficiente de transferencia por convección (hc):") }
+        << QStringList {};
     // The mean radiant temperature with one decimal, the other common values with two.
-    QTest::newRow("TRM 35.26")
-        << es << "Método_1" << "TRM" << 35.26
-        << QStringList { "Tradmedp=35.3", "varp=0.29", "pap=1.34", "HRp=65.00" };
-    // Evaporation rate: wettedness 0.5 times the maximal evaporation 123.4 W/m².
-    QTest::newRow("evaporation rate")
-        << en << "Método_3" << "wpnaa" << 0.5 << QStringList { "SWp_10=0.50", "SWp_12=61.70" };
+    QTest::newRow("TRM 35.26") << es << QStringList { "Método_1", "Radiacion_1", "TRMedia=35.26" }
+                               << QStringList { "Tradmedp=35.3", "varp=0.29", "pap=1.34",
+                                      "HRp=65.00" }
+                               << QStringList {};
 }
 
 void ReportWindowTest::resultRows()
 {
     QFETCH(int, language);
-    QFETCH(QString, method);
-    QFETCH(QString, field);
-    QFETCH(double, value);
+    QFETCH(QStringList, actions);
     QFETCH(QStringList, expected);
+    QFETCH(QStringList, notExpected);
     FormDriver driver { model::Language(language) };
-    driver.perform({ method });
+    driver.perform(actions);
     driver.load();
-    // The values under test written into the record the report reads.
-    model::MethodResults &results = driver.state.results();
-    results.EmaxSW = 123.4;
-    const std::pair<const char *, double *> fields[] = { { "AcSW", &results.AcSW },
-        { "AcIVM", &results.AcIVM }, { "AcIREQ", &results.AcIREQ },
-        { "DLEnaa", &results.DLEnaa }, { "TRM", &results.TRM }, { "wpnaa", &results.wpnaa } };
-    for (const auto &[name, target] : fields)
-        if (field == QLatin1String(name))
-            *target = value;
     driver.click(driver.hub(), QStringLiteral("observaciones"));
     QWidget *report = driver.windows.window(WindowId::Form14);
     QVERIFY(report);
     expectTexts(report, expected);
+    for (const QString &pair : notExpected) {
+        const qsizetype equals = pair.indexOf(QLatin1Char('='));
+        QVERIFY(labelOf(report, pair.left(equals))->text() != pair.mid(equals + 1));
+    }
+}
+
+void ReportWindowTest::aMethodStoppedByAFaultShowsNoValues()
+{
+    // At 5.6 kPa of vapour pressure the skin cannot evaporate: the heat stress index divides by
+    // zero and the evaluation stops there. Its block must not show the values of the record.
+    FormDriver driver(model::Language::Spanish);
+    driver.perform({ "Método_1", "humedad_2", "pa=5.6" });
+    {
+        MessageRecorder fault;
+        driver.load();
+        QCOMPARE(fault.count(), 1);
+    }
+    driver.click(driver.hub(), QStringLiteral("observaciones"));
+    QWidget *report = driver.windows.window(WindowId::Form14);
+    QVERIFY(report);
+    for (const QString &name : arrayNames("ISC", 10))
+        QVERIFY2(!labelOf(report, name)->isEnabled(), qPrintable(name));
+    for (const QString &name : arrayNames("ISCp", 5))
+        QVERIFY2(labelOf(report, name)->text().isEmpty(), qPrintable(name));
+    QCOMPARE(labelOf(report, "pap")->text(), QStringLiteral("5.60"));
 }
 
 void ReportWindowTest::buttonsCloseAndAskToExit()
@@ -213,6 +230,9 @@ void ReportWindowTest::buttonsCloseAndAskToExit()
         QCOMPARE(no.count(), 1);
     }
     QVERIFY(driver.windows.isOpen(WindowId::Form14));
+    QCOMPARE(
+        control(report, QStringLiteral("Picture4"))->accessibleName(), QStringLiteral("Print"));
+    expectPdfOfWindow(*report, QStringLiteral("report.pdf"));
     driver.click(report, QStringLiteral("salir"));
     QVERIFY(!driver.windows.isOpen(WindowId::Form14));
     QVERIFY(driver.windows.isOpen(WindowId::Form2));

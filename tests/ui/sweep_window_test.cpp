@@ -4,6 +4,7 @@
 
 #include "form_driver.h"
 #include "model/sweep_cells.h"
+#include "pdf_output.h"
 
 #include <QAction>
 #include <QApplication>
@@ -268,6 +269,9 @@ void SweepWindowTest::buttonsCloseAndAskToExit()
         QCOMPARE(no.seen().front().title, QStringLiteral("Salir del programa"));
     }
     QVERIFY(driver.windows.isOpen(WindowId::Form11));
+    QCOMPARE(
+        control(sweep, QStringLiteral("Picture4"))->accessibleName(), QStringLiteral("Imprimir"));
+    expectPdfOfWindow(*sweep, QStringLiteral("sweep.pdf"));
     driver.click(sweep, QStringLiteral("salir"));
     QVERIFY(!driver.windows.isOpen(WindowId::Form11));
     QVERIFY(driver.windows.isOpen(WindowId::Form2));

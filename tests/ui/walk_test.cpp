@@ -4,11 +4,12 @@
 // leaving with Yes, which ends the program. With KALVORA_SCREENSHOTS set to a folder, every
 // window met on the way is saved there as a picture.
 
+#include "app/program.h"
 #include "test_support.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
-#include "ui/shell/program.h"
 #include "ui/shell/windows.h"
+#include "walk_clothing_and_help.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -168,6 +169,8 @@ void WalkTest::newUserWalk()
     walk.click(WindowId::Form1, controlName("Método", 2));
     QVERIFY(walk.control(WindowId::Form1, QStringLiteral("tbhn"))->isEnabled());
     walk.snap(WindowId::Form1, QStringLiteral("input_pmv_wbgt"));
+    test::walkClothingAndHelp(
+        walk.windows(), [&walk](WindowId id, const QString &what) { walk.snap(id, what); });
 
     walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
     QWidget *hub = walk.window(WindowId::Form2);

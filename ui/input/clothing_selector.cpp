@@ -1,9 +1,9 @@
 #include "clothing_selector.h"
 
-#include "links.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/caption.h"
 #include "ui/shell/control_name.h"
+#include "ui/shell/links.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
 #include "ui/shell/windows.h"

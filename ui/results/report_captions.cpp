@@ -25,14 +25,6 @@ Caption reportCaption(ReportText text)
         return { "SI", "SI" };
     case ReportText::NotInBalance:
         return { "NO", "NO" };
-    case ReportText::Unlimited:
-        return { "Ilimitada", "Ilimitada" };
-    case ReportText::Picture4:
-        return { "Imprimir la ventana", "Print the window" };
-    case ReportText::Picture2:
-        return { "Salir del programa", "Exit the program" };
-    case ReportText::Salir:
-        return { "Volver a la lista de métodos", "Back to the methods" };
     }
     return { "", "" };
 }

@@ -18,10 +18,6 @@ enum class ReportText {
     Label10MeanRadiant, ///< the radiation row while the mean radiant temperature is given
     InBalance, ///< a balance row when the heat storage is practically zero
     NotInBalance,
-    Unlimited, ///< the exposure time of the sweat-rate method when it is not limited
-    Picture4, ///< print
-    Picture2, ///< exit the program
-    Salir, ///< close the report
 };
 
 Caption reportCaption(ReportText text);

@@ -4,15 +4,14 @@
 #include "model/exposure.h"
 #include "model/heat_balance.h"
 #include "model/option_boxes.h"
+#include "model/unlimited_exposure.h"
 #include "report_captions.h"
 #include "ui/input/input_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
-#include "ui/shell/exit_confirmation.h"
 #include "ui/shell/number_format.h"
-#include "ui/shell/picture_button.h"
-#include "ui/shell/pictures.h"
 #include "ui/shell/value_area.h"
+#include "ui/shell/view_picture_row.h"
 #include "ui/shell/windows.h"
 
 #include <QGridLayout>
@@ -103,8 +102,14 @@ Form14::Form14(AppState &state, Windows &windows, QWidget *parent)
     columns->addLayout(right);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
-    layout->addLayout(createPictureRow());
+    m_pictures = new ViewPictureRow(*this, { .print = "Picture4" });
+    connectViewActions(*m_pictures, m_state, m_windows, WindowId::Form14);
+    layout->addWidget(m_pictures);
+}
 
+void Form14::load()
+{
+    m_pictures->applyCaptions(m_state.language());
     mirrorInputForm();
     fillInputs();
     fillCommon();
@@ -188,26 +193,6 @@ QWidget *Form14::createMethodBlock(const ReportBlock &block)
     }
     grid->setColumnStretch(0, 1);
     return widget;
-}
-
-QLayout *Form14::createPictureRow()
-{
-    const model::Language language = m_state.language();
-    auto *salir = new PictureButton(
-        QStringLiteral("salir"), QString::fromLatin1(pictures::kCloseWindow), this);
-    salir->setDescription(pick(reportCaption(ReportText::Salir), language));
-    connect(salir, &PictureButton::clicked, this, [this] { m_windows.close(WindowId::Form14); });
-    auto *exit
-        = new PictureButton(QStringLiteral("Picture2"), QString::fromLatin1(pictures::kExit), this);
-    exit->setDescription(pick(reportCaption(ReportText::Picture2), language));
-    connect(
-        exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 14, 0); });
-
-    auto *row = new QHBoxLayout;
-    row->addWidget(salir);
-    row->addStretch();
-    row->addWidget(exit);
-    return row;
 }
 
 QLabel *Form14::label(const QString &name) const
@@ -322,7 +307,10 @@ void Form14::fillMethods()
     const model::MethodResults &results = m_state.results();
     const model::Language language = m_state.language();
     for (const ReportBlock &block : reportMethodBlocks()) {
-        if (!m_state.input().method(block.method)) {
+        // A method ticked but stopped by an arithmetic fault has no values of this evaluation.
+        const bool shown
+            = m_state.input().method(block.method) && m_state.session().ran(block.method);
+        if (!shown) {
             // Greyed and empty; the heading stays as it is.
             for (int index = 0; index < block.labelCount; ++index)
                 if (QLabel *greyed = label(controlName(block.labels, index)))
@@ -345,8 +333,10 @@ void Form14::fillMethods()
             if (row.shown == Shown::Exposure) {
                 // Only the mark itself reads as unlimited here; a time of 0 is shown as such.
                 const bool unlimited = value == model::kUnlimitedSweatExposure;
-                text = unlimited ? pick(reportCaption(ReportText::Unlimited), language)
-                                 : formatNumber(value, NumberPattern::Grouped2);
+                text = unlimited
+                    ? pick(
+                        model::unlimitedExposure(model::UnlimitedExposure::ReportSweat), language)
+                    : formatNumber(value, NumberPattern::Grouped2);
                 if (unlimited)
                     label(controlName(block.labels, row.unit))->clear();
             }

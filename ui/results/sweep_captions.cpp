@@ -13,12 +13,6 @@ Caption sweepCaption(SweepText text)
         return { "INFLUENCIA DE LA VELOCIDAD DEL AIRE", "INFLUENCE OF AIR VELOCITY" };
     case SweepText::Copy:
         return { "Copiar la tabla", "Copy the table" };
-    case SweepText::Salir:
-        return { "Volver a la lista de métodos", "Back to the methods" };
-    case SweepText::Picture3:
-        return { "Salir del programa", "Exit the program" };
-    case SweepText::Picture4:
-        return { "Imprimir la ventana", "Print the window" };
     }
     return { "", "" };
 }

@@ -9,7 +9,7 @@
 
 namespace kalvora::ui {
 
-enum class SweepText { Window, Titulo, Copy, Salir, Picture3, Picture4 };
+enum class SweepText { Window, Titulo, Copy };
 
 Caption sweepCaption(SweepText text);
 

@@ -4,11 +4,9 @@
 #include "model/sweep_cells.h"
 #include "sweep_captions.h"
 #include "ui/shell/app_state.h"
-#include "ui/shell/exit_confirmation.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/number_format.h"
-#include "ui/shell/picture_button.h"
-#include "ui/shell/pictures.h"
+#include "ui/shell/view_picture_row.h"
 #include "ui/shell/windows.h"
 
 #include <QAction>
@@ -38,7 +36,7 @@ QString cellText(const model::SweepCell &cell)
     case model::CellPattern::Text:
         return QString::fromStdString(cell.text);
     case model::CellPattern::General:
-        return QLocale().toString(cell.value, 'g', 6);
+        return formatNumber(cell.value, NumberPattern::General);
     case model::CellPattern::Grouped2:
         return formatNumber(cell.value, NumberPattern::Grouped2);
     case model::CellPattern::Grouped1:
@@ -75,7 +73,9 @@ Form11::Form11(AppState &state, Windows &windows, QWidget *parent)
     layout->addWidget(titulo, 0, Qt::AlignHCenter);
     layout->addWidget(createGroupHeaders());
     layout->addWidget(createTable());
-    layout->addLayout(createPictureRow());
+    m_pictures = new ViewPictureRow(*this, { .exit = "Picture3", .print = "Picture4" });
+    connectViewActions(*m_pictures, m_state, m_windows, WindowId::Form11);
+    layout->addWidget(m_pictures);
 
     auto *copy = new QAction(pick(sweepCaption(SweepText::Copy), language), this);
     copy->setObjectName(QStringLiteral("copiar"));
@@ -85,7 +85,12 @@ Form11::Form11(AppState &state, Windows &windows, QWidget *parent)
     addAction(copy);
     m_table->addAction(copy);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
+void Form11::load()
+{
+    const model::Language language = m_state.language();
+    m_pictures->applyCaptions(language);
     const model::Sweep sweep = model::AirVelocitySweep(m_state.input(), m_state.results());
     fill(sweep);
     if (sweep.fault)
@@ -143,26 +148,6 @@ QTableWidget *Form11::createTable()
         height += m_table->rowHeight(row);
     m_table->setFixedSize(width, height);
     return m_table;
-}
-
-QLayout *Form11::createPictureRow()
-{
-    const model::Language language = m_state.language();
-    auto *salir = new PictureButton(
-        QStringLiteral("salir"), QString::fromLatin1(pictures::kCloseWindow), this);
-    salir->setDescription(pick(sweepCaption(SweepText::Salir), language));
-    connect(salir, &PictureButton::clicked, this, [this] { m_windows.close(WindowId::Form11); });
-    auto *exit
-        = new PictureButton(QStringLiteral("Picture3"), QString::fromLatin1(pictures::kExit), this);
-    exit->setDescription(pick(sweepCaption(SweepText::Picture3), language));
-    connect(
-        exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 11, 0); });
-
-    auto *row = new QHBoxLayout;
-    row->addWidget(salir);
-    row->addStretch();
-    row->addWidget(exit);
-    return row;
 }
 
 void Form11::fill(const model::Sweep &sweep)

@@ -5,6 +5,7 @@
 // tab-separated text, and the window printed.
 
 #include "model/sweep.h"
+#include "ui/shell/loads_on_open.h"
 
 #include <QWidget>
 #include <vector>
@@ -15,13 +16,16 @@ class QTableWidget;
 namespace kalvora::ui {
 
 class AppState;
+class ViewPictureRow;
 class Windows;
 
-class Form11 : public QWidget
+class Form11 : public QWidget, public LoadsOnOpen
 {
     Q_OBJECT
 public:
     Form11(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    /// Computes the sweep over the current inputs and the hub's results and fills the table.
+    void load() override;
 
     /// The table as a spreadsheet takes it: a line of column headers, then one line per row,
     /// cells separated by tabs, without the blanks that align them on screen.
@@ -34,7 +38,6 @@ protected:
 private:
     QWidget *createGroupHeaders();
     QTableWidget *createTable();
-    QLayout *createPictureRow();
     void fill(const model::Sweep &sweep);
     void placeGroupHeaders();
     void copyTable();
@@ -44,6 +47,7 @@ private:
     QWidget *m_groupStrip = nullptr;
     std::vector<QLabel *> m_groupLabels;
     QTableWidget *m_table = nullptr;
+    ViewPictureRow *m_pictures = nullptr;
 };
 
 } // namespace kalvora::ui

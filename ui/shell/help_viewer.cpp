@@ -88,7 +88,7 @@ QLayout *Form8::createButtons()
     };
     m_pagant = button("pagant", pictures::kPreviousPage, Text::Previous);
     m_pagsig = button("pagsig", pictures::kNextPage, Text::Next);
-    PictureButton *salir = button("salir", pictures::kCloseWindow, Text::Close);
+    PictureButton *salir = button("salir", pictures::kBack, Text::Close);
     connect(m_pagant, &PictureButton::clicked, this, &Form8::onPagantClicked);
     connect(m_pagsig, &PictureButton::clicked, this, &Form8::onPagsigClicked);
     connect(salir, &PictureButton::clicked, this, [this] { m_windows.close(WindowId::Form8); });
@@ -127,7 +127,7 @@ void Form8::showPage()
     else
         m_page->setPlainText(
             pick(caption(Text::Missing), language).arg(QString::fromStdString(document)));
-    m_page->setProperty("document", QString::fromStdString(document));
+    m_page->setProperty("helpDocument", QString::fromStdString(document));
     m_page->setAccessibleName(m_page->documentTitle());
 
     const int count = pageCount();
