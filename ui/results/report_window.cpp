@@ -43,6 +43,19 @@ constexpr InputRow kInputRows[] = {
     { Field::vaire, "Label8", "Label9" },
 };
 
+// Captions wrap within a fixed width, block headings within the width of their block, so the
+// three columns fit the screen whatever the language.
+constexpr int kCaptionWidth = 220;
+constexpr int kBlockWidth = 370;
+
+/// Gives every wrapped label of window the height its text needs at its fixed width.
+void fitWrappedLabels(QWidget &window)
+{
+    for (QLabel *label : window.findChildren<QLabel *>())
+        if (label->wordWrap())
+            label->setMinimumHeight(label->heightForWidth(label->maximumWidth()));
+}
+
 const char *fieldName(Field field)
 {
     return model::InputParameters::name(field);
@@ -53,6 +66,7 @@ QLabel *blockHeading(const char *name, const QString &text, QWidget *parent)
     auto *heading = new QLabel(text, parent);
     heading->setObjectName(QString::fromLatin1(name));
     heading->setWordWrap(true);
+    heading->setFixedWidth(kBlockWidth);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -114,6 +128,7 @@ void Form14::load()
     fillInputs();
     fillCommon();
     fillMethods();
+    fitWrappedLabels(*this);
 }
 
 void Form14::addRow(QGridLayout *grid, int row, const QString &caption, const QString &text,
@@ -123,6 +138,7 @@ void Form14::addRow(QGridLayout *grid, int row, const QString &caption, const QS
     auto *label = new QLabel(text, parent);
     label->setObjectName(caption);
     label->setWordWrap(true);
+    label->setFixedWidth(areaName.isEmpty() ? kBlockWidth : kCaptionWidth);
     grid->addWidget(label, row, 0, 1, areaName.isEmpty() ? 3 : 1);
     if (!areaName.isEmpty()) {
         auto *value = new ValueArea(areaName, parent);

@@ -107,10 +107,12 @@ QWidget *Form11::createGroupHeaders()
         label->setObjectName(QString::fromLatin1(group.name));
         label->setAlignment(Qt::AlignCenter);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setWordWrap(true);
         height = std::max(height, label->sizeHint().height());
         m_groupLabels.push_back(label);
     }
-    m_groupStrip->setFixedHeight(height);
+    // Room for a heading that wraps onto a second line over its narrow columns.
+    m_groupStrip->setFixedHeight(std::max(height, 2 * fontMetrics().lineSpacing() + 4));
     return m_groupStrip;
 }
 
