@@ -2,8 +2,6 @@
 target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/clothing_selector.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clothing_selector.h
-  ${CMAKE_CURRENT_LIST_DIR}/input_captions.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/input_captions.h
   ${CMAKE_CURRENT_LIST_DIR}/input_form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_form.h
   ${CMAKE_CURRENT_LIST_DIR}/loading.cpp
