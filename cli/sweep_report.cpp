@@ -4,7 +4,8 @@
 #include "display_number.h"
 #include "evaluation_json.h"
 #include "input_options.h"
-#include "model/caption.h"
+#include "model/exposure.h"
+#include "model/unlimited_exposure.h"
 
 #include <iomanip>
 #include <optional>
@@ -13,7 +14,6 @@
 
 namespace kalvora::cli {
 
-using model::Caption;
 using model::Method;
 using model::SweepRow;
 
@@ -38,19 +38,17 @@ template <auto Member> std::optional<double> get(const SweepRow &row)
     return row.*Member;
 }
 
-// The heat stress index limits the exposure only above 100 %; a sweat-rate DLE at or below 0
-// stands for an unlimited exposure.
 bool hsiLimited(const SweepRow &row)
 {
-    return row.ISC > 100;
+    return model::isHeatStressExposureLimited(row.ISC, row.TEP);
 }
 bool dleNaaLimited(const SweepRow &row)
 {
-    return row.DLEnaa > 0;
+    return model::isSweatExposureLimited(row.DLEnaa);
 }
 bool dleAaLimited(const SweepRow &row)
 {
-    return row.DLEaa > 0;
+    return model::isSweatExposureLimited(row.DLEaa);
 }
 
 constexpr Column kColumns[] = {
@@ -90,8 +88,6 @@ std::vector<const Column *> columnsOf(const model::Sweep &sweep)
     }
     return columns;
 }
-
-constexpr Caption kUnlimited { "Ilim.", "Unlim." };
 
 } // namespace
 
@@ -152,7 +148,8 @@ std::string SweepText(const model::Sweep &sweep, model::Language language)
             const std::optional<double> value = column->read(row);
             std::string cell;
             if (!value || (column->limited && !column->limited(row)))
-                cell = inLanguage(kUnlimited, language);
+                cell = inLanguage(
+                    model::unlimitedExposure(model::UnlimitedExposure::Sweep), language);
             else if (column->kind == Kind::Velocity)
                 cell = GeneralNumber(*value);
             else if (column->kind == Kind::Rating)

@@ -400,7 +400,8 @@ void HubTest::controlsOpenTheirWindows()
     driver.load();
     QWidget *hub = driver.hub();
 
-    // Until the window exists the click does nothing.
+    // Until the window exists the click does nothing; the windows the hub's own folder builds
+    // exist already.
     if (!driver.windows.canOpen(WindowId(opens))) {
         driver.click(hub, control);
         QVERIFY(!driver.windows.isOpen(WindowId(opens)));

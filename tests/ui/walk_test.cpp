@@ -10,6 +10,7 @@
 #include "ui/shell/control_name.h"
 #include "ui/shell/windows.h"
 #include "walk_results.h"
+#include "walk_clothing_and_help.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -169,6 +170,8 @@ void WalkTest::newUserWalk()
     walk.click(WindowId::Form1, controlName("Método", 2));
     QVERIFY(walk.control(WindowId::Form1, QStringLiteral("tbhn"))->isEnabled());
     walk.snap(WindowId::Form1, QStringLiteral("input_pmv_wbgt"));
+    test::walkClothingAndHelp(
+        walk.windows(), [&walk](WindowId id, const QString &what) { walk.snap(id, what); });
 
     walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
     QWidget *hub = walk.window(WindowId::Form2);

@@ -1,5 +1,6 @@
 #include "register.h"
 
+#include "clothing_selector.h"
 #include "input_form.h"
 #include "ranges_view.h"
 #include "ui/shell/windows.h"
@@ -12,6 +13,8 @@ void registerInputForm(AppState &state, Windows &windows)
         WindowId::Form1, [&state, &windows] { return new Form1(state, windows); });
     windows.registerFactory(
         WindowId::Form12, [&state, &windows] { return new Form12(state, windows); });
+    windows.registerFactory(
+        WindowId::Form13, [&state, &windows] { return new Form13(state, windows); });
 }
 
 } // namespace kalvora::ui

@@ -1,5 +1,7 @@
 # Sources of ui/input, added to kalvora_ui.
 target_sources(kalvora_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/clothing_selector.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clothing_selector.h
   ${CMAKE_CURRENT_LIST_DIR}/input_form.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_form.h
   ${CMAKE_CURRENT_LIST_DIR}/loading.cpp

@@ -2,6 +2,8 @@
 
 #include "hub.h"
 #include "summary.h"
+#include "report_window.h"
+#include "sweep_window.h"
 #include "ui/shell/windows.h"
 
 namespace kalvora::ui {
@@ -12,6 +14,10 @@ void registerHub(AppState &state, Windows &windows)
         WindowId::Form2, [&state, &windows] { return new Form2(state, windows); });
     windows.registerFactory(
         WindowId::Form10, [&state, &windows] { return new Form10(state, windows); });
+    windows.registerFactory(
+        WindowId::Form11, [&state, &windows] { return new Form11(state, windows); });
+    windows.registerFactory(
+        WindowId::Form14, [&state, &windows] { return new Form14(state, windows); });
 }
 
 } // namespace kalvora::ui

@@ -19,4 +19,12 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/summary_lines.h
   ${CMAKE_CURRENT_LIST_DIR}/summary_rows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/summary_rows.h
+  ${CMAKE_CURRENT_LIST_DIR}/report_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/report_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/report_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/report_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/sweep_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sweep_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/sweep_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sweep_window.h
 )

@@ -38,6 +38,7 @@ const model::Evaluation &AppState::evaluate()
 void AppState::setHelpRequest(const model::HelpRequest &request)
 {
     m_input.help = request;
+    emit helpRequested();
 }
 
 } // namespace kalvora::ui

@@ -42,6 +42,8 @@ signals:
     /// A method flag or an option selection changed: enabled states are to be re-applied.
     void enablingChanged();
     void textChanged(model::Field field);
+    /// A new help request was written: an open help viewer shows it.
+    void helpRequested();
 
 private:
     model::InputParameters m_input;

@@ -15,5 +15,9 @@ inline constexpr char kSweep[] = ":/pictures/sweep.svg"; ///< hub: air-velocity 
 inline constexpr char kModify[] = ":/pictures/modify.svg"; ///< hub: back to the input form
 inline constexpr char kThermometer[] = ":/pictures/thermometer.svg"; ///< start screen icon
 inline constexpr char kWorker[] = ":/pictures/worker.svg"; ///< start screen icon
+inline constexpr char kPreviousPage[] = ":/pictures/previous_page.svg"; ///< help: previous page
+inline constexpr char kNextPage[] = ":/pictures/next_page.svg"; ///< help: next page
+inline constexpr char kHelp[] = ":/pictures/help.svg"; ///< open the help
+inline constexpr char kAccept[] = ":/pictures/accept.svg"; ///< accept and close
 
 } // namespace kalvora::ui::pictures

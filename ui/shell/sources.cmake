@@ -4,6 +4,8 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/exit_confirmation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form0.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_velsa.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_viewer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_captions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/link_cursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/links.cpp

@@ -1,0 +1,228 @@
+#include "sweep_window.h"
+
+#include "model/evaluation.h"
+#include "model/sweep_cells.h"
+#include "sweep_captions.h"
+#include "ui/shell/app_state.h"
+#include "ui/shell/messages.h"
+#include "ui/shell/number_format.h"
+#include "ui/shell/view_picture_row.h"
+#include "ui/shell/windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace kalvora::ui {
+
+using model::SweepColumn;
+
+namespace {
+
+const QColor kGreen(0, 128, 0);
+const QColor kRed(255, 0, 0);
+constexpr int kColumnWidth = 78;
+constexpr int kVelocityColumnWidth = 96;
+constexpr int kHeaderLines = 3;
+
+QString cellText(const model::SweepCell &cell)
+{
+    switch (cell.pattern) {
+    case model::CellPattern::Text:
+        return QString::fromStdString(cell.text);
+    case model::CellPattern::General:
+        return formatNumber(cell.value, NumberPattern::General);
+    case model::CellPattern::Grouped2:
+        return formatNumber(cell.value, NumberPattern::Grouped2);
+    case model::CellPattern::Grouped1:
+        return formatNumber(cell.value, NumberPattern::Grouped1);
+    case model::CellPattern::Plain1:
+        return formatNumber(cell.value, NumberPattern::Plain1);
+    }
+    return {};
+}
+
+SweepColumn columnAt(int index)
+{
+    return static_cast<SweepColumn>(index);
+}
+
+} // namespace
+
+Form11::Form11(AppState &state, Windows &windows, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_windows(windows)
+{
+    const model::Language language = m_state.language();
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(pick(sweepCaption(SweepText::Window), language));
+
+    auto *titulo = new QLabel(pick(sweepCaption(SweepText::Titulo), language), this);
+    titulo->setObjectName(QStringLiteral("Titulo"));
+    QFont bold = titulo->font();
+    bold.setBold(true);
+    titulo->setFont(bold);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(titulo, 0, Qt::AlignHCenter);
+    layout->addWidget(createGroupHeaders());
+    layout->addWidget(createTable());
+    m_pictures = new ViewPictureRow(*this, { .exit = "Picture3", .print = "Picture4" });
+    connectViewActions(*m_pictures, m_state, m_windows, WindowId::Form11);
+    layout->addWidget(m_pictures);
+
+    auto *copy = new QAction(pick(sweepCaption(SweepText::Copy), language), this);
+    copy->setObjectName(QStringLiteral("copiar"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &Form11::copyTable);
+    addAction(copy);
+    m_table->addAction(copy);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void Form11::load()
+{
+    const model::Language language = m_state.language();
+    m_pictures->applyCaptions(language);
+    const model::Sweep sweep = model::AirVelocitySweep(m_state.input(), m_state.results());
+    fill(sweep);
+    if (sweep.fault)
+        showWarning(this, QString::fromStdString(model::faultTitle(language)),
+            QString::fromStdString(model::faultMessage(*sweep.fault, language)));
+}
+
+QWidget *Form11::createGroupHeaders()
+{
+    m_groupStrip = new QWidget(this);
+    int height = 0;
+    for (const SweepGroup &group : sweepGroups()) {
+        auto *label = new QLabel(pick(group.caption, m_state.language()), m_groupStrip);
+        label->setObjectName(QString::fromLatin1(group.name));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setWordWrap(true);
+        height = std::max(height, label->sizeHint().height());
+        m_groupLabels.push_back(label);
+    }
+    // Room for a heading that wraps onto a second line over its narrow columns.
+    m_groupStrip->setFixedHeight(std::max(height, 2 * fontMetrics().lineSpacing() + 4));
+    return m_groupStrip;
+}
+
+QTableWidget *Form11::createTable()
+{
+    const model::Language language = m_state.language();
+    m_table = new QTableWidget(model::kSweepRowsShown, model::kSweepColumnCount, this);
+    m_table->setObjectName(QStringLiteral("tabla"));
+    m_table->setAccessibleName(pick(sweepCaption(SweepText::Titulo), language));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    m_table->verticalHeader()->hide();
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    QHeaderView *header = m_table->horizontalHeader();
+    // The header texts wrap where their runs of blanks fall.
+    header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setMinimumHeight(kHeaderLines * fontMetrics().lineSpacing() + 8);
+    for (int column = 0; column < model::kSweepColumnCount; ++column) {
+        const SweepHeader named = sweepColumnHeader(columnAt(column));
+        auto *item = new QTableWidgetItem(pick(named.caption, language));
+        item->setData(Qt::UserRole, QString::fromLatin1(named.name));
+        m_table->setHorizontalHeaderItem(column, item);
+        m_table->setColumnWidth(column, column == 0 ? kVelocityColumnWidth : kColumnWidth);
+    }
+    connect(header, &QHeaderView::sectionResized, this, &Form11::placeGroupHeaders);
+
+    int width = 2 * m_table->frameWidth();
+    for (int column = 0; column < model::kSweepColumnCount; ++column)
+        width += m_table->columnWidth(column);
+    int height = 2 * m_table->frameWidth() + header->minimumHeight();
+    for (int row = 0; row < model::kSweepRowsShown; ++row)
+        height += m_table->rowHeight(row);
+    m_table->setFixedSize(width, height);
+    return m_table;
+}
+
+void Form11::fill(const model::Sweep &sweep)
+{
+    const model::Language language = m_state.language();
+    for (int row = 0; row < model::kSweepRowsShown; ++row) {
+        const model::SweepRow &values = sweep.rows[static_cast<std::size_t>(row)];
+        for (int column = 0; column < model::kSweepColumnCount; ++column) {
+            const model::SweepCell cell = model::sweepCell(sweep, row, columnAt(column), language);
+            auto *item = new QTableWidgetItem(cellText(cell));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // The row colour: every cell green when no selected method rates above 0, only the
+            // velocity red when one rates 2. A fault leaves the rows without a colour.
+            if (!sweep.fault && values.code == 0)
+                item->setForeground(kGreen);
+            else if (!sweep.fault && values.code == 2 && column == 0)
+                item->setForeground(kRed);
+            if (!sweep.fault && column == 0) {
+                const QString verdict = pick(sweepRowVerdict(values.code), language);
+                item->setToolTip(verdict);
+                item->setData(Qt::AccessibleDescriptionRole, verdict);
+            }
+            m_table->setItem(row, column, item);
+        }
+    }
+}
+
+void Form11::placeGroupHeaders()
+{
+    const QHeaderView *header = m_table->horizontalHeader();
+    const int offset = m_table->x() - m_groupStrip->x() + m_table->frameWidth();
+    std::size_t index = 0;
+    for (const SweepGroup &group : sweepGroups()) {
+        const int first = static_cast<int>(group.first);
+        int width = 0;
+        for (int column = first; column < first + group.columns; ++column)
+            width += header->sectionSize(column);
+        m_groupLabels[index++]->setGeometry(
+            offset + header->sectionViewportPosition(first), 0, width, m_groupStrip->height());
+    }
+}
+
+void Form11::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeGroupHeaders();
+}
+
+void Form11::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    placeGroupHeaders();
+}
+
+QString Form11::tableText() const
+{
+    QStringList lines;
+    QStringList cells;
+    for (int column = 0; column < m_table->columnCount(); ++column)
+        cells << m_table->horizontalHeaderItem(column)->text().simplified();
+    lines << cells.join(QLatin1Char('\t'));
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        cells.clear();
+        for (int column = 0; column < m_table->columnCount(); ++column)
+            cells << m_table->item(row, column)->text().trimmed();
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void Form11::copyTable()
+{
+    QApplication::clipboard()->setText(tableText());
+}
+
+} // namespace kalvora::ui
