@@ -8,4 +8,7 @@ class Windows;
 /// Teaches the registry to build the hub `Form2`; each build is one evaluation.
 void registerHub(AppState &state, Windows &windows);
 
+/// Teaches the registry to build the six method views; any window may open them by id.
+void registerMethodViews(AppState &state, Windows &windows);
+
 } // namespace kalvora::ui
