@@ -1,6 +1,7 @@
 #include "method_charts.h"
 
 #include "engine/pmv.h"
+#include "ui/shell/twips.h"
 
 #include <QChart>
 #include <QChartView>
@@ -17,6 +18,7 @@ struct Axis
     const char *title; // UTF-8
     double min, max;
     int ticks;
+    int minorTicks = 0; // between two labelled ticks
 };
 
 // A chart view with two value axes, a legend only when asked, and nothing interactive.
@@ -24,7 +26,7 @@ QChartView *createChartView(const Axis &x, const Axis &y, bool legend, QWidget *
 {
     auto *chart = new QChart;
     chart->legend()->setVisible(legend);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->legend()->setAlignment(Qt::AlignRight);
     chart->setMargins(QMargins(2, 2, 2, 2));
     chart->setBackgroundRoundness(0);
     for (const auto &[axis, alignment] :
@@ -33,13 +35,20 @@ QChartView *createChartView(const Axis &x, const Axis &y, bool legend, QWidget *
         values->setTitleText(QString::fromUtf8(axis->title));
         values->setRange(axis->min, axis->max);
         values->setTickCount(axis->ticks);
-        values->setLabelFormat(QStringLiteral("%g"));
+        values->setMinorTickCount(axis->minorTicks);
+        values->setLabelFormat(QStringLiteral("%.0f"));
         chart->addAxis(values, alignment);
     }
     auto *view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
     view->setFocusPolicy(Qt::NoFocus);
     return view;
+}
+
+// At least width × height twips, so that the labels and the legend never need eliding.
+void setMinimumSizeInTwips(QWidget &view, double width, double height)
+{
+    view.setMinimumSize(twipsToPixelsX(view, width), twipsToPixelsY(view, height));
 }
 
 void addSeries(QChartView *view, QXYSeries *series)
@@ -66,14 +75,14 @@ QWidget *createPpdChart(QWidget *parent)
         curve->append(vote, engine::PredictedPercentageDissatisfied(vote));
     }
     addSeries(view, curve);
-    view->setMinimumSize(320, 240);
+    setMinimumSizeInTwips(*view, 7200, 4320);
     return view;
 }
 
 QWidget *createWbgtReferenceChart(QWidget *parent)
 {
     constexpr Axis kMetabolicRate { "Metabolismo (W/m²)", 100, 320, 12 };
-    constexpr Axis kWbgt { "WBGT (°C)", 20, 35, 16 };
+    constexpr Axis kWbgt { "WBGT (°C)", 20, 35, 4, 4 }; // a line every degree, a label every 5
     QChartView *view = createChartView(kMetabolicRate, kWbgt, true, parent);
 
     // Published reference values (°C) for acclimatized workers at light (125 W/m²), moderate
@@ -97,7 +106,7 @@ QWidget *createWbgtReferenceChart(QWidget *parent)
         curve->append(310, regime.heavy);
         addSeries(view, curve);
     }
-    view->setMinimumSize(380, 300);
+    setMinimumSizeInTwips(*view, 10080, 5400);
     return view;
 }
 
