@@ -2,7 +2,7 @@
 
 #include "hub_captions.h"
 #include "model/option_boxes.h"
-#include "ui/input/input_captions.h"
+#include "ui/shell/input_captions.h"
 #include "ui/shell/value_area.h"
 
 #include <QGridLayout>
