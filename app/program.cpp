@@ -12,6 +12,7 @@ void registerProgramWindows(AppState &state, Windows &windows)
     registerShellWindows(state, windows);
     registerInputForm(state, windows);
     registerHub(state, windows);
+    registerMethodViews(state, windows);
 }
 
 void startProgram(Windows &windows)

@@ -103,6 +103,12 @@ ClothingSurface ClothingSurfaceTemperature(
     return hf > hn ? ClothingSurface { tf, hf } : ClothingSurface { *tn, hn };
 }
 
+double PredictedPercentageDissatisfied(double PMV)
+{
+    const double pmv2 = PMV * PMV;
+    return 100.0 - 95.0 * std::exp(-0.03353 * pmv2 * pmv2 - 0.2179 * pmv2);
+}
+
 PmvBalance FangerPmv(double M, double pa, double ta, double tcl, double hc, double fcl, double tr)
 {
     PmvBalance b {};
@@ -118,8 +124,7 @@ PmvBalance FangerPmv(double M, double pa, double ta, double tcl, double hc, doub
     const double s
         = checked("s = 0.303·exp(−0.036·M) + 0.028", 0.303 * std::exp(-0.036 * M) + 0.028);
     b.PMV = checked("PMV", s * (M - Ed - b.Esw - b.Eres - b.Cres - b.R - b.C));
-    const double pmv2 = b.PMV * b.PMV;
-    b.PPD = checked("PPD", 100.0 - 95.0 * std::exp(-0.03353 * pmv2 * pmv2 - 0.2179 * pmv2));
+    b.PPD = checked("PPD", PredictedPercentageDissatisfied(b.PMV));
     b.Ac = checked("Ac", M - b.R - b.C - b.Esw - b.Cres - b.Eres);
     return b;
 }

@@ -30,6 +30,10 @@ struct PmvBalance
     double Ac; ///< accumulated heat, W/m² (the load of the comfort equation plus skin diffusion)
 };
 
+/// Predicted percentage of dissatisfied (%) for a mean vote PMV (ISO 7730):
+/// 100 − 95·exp(−0.03353·PMV⁴ − 0.2179·PMV²); 5 % at a neutral vote.
+double PredictedPercentageDissatisfied(double PMV);
+
 /// The comfort equation of ISO 7730 at a known clothing surface temperature tcl and coefficient hc.
 PmvBalance FangerPmv(double M, double pa, double ta, double tcl, double hc, double fcl, double tr);
 

@@ -108,5 +108,22 @@ TEST(FangerPmv, GivesEveryBalanceTerm)
     EXPECT_PRED_FORMAT2(RoundsTo, b.Ac, "-7.159");
 }
 
+// The dissatisfied percentage of ISO 7730 for votes on either side of neutral: 5 % at 0, about
+// 10 % at ±0.5, 26 % at ±1 and 77 % at ±2; the curve is symmetric.
+TEST(PredictedPercentageDissatisfied, MatchesPublishedCurve)
+{
+    struct Row
+    {
+        double PMV;
+        const char *PPD;
+    };
+    const Row kRows[] = { { 0, "5.0" }, { 0.5, "10" }, { 1, "26" }, { 2, "77" }, { 3, "99" } };
+    for (const Row &r : kRows) {
+        SCOPED_TRACE(testing::Message() << "PMV=" << r.PMV);
+        EXPECT_PRED_FORMAT2(RoundsTo, PredictedPercentageDissatisfied(r.PMV), r.PPD);
+        EXPECT_PRED_FORMAT2(RoundsTo, PredictedPercentageDissatisfied(-r.PMV), r.PPD);
+    }
+}
+
 } // namespace
 } // namespace kalvora::engine

@@ -5,6 +5,7 @@
 // window met on the way is saved there as a picture.
 
 #include "app/program.h"
+#include "method_views_walk.h"
 #include "test_support.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
@@ -233,6 +234,10 @@ void WalkTest::newUserWalk()
         }
         walk.windows().close(door.opens);
     }
+
+    test::walkThroughMethodViews(walk.windows(),
+        { [&walk](WindowId id, const QString &name) { walk.click(id, name); },
+            [&walk](WindowId id, const QString &what) { walk.snap(id, what); } });
 
     // Leaving from the hub closes the start screen, the input form and the hub: the end.
     QSignalSpy closed(&walk.windows(), &Windows::closed);

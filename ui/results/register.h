@@ -9,4 +9,7 @@ class Windows;
 /// windows it leads to.
 void registerHub(AppState &state, Windows &windows);
 
+/// Teaches the registry to build the six method views; any window may open them by id.
+void registerMethodViews(AppState &state, Windows &windows);
+
 } // namespace kalvora::ui

@@ -27,4 +27,38 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/sweep_captions.h
   ${CMAKE_CURRENT_LIST_DIR}/sweep_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sweep_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/gradient_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gradient_panel.h
+  ${CMAKE_CURRENT_LIST_DIR}/hsi_scale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hsi_scale.h
+  ${CMAKE_CURRENT_LIST_DIR}/hsi_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hsi_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/hsi_view_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hsi_view_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/ireq_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ireq_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/ireq_view_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ireq_view_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/method_charts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/method_charts.h
+  ${CMAKE_CURRENT_LIST_DIR}/pmv_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pmv_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/pmv_view_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pmv_view_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/sweat_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sweat_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/sweat_view_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sweat_view_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/view_parts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/view_parts.h
+  ${CMAKE_CURRENT_LIST_DIR}/wbgt_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wbgt_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/wbgt_view_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wbgt_view_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/wci_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wci_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/wci_view_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wci_view_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/wind_chill_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wind_chill_table.h
 )

@@ -1,0 +1,56 @@
+#include "method_views_walk.h"
+
+#include "ui/shell/control_name.h"
+#include "ui/shell/windows.h"
+
+#include <QCheckBox>
+#include <QTest>
+
+namespace kalvora::ui::test {
+
+void walkThroughMethodViews(Windows &windows, const WalkActions &walk)
+{
+    walk.click(WindowId::Form2, QStringLiteral("modificar"));
+    QWidget *input = windows.window(WindowId::Form1);
+    QVERIFY(input);
+    for (int method = 0; method < 6; ++method) {
+        const QString name = controlName("Método", method);
+        auto *box = input->findChild<QCheckBox *>(name);
+        QVERIFY2(box, qPrintable(name));
+        // Ticked from the keyboard, as a user who tabs through the methods does.
+        if (!box->isChecked()) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Space);
+        }
+        QVERIFY2(box->isChecked(), qPrintable(name));
+    }
+    walk.snap(WindowId::Form1, QStringLiteral("input_all_methods"));
+    walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
+    QVERIFY(windows.isOpen(WindowId::Form2));
+
+    struct Door
+    {
+        const char *button;
+        WindowId view;
+        const char *picture;
+    };
+    constexpr Door kDoors[] = {
+        { "BWBGT", WindowId::Form3, "view_wbgt" },
+        { "BIVM", WindowId::Form4, "view_pmv" },
+        { "BIVF", WindowId::Form5, "view_wci" },
+        { "BISC", WindowId::Form6, "view_hsi" },
+        { "BSWreq", WindowId::Form7, "view_swreq" },
+        { "BIREQ", WindowId::FormIREQ, "view_ireq" },
+    };
+    for (const Door &door : kDoors) {
+        walk.click(WindowId::Form2, QString::fromUtf8(door.button));
+        QWidget *view = windows.window(door.view);
+        QVERIFY2(view && view->isVisible(), door.button);
+        QVERIFY2(!view->windowTitle().isEmpty(), door.button);
+        walk.snap(door.view, QString::fromUtf8(door.picture));
+        walk.click(door.view, QStringLiteral("salir"));
+        QVERIFY2(!windows.isOpen(door.view), door.button);
+    }
+}
+
+} // namespace kalvora::ui::test
