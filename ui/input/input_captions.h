@@ -2,6 +2,7 @@
 // The input form's texts in both languages. The hub's input summary copies the form's captions,
 // so it reads them from here too.
 
+#include "model/field_caption.h"
 #include "model/input_parameters.h"
 #include "ui/shell/caption.h"
 
@@ -29,7 +30,7 @@ Caption optionCaption(model::OptionGroup group, int option);
 
 /// The caption a field stands beside: its caption label, or for the boxes of the radiation and
 /// humidity groups the caption of their option.
-Caption fieldCaption(model::Field field);
+using model::fieldCaption;
 
 /// The fields that stand between a caption label and a unit label, with the names of the two
 /// labels; the hub's input summary names its labels the same way.
