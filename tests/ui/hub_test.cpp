@@ -404,6 +404,7 @@ void HubTest::exitClosesTheChain()
     }
     MessageRecorder yes(QMessageBox::Yes);
     driver.click(driver.hub(), "Picture2");
+    QCOMPARE(yes.count(), 1);
     QVERIFY(!driver.windows.isOpen(WindowId::Form2));
     QVERIFY(!driver.windows.isOpen(WindowId::Form1));
 }

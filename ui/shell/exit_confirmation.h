@@ -21,7 +21,8 @@ std::optional<int> exitLevel(WindowId caller);
 /// may have opened); the other callers hand on 0.
 bool handsOnSummaryFlag(WindowId caller);
 
-/// Asks whether to leave and, on yes, closes in this order: Form0; Form1 from level 1; from level
+/// Asks whether to leave (the question comes up once the caller's action has returned) and, on
+/// yes, closes in this order: Form0; Form1 from level 1; from level
 /// 2 Form2, then Form10 when the caller hands on `cont` and it is 1, then the caller's own window.
 /// A window without an exit picture (not in the table) asks nothing and closes nothing.
 void ConfirmExit(const AppState &state, Windows &windows, WindowId caller);
