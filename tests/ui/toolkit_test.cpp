@@ -260,6 +260,8 @@ void ToolkitTest::everyActivationKeyActivates()
     auto *caption = new LinkLabel(QStringLiteral("Label2"), &window);
     caption->setText(QStringLiteral("Metabolismo (M)"));
     window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QWidget *target = link ? static_cast<QWidget *>(caption) : picture;
     QSignalSpy clicked(target, link ? SIGNAL(clicked()) : SIGNAL(clicked(bool)));
     // Tab reaches it, and the key activates it once.
@@ -308,7 +310,7 @@ void ToolkitTest::valueAreaIsNamedByItsCaption_data()
                                      << "0.15"
                                      << "Velocidad del aire (va): 0.15" << true;
     QTest::newRow("text as typed") << "TRM:"
-                                   << " 21,5abc"
+                                   << "21,5abc"
                                    << "TRM: 21,5abc" << true;
     QTest::newRow("empty area") << "Postura"
                                 << ""

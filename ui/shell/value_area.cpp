@@ -38,7 +38,7 @@ void ValueArea::nameAfterCaption()
     QString caption = m_caption.trimmed();
     while (caption.endsWith(QLatin1Char(':')))
         caption.chop(1);
-    const QString value = text().simplified();
+    const QString value = text();
     if (caption.isEmpty())
         setAccessibleName(value);
     else
