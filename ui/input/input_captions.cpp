@@ -50,6 +50,14 @@ Caption methodCaption(Method method)
     return { "", "" };
 }
 
+QString standardOnSecondLine(const QString &caption)
+{
+    const qsizetype standard = caption.indexOf(QStringLiteral("(ISO"));
+    if (standard <= 0)
+        return caption.trimmed();
+    return caption.left(standard).trimmed() + QLatin1Char('\n') + caption.mid(standard).trimmed();
+}
+
 Caption frameCaption(OptionGroup group)
 {
     switch (group) {

@@ -22,6 +22,10 @@ Caption inputCaption(InputText text);
 /// Caption of method check box `Método(i)`.
 Caption methodCaption(model::Method method);
 
+/// A method caption as the check box shows it: the standard's name, when the caption names one,
+/// on a second line of its own; the blanks that pushed it there are dropped.
+QString standardOnSecondLine(const QString &caption);
+
 /// Caption of the frame that holds an option group (`Rad`, `Frame3`, `Frame2`, `Frame4`).
 Caption frameCaption(model::OptionGroup group);
 

@@ -95,9 +95,11 @@ QGroupBox *Form1::createMethodFrame()
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(frame);
     for (const Method method : kMethods) {
-        auto *box = new QCheckBox(pick(methodCaption(method), m_state.language()), frame);
+        const QString caption = pick(methodCaption(method), m_state.language());
+        auto *box = new QCheckBox(standardOnSecondLine(caption), frame);
+        box->setAccessibleName(caption);
         box->setObjectName(controlName("Método", at(method)));
-        connect(box, &QCheckBox::clicked, this,
+        connect(box, &QCheckBox::toggled, this,
             [this, method](bool on) { m_state.setMethod(method, on); });
         // Methods 0, 1, 2 in the left column, 3, 4, 5 in the right one.
         grid->addWidget(box, at(method) % 3, at(method) / 3);
@@ -193,8 +195,10 @@ QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
             m_units[at(field)] = unit;
         }
     }
-    connect(options, &QButtonGroup::idClicked, this,
-        [this, group](int id) { m_state.select(group, id); });
+    connect(options, &QButtonGroup::idToggled, this, [this, group](int id, bool checked) {
+        if (checked)
+            m_state.select(group, id);
+    });
     m_frames[at(group)] = frame;
     m_options[at(group)] = options;
     return frame;
@@ -205,7 +209,10 @@ QLineEdit *Form1::createBox(Field field, QWidget *parent)
     auto *box = new QLineEdit(QString::fromStdString(m_state.input().text(field)), parent);
     box->setObjectName(QString::fromUtf8(model::InputParameters::name(field)));
     box->setMaxLength(std::numeric_limits<int>::max()); // texts are kept as typed, of any length
-    connect(box, &QLineEdit::textEdited, this,
+    // One width for every box, whatever room its column offers.
+    box->setFixedWidth(box->sizeHint().width());
+    // Typed, pasted or set by assistive technology: the input set holds what the box shows.
+    connect(box, &QLineEdit::textChanged, this,
         [this, field](const QString &text) { m_state.setText(field, text.toStdString()); });
     m_boxes[at(field)] = box;
     return box;
