@@ -1,7 +1,8 @@
 #pragma once
 // The words written in place of an exposure time when the exposure is not limited, one table for
-// every window and the command line. The texts differ between windows (gender of the Spanish
-// noun, abbreviations that fit narrow cells, one English misspelling that is the program's own).
+// every window; plain C++, so the command line can read it too. The texts differ between windows
+// (gender of the Spanish noun, abbreviations that fit narrow cells, one English misspelling that is
+// the program's own).
 
 #include "caption.h"
 
@@ -9,7 +10,7 @@ namespace kalvora::model {
 
 enum class UnlimitedExposure {
     SummaryHsi, ///< results summary, heat stress index: allowable exposure time TEP
-    SummarySweat, ///< results summary, required sweat rate: DLE (also the command line's word)
+    SummarySweat, ///< results summary, required sweat rate: DLE
     HsiView, ///< heat stress index view, `ITEP`: Spanish in both languages
     SweatViewAlarmNonAcclimatized, ///< required sweat rate view, `pDLEnaa`
     SweatView, ///< required sweat rate view, the other three DLE areas

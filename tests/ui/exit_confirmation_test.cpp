@@ -8,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
-#include <optional>
 
 using namespace kalvora::ui;
 using Ids = QList<int>;
@@ -75,7 +74,6 @@ class ExitConfirmationTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void levelsOfTheCallers();
     void yesClosesTheChainInOrder_data();
     void yesClosesTheChainInOrder();
     void noLeavesEveryWindow_data();
@@ -83,40 +81,6 @@ private slots:
     void windowWithoutExitPictureAsksNothing();
     void titleStaysSpanishInEnglish();
 };
-
-void ExitConfirmationTest::levelsOfTheCallers()
-{
-    // The table of callers: the window's number for the windows opened from the hub, 12 for the
-    // IREQ view; the method views hand on the summary's flag, nobody else does.
-    struct Row
-    {
-        WindowId caller;
-        std::optional<int> level;
-        bool handsOnFlag;
-    };
-    const Row rows[] = {
-        { WindowId::Form0, 0, false },
-        { WindowId::Form1, 1, false },
-        { WindowId::Form2, 2, false },
-        { WindowId::Form3, 3, true },
-        { WindowId::Form4, 4, true },
-        { WindowId::Form5, 5, true },
-        { WindowId::Form6, 6, true },
-        { WindowId::Form7, 7, true },
-        { WindowId::Form10, 10, false },
-        { WindowId::Form11, 11, false },
-        { WindowId::FormIREQ, 12, true },
-        { WindowId::Form14, 14, false },
-        { WindowId::FormVelsa, std::nullopt, false },
-        { WindowId::Form8, std::nullopt, false },
-        { WindowId::Form12, std::nullopt, false },
-        { WindowId::Form13, std::nullopt, false },
-    };
-    for (const Row &row : rows) {
-        QCOMPARE(exitLevel(row.caller), row.level);
-        QCOMPARE(handsOnSummaryFlag(row.caller), row.handsOnFlag);
-    }
-}
 
 void ExitConfirmationTest::yesClosesTheChainInOrder_data()
 {

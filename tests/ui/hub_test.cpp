@@ -218,11 +218,24 @@ void HubTest::pmvOutOfRangeSwitchesPmvOff()
     FormDriver driver { model::Language(language) };
     driver.perform(QStringList { "Método_0", "Método_2" } + edits);
     MessageRecorder messages;
+    // The registry records the hub before its load evaluates and raises the message.
+    int messagesWhenRecorded = -1;
+    QObject::connect(&driver.windows, &Windows::opened, &driver.windows, [&](WindowId id) {
+        if (id == WindowId::Form2)
+            messagesWhenRecorded = messages.count();
+    });
     driver.load();
     QWidget *hub = driver.hub();
     QVERIFY(hub);
 
+    QCOMPARE(messagesWhenRecorded, 0);
     QCOMPARE(messages.count(), outOfRange ? 1 : 0);
+    const EvaluationSession &session = driver.state.session();
+    QVERIFY(session.hasRun());
+    QCOMPARE(session.last().pmvOutOfRange, outOfRange);
+    QCOMPARE(session.ran(model::Method::Pmv), !outOfRange);
+    QVERIFY(session.ran(model::Method::Wbgt));
+    QVERIFY(!session.last().fault);
     QCOMPARE(control<QCheckBox>(driver.form(), utf8("Método_0"))->isChecked(), !outOfRange);
     QCOMPARE(driver.state.input().method(model::Method::Pmv), !outOfRange);
     // With WBGT alone left on, the clothing and humidity inputs are disabled again.
@@ -292,6 +305,10 @@ void HubTest::faultIsReportedAndTheHubStaysUsable()
     QVERIFY(!message.text.contains(QStringLiteral("inf"))
         && !message.text.contains(QStringLiteral("nan")));
 
+    QVERIFY(driver.state.session().last().fault);
+    QCOMPARE(driver.state.session().ran(model::Method::Wbgt), enabledAfter.contains("BWBGT"));
+    QVERIFY(!driver.state.session().ran(model::Method::Wci));
+
     // Only the views of methods that ran to the end can be opened; the hub goes on working.
     QWidget *hub = driver.hub();
     QVERIFY(hub && hub->isVisible());
@@ -304,6 +321,8 @@ void HubTest::faultIsReportedAndTheHubStaysUsable()
     driver.load();
     QCOMPARE(messages.count(), 0);
     QVERIFY(enabledButtons(driver.hub()).contains("BIVF"));
+    QVERIFY(!driver.state.session().last().fault);
+    QVERIFY(driver.state.session().ran(model::Method::Wci));
 }
 
 void HubTest::modifyThenLoadEvaluatesAfresh_data()

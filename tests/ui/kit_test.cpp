@@ -1,6 +1,5 @@
 // The shared pieces of the result windows: positions in twips, the scale marker, the rating
-// light, the row of view pictures, printing a window's image, and the registry's build-then-load
-// order.
+// light, the row of view pictures, and the registry's build-then-load order.
 
 #include "test_support.h"
 #include "ui/shell/app_state.h"
@@ -12,19 +11,12 @@
 #include "ui/shell/scale_marker.h"
 #include "ui/shell/twips.h"
 #include "ui/shell/view_picture_row.h"
-#include "ui/shell/window_printing.h"
 #include "ui/shell/windows.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
-#include <QPrinterInfo>
 #include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 #include <functional>
@@ -77,7 +69,6 @@ class KitTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void placesByTwips();
     void markerPointsWhereItIsTurned_data();
     void markerPointsWhereItIsTurned();
@@ -86,24 +77,15 @@ private slots:
     void lightThatIsNotClickableStaysQuiet();
     void pictureRowBackExitAndEsc();
     void pictureRowPrintsOnlyWhereAsked();
-    void pdfOfTheWindowIsOnePage();
-    void pdfFailureLeavesNothingAndSaysWhy();
-    void withoutPrinterTheUserIsAskedAboutPdf();
-    void proposedPdfNameFollowsTheTitle();
     void registryKnowsTheWindowBeforeItsLoad();
     void loadThatClosesItsWindowOpensNothing();
 };
 
-void KitTest::initTestCase()
-{
-    QWidget probe;
-    if (probe.logicalDpiX() != kOffscreenDpi || probe.logicalDpiY() != kOffscreenDpi)
-        QSKIP("the pixel figures below are worked out for 96 dots per inch");
-}
-
 void KitTest::placesByTwips()
 {
     QWidget panel;
+    if (panel.logicalDpiX() != kOffscreenDpi || panel.logicalDpiY() != kOffscreenDpi)
+        QSKIP("the pixel figures below are worked out for 96 dots per inch");
     auto *label = new QLabel(&panel);
     label->resize(40, 20);
 
@@ -303,81 +285,6 @@ void KitTest::pictureRowPrintsOnlyWhereAsked()
     QSignalSpy print(&row, &ViewPictureRow::printRequested);
     row.printPicture()->click();
     QCOMPARE(print.count(), 1);
-}
-
-void KitTest::pdfOfTheWindowIsOnePage()
-{
-    QTemporaryDir folder;
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Resultados"));
-    window.resize(400, 300);
-    const QString path = folder.filePath(QStringLiteral("Resultados.pdf"));
-    QString error;
-    QVERIFY2(saveWindowImageAsPdf(window, path, &error), qPrintable(error));
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray pdf = file.readAll();
-    QVERIFY(pdf.startsWith("%PDF-"));
-    QCOMPARE(
-        pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
-    QVERIFY(pdf.contains("/Subtype /Image"));
-    // Nothing but the file is left beside it.
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { "Resultados.pdf" });
-}
-
-void KitTest::pdfFailureLeavesNothingAndSaysWhy()
-{
-    QTemporaryDir folder;
-    QWidget window;
-    window.resize(100, 100);
-    const QString path = folder.filePath(QStringLiteral("missing/folder/page.pdf"));
-    QString error;
-    QVERIFY(!saveWindowImageAsPdf(window, path, &error));
-    QVERIFY(!error.isEmpty());
-    QVERIFY(!QFile::exists(path));
-}
-
-void KitTest::withoutPrinterTheUserIsAskedAboutPdf()
-{
-    if (!QPrinterInfo::availablePrinters().isEmpty())
-        QSKIP("a printer is installed on this machine");
-    QWidget window;
-    window.resize(100, 100);
-    test::MessageRecorder messages(QMessageBox::No);
-    printWindowImage(window, kalvora::model::Language::English);
-    QCOMPARE(messages.count(), 1);
-    QCOMPARE(messages.seen().front().title, QStringLiteral("Print"));
-    QCOMPARE(messages.seen().front().text,
-        QStringLiteral(
-            "No printer is installed. Do you want to save the page as a PDF file instead?"));
-    QCOMPARE(messages.seen().front().buttons, QMessageBox::Yes | QMessageBox::No);
-}
-
-void KitTest::proposedPdfNameFollowsTheTitle()
-{
-    struct Row
-    {
-        const char *title;
-        const char *objectName;
-        const char *fileName;
-    };
-    const Row rows[] = {
-        { "Influencia  de la velocidad del aire", "Form11",
-            "Influencia  de la velocidad del aire.pdf" },
-        { " ", "Form2", "Form2.pdf" }, // the hub's English title is a single blank
-        { "a/b:c?", "x", "a_b_c_.pdf" },
-    };
-    for (const Row &row : rows) {
-        QWidget window;
-        window.setWindowTitle(QString::fromUtf8(row.title));
-        window.setObjectName(QString::fromUtf8(row.objectName));
-        const QFileInfo proposed(proposedPdfPath(window));
-        QCOMPARE(proposed.fileName(), QString::fromUtf8(row.fileName));
-        QCOMPARE(proposed.absolutePath(),
-            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                .absolutePath());
-    }
 }
 
 void KitTest::registryKnowsTheWindowBeforeItsLoad()

@@ -217,11 +217,15 @@ void WalkTest::newUserWalk()
     QVERIFY(walk.state().results().IVM > firstVote);
     walk.snap(WindowId::Form2, QStringLiteral("hub_again"));
 
+    // Every door opens its window; a door whose window the program does not build yet opens
+    // nothing and leaves the hub working.
     for (const HubDoor &door : kHubDoors) {
-        if (!walk.windows().canOpen(door.opens))
-            continue;
+        const bool built = walk.windows().canOpen(door.opens);
         walk.click(WindowId::Form2, QString::fromUtf8(door.control));
-        QVERIFY2(walk.windows().isOpen(door.opens), door.what);
+        QVERIFY2(walk.windows().isOpen(door.opens) == built, door.what);
+        QVERIFY2(walk.windows().isOpen(WindowId::Form2), door.what);
+        if (!built)
+            continue;
         walk.snap(door.opens, QString::fromUtf8(door.what));
         walk.windows().close(door.opens);
     }

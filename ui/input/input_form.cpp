@@ -1,12 +1,12 @@
 #include "input_form.h"
 
-#include "input_captions.h"
 #include "loading.h"
-#include "option_boxes.h"
+#include "model/option_boxes.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/common_captions.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/exit_confirmation.h"
+#include "ui/shell/input_captions.h"
 #include "ui/shell/links.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
@@ -27,6 +27,7 @@
 namespace kalvora::ui {
 
 using model::Field;
+using model::Language;
 using model::Method;
 using model::OptionGroup;
 
@@ -73,31 +74,58 @@ Form1::Form1(AppState &state, Windows &windows, QWidget *parent)
     , m_windows(windows)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(pick(inputCaption(InputText::Title), m_state.language()));
-
-    auto *heading = new QLabel(pick(inputCaption(InputText::Label1), m_state.language()), this);
-    heading->setObjectName(QStringLiteral("Label1"));
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(createMethodFrame());
-    layout->addWidget(heading);
+    layout->addWidget(m_label1);
     layout->addWidget(createParameterArea());
     layout->addLayout(createButtons());
 
     connect(&m_state, &AppState::enablingChanged, this, &Form1::applyEnabling);
     connect(&m_state, &AppState::textChanged, this, &Form1::showText);
+    applyCaptions();
     applyEnabling();
+}
+
+void Form1::applyCaptions()
+{
+    const Language language = m_state.language();
+    setWindowTitle(pick(inputCaption(InputText::Title), language));
+    m_label1->setText(pick(inputCaption(InputText::Label1), language));
+    m_frame1->setTitle(pick(inputCaption(InputText::Frame1), language));
+    for (const Method method : kMethods) {
+        // The caption as written names the box; the box shows the standard on a line of its own.
+        const QString caption = pick(methodCaption(method), language);
+        m_methods[at(method)]->setText(standardOnSecondLine(caption));
+        m_methods[at(method)]->setAccessibleName(caption);
+    }
+    for (const FieldLabels &labels : labelledFields())
+        m_captions[at(labels.field)]->setText(pick(fieldCaption(labels.field), language));
+    for (const OptionGroup group : kGroups) {
+        m_frames[at(group)]->setTitle(pick(frameCaption(group), language));
+        for (QAbstractButton *option : m_options[at(group)]->buttons())
+            option->setText(pick(optionCaption(group, m_options[at(group)]->id(option)), language));
+    }
+    // An option box is named by its option's caption, which stands beside it.
+    for (const OptionGroup group : kGroups) {
+        const std::span<const Field> boxes = model::optionBoxes(group);
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            m_boxes[at(boxes[i])]->setAccessibleName(
+                pick(optionCaption(group, static_cast<int>(i)), language));
+    }
+    m_load->setDrawnCaption(pick(inputCaption(InputText::LoadButton), language));
+    m_exit->setDescription(pick(commonCaption(CommonText::ExitProgram), language));
 }
 
 QGroupBox *Form1::createMethodFrame()
 {
-    auto *frame = new QGroupBox(pick(inputCaption(InputText::Frame1), m_state.language()), this);
+    auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(frame);
     for (const Method method : kMethods) {
-        const QString caption = pick(methodCaption(method), m_state.language());
-        auto *box = new QCheckBox(standardOnSecondLine(caption), frame);
-        box->setAccessibleName(caption);
+        auto *box = new QCheckBox(frame);
         box->setObjectName(controlName("Método", at(method)));
         connect(box, &QCheckBox::toggled, this,
             [this, method](bool on) { m_state.setMethod(method, on); });
@@ -105,6 +133,7 @@ QGroupBox *Form1::createMethodFrame()
         grid->addWidget(box, at(method) % 3, at(method) / 3);
         m_methods[at(method)] = box;
     }
+    m_frame1 = frame;
     return frame;
 }
 
@@ -143,7 +172,6 @@ void Form1::addFieldRow(QGridLayout *grid, int row, Field field, QWidget *parent
         if (labels.field != field)
             continue;
         auto *caption = new LinkLabel(QString::fromUtf8(labels.caption), parent);
-        caption->setText(pick(fieldCaption(field), m_state.language()));
         connect(caption, &LinkLabel::clicked, this, [this, field] { onCaptionClicked(field); });
         auto *unit = new QLabel(QString::fromUtf8(fieldUnit(field)), parent);
         unit->setObjectName(QString::fromUtf8(labels.unit));
@@ -172,22 +200,19 @@ QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
         frame = new QGroupBox(parent);
         frame->setObjectName(frameName);
     }
-    frame->setTitle(pick(frameCaption(group), m_state.language()));
 
     auto *options = new QButtonGroup(frame);
     auto *grid = new QGridLayout(frame);
-    const std::span<const Field> boxes = optionBoxes(group);
+    const std::span<const Field> boxes = model::optionBoxes(group);
     for (int i = 0; i < layout.count; ++i) {
-        auto *option = new QRadioButton(pick(optionCaption(group, i), m_state.language()), frame);
+        auto *option = new QRadioButton(frame);
         option->setObjectName(controlName(layout.options, i));
         options->addButton(option, i);
         grid->addWidget(option, i, 0);
         if (static_cast<std::size_t>(i) >= boxes.size())
             continue;
         const Field field = boxes[i];
-        QLineEdit *box = createBox(field, frame);
-        box->setAccessibleName(option->text());
-        grid->addWidget(box, i, 1);
+        grid->addWidget(createBox(field, frame), i, 1);
         if (const char *unitName = layout.unitLabels[i]) {
             auto *unit = new QLabel(QString::fromUtf8(fieldUnit(field)), frame);
             unit->setObjectName(QString::fromUtf8(unitName));
@@ -220,21 +245,19 @@ QLineEdit *Form1::createBox(Field field, QWidget *parent)
 
 QLayout *Form1::createButtons()
 {
-    auto *load = new PictureButton(
+    m_load = new PictureButton(
         QStringLiteral("Cargar_datos"), QString::fromLatin1(pictures::kLoad), this);
-    load->setDrawnCaption(pick(inputCaption(InputText::LoadButton), m_state.language()));
-    connect(load, &PictureButton::clicked, this, [this] { loadInputs(this, m_state, m_windows); });
+    connect(
+        m_load, &PictureButton::clicked, this, [this] { loadInputs(this, m_state, m_windows); });
 
-    auto *exit
-        = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
-    exit->setDescription(pick(commonCaption(CommonText::ExitProgram), m_state.language()));
-    connect(exit, &PictureButton::clicked, this,
+    m_exit = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
+    connect(m_exit, &PictureButton::clicked, this,
         [this] { ConfirmExit(m_state, m_windows, WindowId::Form1); });
 
     auto *row = new QHBoxLayout;
-    row->addWidget(load);
+    row->addWidget(m_load);
     row->addStretch();
-    row->addWidget(exit);
+    row->addWidget(m_exit);
     return row;
 }
 
@@ -255,7 +278,7 @@ void Form1::applyEnabling()
         const auto field = static_cast<Field>(i);
         m_boxes[i]->setEnabled(input.enabled(field));
         // Captions and units follow their field; beside the option boxes they follow the group.
-        const std::optional<OptionGroup> group = boxGroup(field);
+        const std::optional<OptionGroup> group = model::boxGroup(field);
         const bool labelsEnabled = group ? input.groupEnabled(*group) : input.enabled(field);
         for (QLabel *label : { m_captions[i], m_units[i] })
             if (label)

@@ -1,6 +1,7 @@
 #pragma once
 // The input form: the method check boxes, every parameter of the input set with its caption and
-// unit, the option groups, help links, and the load and exit pictures. It mirrors the input set
+// unit, the option groups, help links, and the load and exit pictures. Its builders make the
+// controls; applyCaptions sets every text once, for the run's language. It mirrors the input set
 // held by AppState: what the user types, ticks or selects goes to the model, and the enabled
 // states are re-applied from the model's enabling rule whenever a flag or a selection changes,
 // whoever changed it.
@@ -23,6 +24,7 @@ class QLineEdit;
 namespace kalvora::ui {
 
 class AppState;
+class PictureButton;
 class Windows;
 
 class Form1 : public QWidget
@@ -37,6 +39,7 @@ private:
     QGroupBox *createOptionFrame(model::OptionGroup group, QWidget *parent);
     QLayout *createButtons();
     QLineEdit *createBox(model::Field field, QWidget *parent);
+    void applyCaptions();
     /// Caption label, box and unit label of a field on one row of grid.
     void addFieldRow(QGridLayout *grid, int row, model::Field field, QWidget *parent);
 
@@ -53,6 +56,10 @@ private:
     std::array<QLabel *, model::kFieldCount> m_units {}; ///< none for the humidity boxes
     std::array<QGroupBox *, model::kOptionGroupCount> m_frames {};
     std::array<QButtonGroup *, model::kOptionGroupCount> m_options {};
+    QGroupBox *m_frame1 = nullptr; ///< the frame of the method check boxes
+    QLabel *m_label1 = nullptr; ///< heading of the parameter area
+    PictureButton *m_load = nullptr;
+    PictureButton *m_exit = nullptr;
 };
 
 } // namespace kalvora::ui

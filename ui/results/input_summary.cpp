@@ -1,8 +1,8 @@
 #include "input_summary.h"
 
 #include "hub_captions.h"
-#include "ui/input/input_captions.h"
-#include "ui/input/option_boxes.h"
+#include "model/option_boxes.h"
+#include "ui/shell/input_captions.h"
 #include "ui/shell/value_area.h"
 
 #include <QGridLayout>
@@ -125,7 +125,7 @@ void InputSummary::fillOptions(const model::InputParameters &input, model::Langu
         // Options 0 and 1 name relative humidity and wet-bulb temperature; any other the vapour
         // pressure.
         const int option = std::clamp(input.selected(OptionGroup::humedad), 0, 2);
-        const Field box = kHumidityBoxes[option];
+        const Field box = model::kHumidityBoxes[option];
         m_humidity.caption->setText(pick(optionCaption(OptionGroup::humedad, option), language));
         m_humidity.unit->setText(QString::fromUtf8(fieldUnit(box)));
         m_humidity.area->setLines({ QString::fromStdString(input.text(box)) });

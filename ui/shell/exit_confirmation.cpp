@@ -54,12 +54,6 @@ std::optional<int> exitLevel(WindowId caller)
     return entry ? std::optional<int>(entry->exitLevel) : std::nullopt;
 }
 
-bool handsOnSummaryFlag(WindowId caller)
-{
-    const Caller *entry = callerOf(caller);
-    return entry && entry->handsOnSummaryFlag;
-}
-
 void ConfirmExit(const AppState &state, Windows &windows, WindowId caller)
 {
     const Caller *entry = callerOf(caller);

@@ -21,9 +21,14 @@ class RatingLightAccessible : public QAccessibleWidget
 {
 public:
     explicit RatingLightAccessible(RatingLight *light)
-        : QAccessibleWidget(
-            light, light->isClickable() ? QAccessible::Button : QAccessible::Graphic)
+        : QAccessibleWidget(light, QAccessible::Graphic)
     {
+    }
+
+    // A light may become clickable after assistive technology first asked about it.
+    QAccessible::Role role() const override
+    {
+        return light()->isClickable() ? QAccessible::Button : QAccessible::Graphic;
     }
 
     QStringList actionNames() const override

@@ -4,6 +4,7 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/exit_confirmation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form0.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_velsa.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/input_captions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/link_cursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/links.cpp
   ${CMAKE_CURRENT_LIST_DIR}/messages.cpp

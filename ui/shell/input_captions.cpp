@@ -1,6 +1,6 @@
 #include "input_captions.h"
 
-#include "option_boxes.h"
+#include "model/option_boxes.h"
 
 namespace kalvora::ui {
 
@@ -99,7 +99,7 @@ Caption optionCaption(OptionGroup group, int option)
     case OptionGroup::Radiacion:
     case OptionGroup::humedad: {
         // These options name the box beside them.
-        const std::span<const Field> boxes = optionBoxes(group);
+        const std::span<const Field> boxes = model::optionBoxes(group);
         return option >= 0 && static_cast<std::size_t>(option) < boxes.size()
             ? model::fieldCaption(boxes[option])
             : Caption { "", "" };

@@ -1,10 +1,10 @@
 #pragma once
-// The input form's texts in both languages. The hub's input summary copies the form's captions,
-// so it reads them from here too.
+// The input form's texts in both languages. The hub's input summary copies the form's captions
+// of the parameters, so the table lives here, below both windows.
 
+#include "caption.h"
 #include "model/field_caption.h"
 #include "model/input_parameters.h"
-#include "ui/shell/caption.h"
 
 #include <span>
 
