@@ -11,6 +11,7 @@
 #include "engine/wind_chill.h"
 #include "evaluation_stage.h"
 #include "option_boxes.h"
+#include "field_caption.h"
 #include "ratings.h"
 
 namespace kalvora::model {
@@ -269,12 +270,13 @@ Caption kindText(engine::FaultKind kind)
     return { "", "" };
 }
 
-bool namesAField(const std::string &step)
+/// The field whose internal name is step, if step names a field.
+std::optional<Field> fieldNamed(const std::string &step)
 {
     for (int f = 0; f < kFieldCount; ++f)
         if (step == InputParameters::name(static_cast<Field>(f)))
-            return true;
-    return false;
+            return static_cast<Field>(f);
+    return std::nullopt;
 }
 
 } // namespace
@@ -284,11 +286,15 @@ std::string faultMessage(const EvaluationFault &fault, Language language)
     const bool spanish = language == Language::Spanish;
     std::string where;
     Caption label { "paso", "step" };
+    // A field is named by the caption the user sees beside it; a formula's step by its symbol.
+    std::string step = fault.step;
+    const std::optional<Field> field = fault.method ? std::nullopt : fieldNamed(fault.step);
     if (fault.method) {
         where = methodName(*fault.method, language);
-    } else if (namesAField(fault.step)) {
+    } else if (field) {
         where = inLanguage({ "los valores introducidos", "the input values" }, language);
         label = { "campo", "field" };
+        step = fieldCaptionInText(*field, language);
     } else {
         where = inLanguage({ "las magnitudes comunes", "the shared quantities" }, language);
     }
@@ -296,7 +302,7 @@ std::string faultMessage(const EvaluationFault &fault, Language language)
     message += where;
     message += ", ";
     message += inLanguage(label, language);
-    message += " «" + fault.step + "»: ";
+    message += " «" + step + "»: ";
     message += inLanguage(kindText(fault.kind), language);
     message += spanish ? ". Se ha detenido la evaluación; cambie los valores y vuelva a cargarlos."
                        : ". The evaluation was stopped; change the values and load them again.";

@@ -284,10 +284,17 @@ TEST(FaultMessage, NamesWhereAndWhatInTheChosenLanguage)
             "Error aritmético en ISC, paso «ISC = 100·Ereq/Emax»: división por cero. Se ha "
             "detenido la evaluación; "
             "cambie los valores y vuelva a cargarlos." },
+        // An input beyond range is named by the caption beside its box, in the chosen language.
         { { std::nullopt, "Taseco", FaultKind::Overflow }, Language::English,
-            "Arithmetic fault in the input values, field «Taseco»: overflow. The evaluation was "
-            "stopped; change the "
-            "values and load them again." },
+            "Arithmetic fault in the input values, field «Ambient air temperature (ta)»: "
+            "overflow. The evaluation was stopped; change the values and load them again." },
+        { { std::nullopt, "Taseco", FaultKind::Overflow }, Language::Spanish,
+            "Error aritmético en los valores introducidos, campo «Temperatura seca del aire "
+            "(ta)»: desbordamiento. Se ha detenido la evaluación; cambie los valores y vuelva a "
+            "cargarlos." },
+        { { std::nullopt, "pa", FaultKind::Overflow }, Language::English,
+            "Arithmetic fault in the input values, field «Ambient water vapour pression (pa, in "
+            "KPa)»: overflow. The evaluation was stopped; change the values and load them again." },
         { { std::nullopt, "ttbh", FaultKind::NoConvergence }, Language::Spanish,
             "Error aritmético en las magnitudes comunes, paso «ttbh»: sin convergencia. Se ha "
             "detenido la "

@@ -62,6 +62,10 @@ private slots:
     void controlsOpenTheirWindows_data();
     void controlsOpenTheirWindows();
     void exitClosesTheChain();
+    void valueAreasAreNamedByTheirCaptions_data();
+    void valueAreasAreNamedByTheirCaptions();
+    void enterOnAFocusedPictureActivatesIt_data();
+    void enterOnAFocusedPictureActivatesIt();
 };
 
 void HubTest::summaryCopiesTheInputForm_data()
@@ -163,7 +167,7 @@ void HubTest::captionsAndAccessibleNames()
         QCOMPARE(control<QPushButton>(hub, "BIVM")->text(), QStringLiteral("IVM"));
         QCOMPARE(shown(hub, "infv"), QStringLiteral("INFLUENCIA DE LA VELOCIDAD DEL AIRE"));
         QCOMPARE(accessibleName(control(hub, "Picture1")), QStringLiteral("RESULTADOS"));
-        QCOMPARE(accessibleName(control(hub, "tglobo")), QStringLiteral("20"));
+        QCOMPARE(accessibleName(control(hub, "tglobo")), utf8("Temperatura de globo (Tg): 20"));
         QCOMPARE(accessibleName(control(hub, "BWBGT")), QStringLiteral("WBGT"));
         // Only the selected method's view can be opened.
         QCOMPARE(enabledButtons(hub), QStringList { "BWBGT" });
@@ -267,11 +271,11 @@ void HubTest::faultIsReportedAndTheHubStaysUsable_data()
     const int es = int(model::Language::Spanish);
     const int en = int(model::Language::English);
     QTest::newRow("air velocity beyond a double")
-        << es << QStringList { "Método_2", "Método_4", "vaire=1e999" } << QStringList { "vaire" }
-        << QStringList {};
+        << es << QStringList { "Método_2", "Método_4", "vaire=1e999" }
+        << QStringList { utf8("«Velocidad del aire (va)»") } << QStringList {};
     QTest::newRow("metabolic power beyond a double, English")
-        << en << QStringList { "Método_4", "Metabolismo=1e999" } << QStringList { "Metabolismo" }
-        << QStringList {};
+        << en << QStringList { "Método_4", "Metabolismo=1e999" }
+        << QStringList { utf8("«Metabolic power (M)»") } << QStringList {};
     QTest::newRow("wind chill overflow") << en << QStringList { "Método_4", "Taseco=-1e307" }
                                          << QStringList { "WCI", "overflow" } << QStringList {};
     QTest::newRow("wind chill overflow after WBGT ran, Spanish")
@@ -425,8 +429,88 @@ void HubTest::exitClosesTheChain()
     }
     MessageRecorder yes(QMessageBox::Yes);
     driver.click(driver.hub(), "Picture2");
+    QCOMPARE(yes.count(), 1);
     QVERIFY(!driver.windows.isOpen(WindowId::Form2));
     QVERIFY(!driver.windows.isOpen(WindowId::Form1));
+}
+
+void HubTest::valueAreasAreNamedByTheirCaptions_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QStringList>("names"); // "area=accessible name"
+    QTest::addColumn<QStringList>("outOfTabOrder");
+    QTest::newRow("English, PMV") << int(model::Language::English) << QStringList { "Método_0" }
+                                  << QStringList { "Metabolismo=Metabolic power (M): 85",
+                                         "Taseco=Ambient air temperature (ta): 18",
+                                         "Iclo=Clothing Insulation (Iclo): 0.7",
+                                         "vaire=Air velocity (va): 0.15",
+                                         "tglobo=Globe Temperature (tg): 20",
+                                         "humedad=Relative humidity (%): 65",
+                                         "tbhn=Natural wet-bulb temperature (tnw)" }
+                                  << QStringList { "tbhn", "Radsolar", "postura" };
+    QTest::newRow("Spanish, WBGT with the wet-bulb option")
+        << int(model::Language::Spanish) << QStringList { "Método_2", "Método_3", "humedad_1" }
+        << QStringList { "tbhn=Temperatura de bulbo húmedo natural (THN): 16",
+               "Radsolar=Carga solar: NO", "postura=Postura: Sentado",
+               "humedad=Temperatura de bulbo húmedo (tbh, en °C): 17" }
+        << QStringList {};
+}
+
+void HubTest::valueAreasAreNamedByTheirCaptions()
+{
+    QFETCH(int, language);
+    QFETCH(QStringList, actions);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, outOfTabOrder);
+    FormDriver driver { model::Language(language) };
+    driver.perform(actions);
+    driver.load();
+    QWidget *hub = driver.hub();
+    for (const QString &entry : names) {
+        const QString area = entry.section('=', 0, 0);
+        QCOMPARE(accessibleName(control(hub, area)), entry.section('=', 1));
+    }
+    for (const char *area : { "Metabolismo", "Taseco", "Iclo", "vaire", "tglobo", "tbhn",
+             "Radsolar", "postura", "humedad" }) {
+        const bool tabbable = control(hub, area)->focusPolicy() & Qt::TabFocus;
+        QVERIFY2(tabbable != outOfTabOrder.contains(area), area);
+    }
+}
+
+void HubTest::enterOnAFocusedPictureActivatesIt_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("opens"); // -1: the exit question
+    QTest::newRow("results") << "Picture1" << int(WindowId::Form10);
+    QTest::newRow("report") << "observaciones" << int(WindowId::Form14);
+    QTest::newRow("sweep") << "Picture3" << int(WindowId::Form11);
+    QTest::newRow("exit") << "Picture2" << -1;
+}
+
+void HubTest::enterOnAFocusedPictureActivatesIt()
+{
+    QFETCH(QString, picture);
+    QFETCH(int, opens);
+    FormDriver driver(model::Language::Spanish);
+    driver.load();
+    QWidget *hub = driver.hub();
+    if (opens >= 0)
+        driver.windows.registerFactory(WindowId(opens), [] { return new QWidget; });
+    hub->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(hub));
+    QWidget *target = control(hub, picture);
+    target->setFocus();
+    QVERIFY(target->hasFocus());
+    MessageRecorder messages(QMessageBox::No);
+    QTest::keyClick(target, Qt::Key_Return);
+    if (opens >= 0) {
+        QVERIFY(driver.windows.isOpen(WindowId(opens)));
+        driver.windows.close(WindowId(opens));
+    } else {
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.seen().front().buttonTexts.size(), 2);
+    }
 }
 
 QTEST_MAIN(HubTest)

@@ -5,11 +5,14 @@
 #include "ui/shell/picture_button.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace kalvora;
@@ -40,6 +43,14 @@ constexpr Labels kLabels[] = {
 QString spanish(const char *text)
 {
     return QString::fromUtf8(text);
+}
+
+/// Performs an assistive technology's action on a control.
+void doAccessibleAction(QWidget *widget, const QString &action)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible && accessible->actionInterface());
+    accessible->actionInterface()->doAction(action);
 }
 
 QString accessibleName(QWidget *widget)
@@ -77,6 +88,14 @@ private slots:
     void accessibleNamesAreTheCaptions();
     void anyTextInAnyFieldLoadsWithoutCrashing();
     void exitAsksFirst();
+    void everyWayOfTickingRunsTheRule_data();
+    void everyWayOfTickingRunsTheRule();
+    void textSetWithoutTypingIsEvaluated_data();
+    void textSetWithoutTypingIsEvaluated();
+    void enterOnAFocusedPictureActivatesIt_data();
+    void enterOnAFocusedPictureActivatesIt();
+    void captionLinksAnswerTheScreenReader();
+    void standardOnItsOwnLineAndOneBoxWidth();
 };
 
 void InputFormTest::freshFormOffersOnlyTheMethods()
@@ -320,9 +339,10 @@ void InputFormTest::englishCaptions()
         "Heat stress index (HSI)", "Wet bulb globe temperature (WBGT-Index) (ISO 7243)",
         "Required sweat rate (SWreq) (ISO 7933)", "Wind chill index (WCI)     (ISO 11079)",
         "Required clothing insulation (IREQ)(ISO 11079)" };
+    // The caption as written names the box; the box shows the standard on a line of its own.
     for (int i = 0; i < methods.size(); ++i)
         QCOMPARE(
-            control<QCheckBox>(form, spanish("Método_") + QString::number(i))->text(), methods[i]);
+            accessibleName(control(form, spanish("Método_") + QString::number(i))), methods[i]);
     QCOMPARE(control<QLabel>(form, "Label1")->text(), QStringLiteral("Parameters"));
     QCOMPARE(
         control<QLabel>(form, "Label4")->text(), QStringLiteral("Ambient air temperature (ta):"));
@@ -413,6 +433,172 @@ void InputFormTest::exitAsksFirst()
     QCOMPARE(yes.count(), 1);
     QCOMPARE(yes.seen().front().title, spanish("Salir del programa"));
     QVERIFY(!driver.windows.isOpen(WindowId::Form1));
+}
+
+void InputFormTest::everyWayOfTickingRunsTheRule_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("enabledBoxes");
+    const QStringList windChill { "Metabolismo", "Taseco", "vaire" };
+    QTest::newRow("screen reader toggles a method") << "toggle"
+                                                    << "Método_4" << windChill;
+    QTest::newRow("Space on a focused method") << "space"
+                                               << "Método_4" << windChill;
+    QTest::newRow("screen reader toggles a humidity option")
+        << "toggle"
+        << "humedad_2" << QStringList { "Metabolismo", "Taseco", "Iclo", "vaire", "tglobo", "pa" };
+    QTest::newRow("arrow key moves the humidity option")
+        << "down"
+        << "humedad_0" << QStringList { "Metabolismo", "Taseco", "Iclo", "vaire", "tglobo", "tbh" };
+}
+
+void InputFormTest::everyWayOfTickingRunsTheRule()
+{
+    QFETCH(QString, way);
+    QFETCH(QString, control);
+    QFETCH(QStringList, enabledBoxes);
+    FormDriver driver(model::Language::Spanish);
+    QWidget *form = driver.form();
+    form->show();
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    // The option groups need a method that uses them.
+    if (control.startsWith(QStringLiteral("humedad")))
+        driver.perform({ "Método_0" });
+    QWidget *target = ui::test::control(form, control);
+    QSignalSpy rule(&driver.state, &AppState::enablingChanged);
+    if (way == QStringLiteral("toggle")) {
+        doAccessibleAction(target, QAccessibleActionInterface::toggleAction());
+    } else {
+        target->setFocus();
+        QTest::keyClick(target, way == QStringLiteral("space") ? Qt::Key_Space : Qt::Key_Down);
+    }
+    QCOMPARE(rule.count(), 1); // the rule runs once per change
+    for (const QString &box : kBoxes)
+        QVERIFY2(ui::test::control(form, box)->isEnabled() == enabledBoxes.contains(box),
+            qPrintable(box));
+    if (control == QStringLiteral("Método_4")) {
+        // Loaded, the hub lets the user open the method just ticked.
+        driver.load();
+        QVERIFY(driver.hub());
+        QVERIFY(ui::test::control(driver.hub(), "BIVF")->isEnabled());
+    }
+}
+
+void InputFormTest::textSetWithoutTypingIsEvaluated_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("set by the program") << "setText";
+    QTest::newRow("set by assistive technology") << "accessible";
+    QTest::newRow("pasted") << "insert";
+}
+
+void InputFormTest::textSetWithoutTypingIsEvaluated()
+{
+    QFETCH(QString, way);
+    FormDriver driver(model::Language::English);
+    driver.perform({ "Método_4" });
+    auto *box = control<QLineEdit>(driver.form(), "Metabolismo");
+    if (way == QStringLiteral("setText")) {
+        box->setText(QStringLiteral("300"));
+    } else if (way == QStringLiteral("accessible")) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(accessible && accessible->editableTextInterface());
+        accessible->editableTextInterface()->replaceText(0, box->text().size(), "300");
+    } else {
+        box->selectAll();
+        box->insert(QStringLiteral("300"));
+    }
+    QCOMPARE(box->text(), QStringLiteral("300"));
+    QCOMPARE(driver.state.input().text(model::Field::Metabolismo), std::string("300"));
+    driver.load();
+    QCOMPARE(control<QLabel>(driver.hub(), "Metabolismo")->text(), QStringLiteral("300"));
+    QCOMPARE(driver.state.input().value(model::Field::Metabolismo), 300.0);
+}
+
+void InputFormTest::enterOnAFocusedPictureActivatesIt_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("key");
+    QTest::newRow("load, Return") << "Cargar_datos" << int(Qt::Key_Return);
+    QTest::newRow("load, keypad Enter") << "Cargar_datos" << int(Qt::Key_Enter);
+    QTest::newRow("exit, Return") << "salir" << int(Qt::Key_Return);
+    QTest::newRow("exit, Space") << "salir" << int(Qt::Key_Space);
+}
+
+void InputFormTest::enterOnAFocusedPictureActivatesIt()
+{
+    QFETCH(QString, picture);
+    QFETCH(int, key);
+    FormDriver driver(model::Language::Spanish);
+    driver.form()->show();
+    driver.form()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(driver.form()));
+    driver.perform({ "Método_4" });
+    QWidget *target = control(driver.form(), picture);
+    target->setFocus();
+    QVERIFY(target->hasFocus());
+    MessageRecorder messages(QMessageBox::No);
+    QTest::keyClick(target, Qt::Key(key));
+    if (picture == QStringLiteral("Cargar_datos")) {
+        QVERIFY(driver.windows.isOpen(WindowId::Form2));
+        QCOMPARE(messages.count(), 0);
+    } else {
+        QCOMPARE(messages.count(), 1);
+        QCOMPARE(messages.seen().front().title, spanish("Salir del programa"));
+    }
+}
+
+void InputFormTest::captionLinksAnswerTheScreenReader()
+{
+    FormDriver driver(model::Language::Spanish);
+    int opened = 0;
+    for (const WindowId window : { WindowId::Form8, WindowId::Form13 })
+        driver.windows.registerFactory(window, [&opened] {
+            ++opened;
+            return new QWidget;
+        });
+    driver.perform({ "Método_5" });
+    QWidget *form = driver.form();
+    for (const char *name : { "Label2", "Label4", "Label6" }) {
+        QAccessibleInterface *accessible
+            = QAccessible::queryAccessibleInterface(control(form, name));
+        QCOMPARE(accessible->role(), QAccessible::Link);
+        QVERIFY(accessible->state().focusable);
+    }
+    doAccessibleAction(control(form, "Label4"), QAccessibleActionInterface::pressAction());
+    QCOMPARE(helpPages(driver.state), QStringList { "taire1.doc" });
+    doAccessibleAction(control(form, "Label6"), QAccessibleActionInterface::pressAction());
+    QVERIFY(driver.windows.isOpen(WindowId::Form13));
+    QCOMPARE(opened, 2);
+}
+
+void InputFormTest::standardOnItsOwnLineAndOneBoxWidth()
+{
+    for (const auto language : { model::Language::Spanish, model::Language::English }) {
+        FormDriver driver(language);
+        QWidget *form = driver.form();
+        form->show();
+        const std::pair<const char *, const char *> secondLines[] = {
+            { "Método_0", "(ISO 7730)" },
+            { "Método_2", "(ISO 7243)" },
+            { "Método_3", "(ISO 7933)" },
+            { "Método_4", "(ISO 11079)" },
+            { "Método_5", "(ISO 11079)" },
+        };
+        for (const auto &[name, standard] : secondLines) {
+            const QStringList lines = control<QCheckBox>(form, spanish(name))->text().split('\n');
+            QCOMPARE(lines.size(), 2);
+            QCOMPARE(lines[1], QString::fromUtf8(standard));
+            QVERIFY2(!lines[0].contains(QStringLiteral("  ")), qPrintable(lines[0]));
+            QVERIFY(!lines[0].startsWith(' ') && !lines[0].endsWith(' '));
+        }
+        QVERIFY(!control<QCheckBox>(form, spanish("Método_1"))->text().contains('\n'));
+        const int width = control(form, "Metabolismo")->width();
+        for (const QString &box : kBoxes)
+            QCOMPARE(control(form, box)->width(), width);
+    }
 }
 
 QTEST_MAIN(InputFormTest)

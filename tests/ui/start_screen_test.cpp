@@ -10,6 +10,7 @@
 #include "ui/shell/windows.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +76,8 @@ private slots:
     void languageClicksSetTheCaptions();
     void englishStartOpensTheInputFormInEnglish();
     void startWithoutAnInputFormKeepsTheStartScreen();
+    void everyWayOfChoosingTheLanguageCounts_data();
+    void everyWayOfChoosingTheLanguageCounts();
     void exitQuestionSpeaksTheLanguageChosen_data();
     void exitQuestionSpeaksTheLanguageChosen();
     void yesOnTheStartScreenEndsTheProgram();
@@ -211,23 +214,62 @@ void StartScreenTest::startWithoutAnInputFormKeepsTheStartScreen()
     QVERIFY(start->isVisible());
 }
 
+void StartScreenTest::everyWayOfChoosingTheLanguageCounts_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("screen reader toggles English") << "toggle";
+    QTest::newRow("arrow key from Español") << "arrow";
+}
+
+void StartScreenTest::everyWayOfChoosingTheLanguageCounts()
+{
+    QFETCH(QString, way);
+    Run run(true);
+    QWidget *start = run.startScreen();
+    auto *english = control<QRadioButton>(start, controlName("Idioma", 1));
+    if (way == QStringLiteral("toggle")) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(english);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+        start->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(start));
+        QWidget *spanish = control<QWidget>(start, controlName("Idioma", 0));
+        spanish->setFocus();
+        QVERIFY(spanish->hasFocus());
+        QTest::keyClick(spanish, Qt::Key_Right);
+    }
+    QVERIFY(english->isChecked());
+    QCOMPARE(start->windowTitle(), QStringLiteral("Thermal comfort"));
+    QCOMPARE(
+        control<QPushButton>(start, QStringLiteral("Inicio"))->text(), QStringLiteral("Start"));
+    click(start, QStringLiteral("Inicio"));
+    QWidget *input = run.windows.window(WindowId::Form1);
+    QVERIFY(input);
+    QCOMPARE(control<PictureButton>(input, QStringLiteral("Cargar_datos"))->drawnCaption(),
+        QStringLiteral("  LOAD VALUES "));
+}
+
 void StartScreenTest::exitQuestionSpeaksTheLanguageChosen_data()
 {
     QTest::addColumn<QStringList>("clicks");
     QTest::addColumn<QString>("question");
+    QTest::addColumn<QStringList>("buttons");
     const QString es = controlName("Idioma", 0);
     const QString en = controlName("Idioma", 1);
+    const QStringList siNo { "No", "Sí" };
     QTest::newRow("Spanish at start")
-        << QStringList {} << "¿Está seguro de que desea salir del programa?";
-    QTest::newRow("English") << QStringList { en } << "Do you really want to exit?";
+        << QStringList {} << "¿Está seguro de que desea salir del programa?" << siNo;
+    QTest::newRow("English") << QStringList { en } << "Do you really want to exit?"
+                             << QStringList { "No", "Yes" };
     QTest::newRow("English, then Español")
-        << QStringList { en, es } << "¿Está seguro de que desea salir del programa?";
+        << QStringList { en, es } << "¿Está seguro de que desea salir del programa?" << siNo;
 }
 
 void StartScreenTest::exitQuestionSpeaksTheLanguageChosen()
 {
     QFETCH(QStringList, clicks);
     QFETCH(QString, question);
+    QFETCH(QStringList, buttons);
     Run run(false);
     QWidget *start = run.startScreen();
     for (const QString &option : clicks)
@@ -242,6 +284,9 @@ void StartScreenTest::exitQuestionSpeaksTheLanguageChosen()
     QCOMPARE(box.text, question);
     QCOMPARE(box.icon, QMessageBox::NoIcon);
     QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+    QStringList shown = box.buttonTexts;
+    shown.sort();
+    QCOMPARE(shown, buttons);
     // No: the start screen stays as it was.
     QVERIFY(run.windows.isOpen(WindowId::Form0));
     QVERIFY(start->isVisible());

@@ -14,10 +14,27 @@ MessageRecorder::MessageRecorder(QMessageBox::StandardButton answer)
     m_poll.start();
 }
 
+MessageRecorder::~MessageRecorder()
+{
+    QCoreApplication::processEvents();
+}
+
+const std::vector<Message> &MessageRecorder::seen() const
+{
+    QCoreApplication::processEvents();
+    return m_seen;
+}
+
+void MessageRecorder::clear()
+{
+    QCoreApplication::processEvents();
+    m_seen.clear();
+}
+
 QStringList MessageRecorder::texts() const
 {
     QStringList texts;
-    for (const Message &message : m_seen)
+    for (const Message &message : seen())
         texts << message.text;
     return texts;
 }
@@ -27,7 +44,11 @@ void MessageRecorder::answerOpenBox()
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (!box || !box->isVisible())
         return;
-    m_seen.push_back({ box->windowTitle(), box->text(), box->icon(), box->standardButtons() });
+    QStringList buttonTexts;
+    for (const QAbstractButton *button : box->buttons())
+        buttonTexts << button->text().remove(QLatin1Char('&'));
+    m_seen.push_back({ box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+        buttonTexts, box->grab() });
     if (QAbstractButton *button = box->button(m_answer))
         QTest::mouseClick(button, Qt::LeftButton);
     else

@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPixmap>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -17,17 +18,24 @@ struct Message
     QString text;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
+    QStringList buttonTexts; ///< as shown, in the order of the buttons, without mnemonics
+    QPixmap picture; ///< the box as it looked
 };
 
 /// Answers every modal message box shown while it lives with `answer`, keeping what it showed.
+/// Message boxes come up once the action that asked for them has returned to the event loop: the
+/// recorder lets them come up (and be answered) before it says what was shown, and before it goes.
 class MessageRecorder : public QObject
 {
 public:
     explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok);
-    const std::vector<Message> &seen() const { return m_seen; }
-    int count() const { return int(m_seen.size()); }
+    ~MessageRecorder() override;
+    const std::vector<Message> &seen() const;
+    int count() const { return int(seen().size()); }
+    /// How many boxes were answered so far, without letting queued ones come up.
+    int answeredSoFar() const { return int(m_seen.size()); }
     QStringList texts() const;
-    void clear() { m_seen.clear(); }
+    void clear();
 
 private:
     void answerOpenBox();

@@ -1,15 +1,19 @@
-// The desktop toolkit: number display, the window registry with the quit rule, picture buttons
-// and value areas.
+// The desktop toolkit: number display, the window registry with the quit rule, picture buttons,
+// link captions, value areas, message boxes and the toolkit's own language.
 
 #include "test_support.h"
 #include "ui/shell/app_state.h"
+#include "ui/shell/links.h"
+#include "ui/shell/messages.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
+#include "ui/shell/qt_translations.h"
 #include "ui/shell/value_area.h"
 #include "ui/shell/windows.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,6 +54,16 @@ private slots:
     void pictureButtonNamesItselfByItsTooltip();
     void drawnCaptionIsKeptAndNamesTheButton();
     void valueAreaExposesItsText();
+    void everyActivationKeyActivates_data();
+    void everyActivationKeyActivates();
+    void linkCaptionIsALinkThatCanBePressed();
+    void valueAreaIsNamedByItsCaption_data();
+    void valueAreaIsNamedByItsCaption();
+    void pressReturnsBeforeTheQuestionIsAnswered();
+    void queuedBoxesComeUpOneAfterTheOther();
+    void boxOfAClosedWindowIsDropped();
+    void toolkitButtonsSpeakTheLanguageOfTheRun_data();
+    void toolkitButtonsSpeakTheLanguageOfTheRun();
     void textChangeIsAnnouncedOnlyWhenTheTextChanges();
 };
 
@@ -224,6 +238,177 @@ void ToolkitTest::valueAreaExposesItsText()
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&area);
     QVERIFY(accessible);
     QCOMPARE(accessible->text(QAccessible::Name), area.text());
+}
+
+void ToolkitTest::everyActivationKeyActivates_data()
+{
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<int>("key");
+    for (const bool link : { false, true })
+        for (const auto &[name, key] : { std::pair { "Return", Qt::Key_Return },
+                 std::pair { "Enter", Qt::Key_Enter }, std::pair { "Space", Qt::Key_Space } })
+            QTest::addRow("%s, %s", link ? "link caption" : "picture", name) << link << int(key);
+}
+
+void ToolkitTest::everyActivationKeyActivates()
+{
+    QFETCH(bool, link);
+    QFETCH(int, key);
+    QWidget window;
+    auto *picture
+        = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), &window);
+    auto *caption = new LinkLabel(QStringLiteral("Label2"), &window);
+    caption->setText(QStringLiteral("Metabolismo (M)"));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QWidget *target = link ? static_cast<QWidget *>(caption) : picture;
+    QSignalSpy clicked(target, link ? SIGNAL(clicked()) : SIGNAL(clicked(bool)));
+    // Tab reaches it, and the key activates it once.
+    QTest::keyClick(&window, Qt::Key_Tab);
+    if (!target->hasFocus())
+        QTest::keyClick(&window, Qt::Key_Tab);
+    QVERIFY(target->hasFocus());
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(clicked.count(), 1);
+    // A disabled control does not react.
+    target->setEnabled(false);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(clicked.count(), 1);
+}
+
+void ToolkitTest::linkCaptionIsALinkThatCanBePressed()
+{
+    LinkLabel caption(QStringLiteral("Label6"));
+    caption.setText(QStringLiteral("Aislamiento de la ropa (clo)"));
+    QSignalSpy clicked(&caption, &LinkLabel::clicked);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&caption);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::Link);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Aislamiento de la ropa (clo)"));
+    QVERIFY(accessible->state().focusable);
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.count(), 1);
+    caption.setEnabled(false);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicked.count(), 1);
+}
+
+void ToolkitTest::valueAreaIsNamedByItsCaption_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("inTabOrder");
+    QTest::newRow("English caption ends with a colon") << "Metabolic power (M):"
+                                                       << "85"
+                                                       << "Metabolic power (M): 85" << true;
+    QTest::newRow("Spanish caption") << "Velocidad del aire (va)"
+                                     << "0.15"
+                                     << "Velocidad del aire (va): 0.15" << true;
+    QTest::newRow("text as typed") << "TRM:"
+                                   << "21,5abc"
+                                   << "TRM: 21,5abc" << true;
+    QTest::newRow("empty area") << "Postura"
+                                << ""
+                                << "Postura" << false;
+}
+
+void ToolkitTest::valueAreaIsNamedByItsCaption()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, value);
+    QFETCH(QString, name);
+    QFETCH(bool, inTabOrder);
+    ValueArea area(QStringLiteral("Metabolismo"));
+    area.setCaption(caption);
+    area.setLines({ value });
+    QCOMPARE(QAccessible::queryAccessibleInterface(&area)->text(QAccessible::Name), name);
+    QCOMPARE(bool(area.focusPolicy() & Qt::TabFocus), inTabOrder);
+}
+
+void ToolkitTest::pressReturnsBeforeTheQuestionIsAnswered()
+{
+    QWidget window;
+    auto *picture
+        = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), &window);
+    int yes = 0;
+    connect(picture, &PictureButton::clicked, &window, [&] {
+        askYesNo(&window, QStringLiteral("Salir del programa"), QStringLiteral("¿Salir?"),
+            [&yes] { ++yes; });
+    });
+    test::MessageRecorder messages(QMessageBox::Yes);
+    // Seen right after the action has returned: nothing answered yet.
+    int answeredWhenTheActionReturned = -1;
+    connect(picture, &PictureButton::clicked, &window,
+        [&] { answeredWhenTheActionReturned = messages.answeredSoFar(); });
+    window.show();
+
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(picture);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(answeredWhenTheActionReturned, 0);
+    QCOMPARE(yes, 0);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(yes, 1);
+}
+
+void ToolkitTest::queuedBoxesComeUpOneAfterTheOther()
+{
+    QWidget window;
+    window.show();
+    test::MessageRecorder messages(QMessageBox::Yes);
+    int openAtOnce = 0;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, &window, [&] {
+        openAtOnce = std::max<int>(openAtOnce, window.findChildren<QMessageBox *>().size());
+    });
+    watch.start(1);
+    showWarning(&window, QStringLiteral("Parámetro erróneo"), QStringLiteral("first"));
+    askYesNo(&window, QStringLiteral("t"), QStringLiteral("second"), [&window] {
+        showWarning(&window, QStringLiteral("t"), QStringLiteral("fourth, asked by the answer"));
+    });
+    showWarning(&window, QStringLiteral("t"), QStringLiteral("third"));
+    QCOMPARE(messages.texts(),
+        QStringList({ "first", "second", "third", "fourth, asked by the answer" }));
+    QCOMPARE(openAtOnce, 1);
+}
+
+void ToolkitTest::boxOfAClosedWindowIsDropped()
+{
+    test::MessageRecorder messages(QMessageBox::Yes);
+    bool answered = false;
+    auto *window = new QWidget;
+    askYesNo(window, QStringLiteral("t"), QStringLiteral("gone"), [&answered] { answered = true; });
+    delete window;
+    QCOMPARE(messages.count(), 0);
+    QVERIFY(!answered);
+}
+
+void ToolkitTest::toolkitButtonsSpeakTheLanguageOfTheRun_data()
+{
+    QTest::addColumn<bool>("spanish");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::newRow("Spanish") << true << QStringList { "Sí", "No", "Aceptar" };
+    QTest::newRow("English") << false << QStringList { "Yes", "No", "OK" };
+}
+
+void ToolkitTest::toolkitButtonsSpeakTheLanguageOfTheRun()
+{
+    QFETCH(bool, spanish);
+    QFETCH(QStringList, buttons);
+    using kalvora::model::Language;
+    QVERIFY(useQtTranslations(spanish ? Language::Spanish : Language::English));
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("t"), QStringLiteral("q"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok);
+    QStringList shown;
+    for (const QMessageBox::StandardButton button :
+        { QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok })
+        shown << box.button(button)->text().remove(QLatin1Char('&'));
+    QCOMPARE(shown, buttons);
+    useQtTranslations(Language::English);
 }
 
 void ToolkitTest::textChangeIsAnnouncedOnlyWhenTheTextChanges()

@@ -83,6 +83,12 @@ public:
         const QPixmap picture = open->grab();
         if (picture.isNull())
             qWarning("window %d gave no picture", int(id));
+        save(picture, what);
+    }
+
+    /// Saves a picture as <language>_<step>_<what>.png when a folder is given.
+    void save(const QPixmap &picture, const QString &what)
+    {
         if (m_folder.isEmpty())
             return;
         QDir().mkpath(m_folder);
@@ -248,6 +254,11 @@ void WalkTest::newUserWalk()
     QCOMPARE(questions.seen().front().text,
         english ? QStringLiteral("Do you really want to exit?")
                 : QStringLiteral("¿Está seguro de que desea salir del programa?"));
+    QStringList answers = questions.seen().front().buttonTexts;
+    answers.sort();
+    QCOMPARE(answers,
+        english ? QStringList({ "No", "Yes" }) : QStringList({ "No", QStringLiteral("Sí") }));
+    walk.save(questions.seen().front().picture, QStringLiteral("exit_question"));
     QCOMPARE(closed.count(), 3);
     QCOMPARE(closed.at(0).at(0).value<WindowId>(), WindowId::Form0);
     QCOMPARE(closed.at(1).at(0).value<WindowId>(), WindowId::Form1);

@@ -95,8 +95,12 @@ void Form1::applyCaptions()
     setWindowTitle(pick(inputCaption(InputText::Title), language));
     m_label1->setText(pick(inputCaption(InputText::Label1), language));
     m_frame1->setTitle(pick(inputCaption(InputText::Frame1), language));
-    for (const Method method : kMethods)
-        m_methods[at(method)]->setText(pick(methodCaption(method), language));
+    for (const Method method : kMethods) {
+        // The caption as written names the box; the box shows the standard on a line of its own.
+        const QString caption = pick(methodCaption(method), language);
+        m_methods[at(method)]->setText(standardOnSecondLine(caption));
+        m_methods[at(method)]->setAccessibleName(caption);
+    }
     for (const FieldLabels &labels : labelledFields())
         m_captions[at(labels.field)]->setText(pick(fieldCaption(labels.field), language));
     for (const OptionGroup group : kGroups) {
@@ -106,7 +110,7 @@ void Form1::applyCaptions()
     }
     // An option box is named by its option's caption, which stands beside it.
     for (const OptionGroup group : kGroups) {
-        const std::span<const Field> boxes = optionBoxes(group);
+        const std::span<const Field> boxes = model::optionBoxes(group);
         for (std::size_t i = 0; i < boxes.size(); ++i)
             m_boxes[at(boxes[i])]->setAccessibleName(
                 pick(optionCaption(group, static_cast<int>(i)), language));
@@ -123,7 +127,7 @@ QGroupBox *Form1::createMethodFrame()
     for (const Method method : kMethods) {
         auto *box = new QCheckBox(frame);
         box->setObjectName(controlName("Método", at(method)));
-        connect(box, &QCheckBox::clicked, this,
+        connect(box, &QCheckBox::toggled, this,
             [this, method](bool on) { m_state.setMethod(method, on); });
         // Methods 0, 1, 2 in the left column, 3, 4, 5 in the right one.
         grid->addWidget(box, at(method) % 3, at(method) / 3);
@@ -216,8 +220,10 @@ QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
             m_units[at(field)] = unit;
         }
     }
-    connect(options, &QButtonGroup::idClicked, this,
-        [this, group](int id) { m_state.select(group, id); });
+    connect(options, &QButtonGroup::idToggled, this, [this, group](int id, bool checked) {
+        if (checked)
+            m_state.select(group, id);
+    });
     m_frames[at(group)] = frame;
     m_options[at(group)] = options;
     return frame;
@@ -228,7 +234,10 @@ QLineEdit *Form1::createBox(Field field, QWidget *parent)
     auto *box = new QLineEdit(QString::fromStdString(m_state.input().text(field)), parent);
     box->setObjectName(QString::fromUtf8(model::InputParameters::name(field)));
     box->setMaxLength(std::numeric_limits<int>::max()); // texts are kept as typed, of any length
-    connect(box, &QLineEdit::textEdited, this,
+    // One width for every box, whatever room its column offers.
+    box->setFixedWidth(box->sizeHint().width());
+    // Typed, pasted or set by assistive technology: the input set holds what the box shows.
+    connect(box, &QLineEdit::textChanged, this,
         [this, field](const QString &text) { m_state.setText(field, text.toStdString()); });
     m_boxes[at(field)] = box;
     return box;

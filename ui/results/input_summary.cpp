@@ -68,6 +68,12 @@ void InputSummary::fill(const model::InputParameters &input, model::Language lan
     fillLabelledFields(input, language);
     fillRadiation(input, language);
     fillOptions(input, language);
+    // Each value area is named by the caption beside it, as the captions stand now.
+    for (const Row *row : { &m_radiation, &m_solarLoad, &m_posture, &m_humidity })
+        row->area->setCaption(row->caption->text());
+    for (const Row &row : m_fields)
+        if (row.area)
+            row.area->setCaption(row.caption->text());
 }
 
 void InputSummary::fillLabelledFields(const model::InputParameters &input, model::Language language)

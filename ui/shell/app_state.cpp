@@ -18,12 +18,17 @@ void AppState::setText(model::Field field, const std::string &text)
 
 void AppState::setMethod(model::Method method, bool on)
 {
+    // As with texts: a form that mirrors the flags and options cannot echo them back forever.
+    if (m_input.method(method) == on)
+        return;
     m_input.setMethod(method, on);
     emit enablingChanged();
 }
 
 void AppState::select(model::OptionGroup group, int option)
 {
+    if (m_input.selected(group) == option)
+        return;
     m_input.select(group, option);
     emit enablingChanged();
 }

@@ -60,20 +60,20 @@ void ConfirmExit(const AppState &state, Windows &windows, WindowId caller)
     if (!entry)
         return;
     const int level = entry->exitLevel;
+    // The flag is read when the user asks, not when the question is answered.
     const int summaryOpen = entry->handsOnSummaryFlag ? state.cont() : 0;
-    if (!askYesNo(windows.window(caller), pick(kTitle, state.language()),
-            pick(kQuestion, state.language())))
-        return;
-
-    windows.close(WindowId::Form0);
-    if (level >= 1)
-        windows.close(WindowId::Form1);
-    if (level >= 2) {
-        windows.close(WindowId::Form2);
-        if (summaryOpen == 1)
-            windows.close(WindowId::Form10);
-        windows.close(caller);
-    }
+    askYesNo(windows.window(caller), pick(kTitle, state.language()),
+        pick(kQuestion, state.language()), [&windows, caller, level, summaryOpen] {
+            windows.close(WindowId::Form0);
+            if (level >= 1)
+                windows.close(WindowId::Form1);
+            if (level >= 2) {
+                windows.close(WindowId::Form2);
+                if (summaryOpen == 1)
+                    windows.close(WindowId::Form10);
+                windows.close(caller);
+            }
+        });
 }
 
 } // namespace kalvora::ui

@@ -17,7 +17,8 @@ class Windows;
 /// 10 summary, 11 sweep, 12 IREQ view, 14 report). Empty for a window without an exit picture.
 std::optional<int> exitLevel(WindowId caller);
 
-/// Asks whether to leave and, on yes, closes in this order: Form0; Form1 from level 1; from level
+/// Asks whether to leave (the question comes up once the caller's action has returned) and, on
+/// yes, closes in this order: Form0; Form1 from level 1; from level
 /// 2 Form2, then Form10 when the caller is a method view (which the summary may have opened) and
 /// the summary's flag `cont` is 1, then the caller's own window.
 /// A window without an exit picture (not in the table) asks nothing and closes nothing.

@@ -8,6 +8,7 @@
 #include "picture_button.h"
 #include "pictures.h"
 #include "placement.h"
+#include "qt_translations.h"
 #include "windows.h"
 
 #include <QGroupBox>
@@ -155,8 +156,10 @@ QGroupBox *Form0::createLanguageFrame()
     m_english = new QRadioButton(QString::fromUtf8(kEnglish), frame);
     m_english->setObjectName(controlName("Idioma", 1));
     (m_state.language() == Language::English ? m_english : m_spanish)->setChecked(true);
-    connect(m_spanish, &QRadioButton::clicked, this, &Form0::onIdiomaClicked);
-    connect(m_english, &QRadioButton::clicked, this, &Form0::onIdiomaClicked);
+    // The two options are exclusive: every change of the choice, by mouse, arrows or assistive
+    // technology, toggles the English one exactly once.
+    connect(m_english, &QRadioButton::toggled, this, &Form0::onIdiomaToggled);
+    useQtTranslations(m_state.language());
 
     auto *row = new QHBoxLayout(frame);
     row->addStretch();
@@ -191,9 +194,10 @@ void Form0::applyCaptions()
     m_salir->setDescription(pick(caption(Text::Exit), language));
 }
 
-void Form0::onIdiomaClicked()
+void Form0::onIdiomaToggled(bool english)
 {
-    m_state.setLanguage(m_english->isChecked() ? Language::English : Language::Spanish);
+    m_state.setLanguage(english ? Language::English : Language::Spanish);
+    useQtTranslations(m_state.language());
     applyCaptions();
 }
 

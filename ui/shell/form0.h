@@ -28,7 +28,7 @@ private:
     QWidget *createCredits();
     void applyCaptions();
 
-    void onIdiomaClicked();
+    void onIdiomaToggled(bool english);
     void onInicioClicked();
     void onSalirClicked();
 

@@ -1,5 +1,7 @@
 #include "input_captions.h"
 
+#include "model/option_boxes.h"
+
 namespace kalvora::ui {
 
 using model::Field;
@@ -48,6 +50,14 @@ Caption methodCaption(Method method)
     return { "", "" };
 }
 
+QString standardOnSecondLine(const QString &caption)
+{
+    const qsizetype standard = caption.indexOf(QStringLiteral("(ISO"));
+    if (standard <= 0)
+        return caption.trimmed();
+    return caption.left(standard).trimmed() + QLatin1Char('\n') + caption.mid(standard).trimmed();
+}
+
 Caption frameCaption(OptionGroup group)
 {
     switch (group) {
@@ -65,16 +75,6 @@ Caption frameCaption(OptionGroup group)
 
 namespace {
 
-constexpr Caption kRadiacion[] = {
-    { "Temperatura de globo (tg)", "Globe Temperature (tg):" },
-    { "Temperatura Radiante Media (TRM)", "Mean radiant temperature (tr):" },
-};
-constexpr Caption kHumedad[] = {
-    { "Humedad relativa (%)", "Relative humidity (%):" },
-    { "Temperatura de bulbo húmedo (tbh, en °C)", "Wet-bulb temperature(tw, in °C):" },
-    { "Presión parcial del vapor de agua (pa, en kPa)",
-        "Ambient water vapour pression (pa, in KPa):" },
-};
 constexpr Caption kRadsolar[] = {
     { "Al aire libre", "Outside buildings" },
     { "Interior", "Inside buildings" },
@@ -97,41 +97,17 @@ Caption optionCaption(OptionGroup group, int option)
 {
     switch (group) {
     case OptionGroup::Radiacion:
-        return at(kRadiacion, option);
-    case OptionGroup::humedad:
-        return at(kHumedad, option);
+    case OptionGroup::humedad: {
+        // These options name the box beside them.
+        const std::span<const Field> boxes = model::optionBoxes(group);
+        return option >= 0 && static_cast<std::size_t>(option) < boxes.size()
+            ? model::fieldCaption(boxes[option])
+            : Caption { "", "" };
+    }
     case OptionGroup::Radsolar:
         return at(kRadsolar, option);
     case OptionGroup::postura:
         return at(kPostura, option);
-    }
-    return { "", "" };
-}
-
-Caption fieldCaption(Field field)
-{
-    switch (field) {
-    case Field::Metabolismo:
-        return { "Metabolismo (M)", "Metabolic power (M):" };
-    case Field::Taseco:
-        return { "Temperatura seca del aire (ta)", "Ambient air temperature (ta):" };
-    case Field::Iclo:
-        return { "Aislamiento de la ropa (clo)", "Clothing Insulation (Iclo):" };
-    case Field::vaire:
-        return { "Velocidad del aire (va)", "Air velocity (va):" };
-    case Field::tbhn:
-        return { "Temperatura de bulbo húmedo natural (THN)",
-            "Natural wet-bulb temperature (tnw):" };
-    case Field::tglobo:
-        return kRadiacion[0];
-    case Field::TRMedia:
-        return kRadiacion[1];
-    case Field::HR:
-        return kHumedad[0];
-    case Field::tbh:
-        return kHumedad[1];
-    case Field::pa:
-        return kHumedad[2];
     }
     return { "", "" };
 }

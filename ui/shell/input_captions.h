@@ -3,6 +3,7 @@
 // of the parameters, so the table lives here, below both windows.
 
 #include "caption.h"
+#include "model/field_caption.h"
 #include "model/input_parameters.h"
 
 #include <span>
@@ -21,6 +22,10 @@ Caption inputCaption(InputText text);
 /// Caption of method check box `Método(i)`.
 Caption methodCaption(model::Method method);
 
+/// A method caption as the check box shows it: the standard's name, when the caption names one,
+/// on a second line of its own; the blanks that pushed it there are dropped.
+QString standardOnSecondLine(const QString &caption);
+
 /// Caption of the frame that holds an option group (`Rad`, `Frame3`, `Frame2`, `Frame4`).
 Caption frameCaption(model::OptionGroup group);
 
@@ -29,7 +34,7 @@ Caption optionCaption(model::OptionGroup group, int option);
 
 /// The caption a field stands beside: its caption label, or for the boxes of the radiation and
 /// humidity groups the caption of their option.
-Caption fieldCaption(model::Field field);
+using model::fieldCaption;
 
 /// The fields that stand between a caption label and a unit label, with the names of the two
 /// labels; the hub's input summary names its labels the same way.

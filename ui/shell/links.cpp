@@ -2,10 +2,59 @@
 
 #include "link_cursor.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace kalvora::ui {
+
+namespace {
+
+class AccessibleLinkLabel : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLinkLabel(LinkLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction()) {
+            if (widget()->isEnabled())
+                emit static_cast<LinkLabel *>(widget())->clicked();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *accessibleLink(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<LinkLabel *>(object);
+    return label ? new AccessibleLinkLabel(label) : nullptr;
+}
+
+} // namespace
 
 void acceptLeftPress(QMouseEvent *event)
 {
@@ -17,8 +66,7 @@ void acceptLeftPress(QMouseEvent *event)
 
 bool isClick(const QWidget &widget, const QMouseEvent *event)
 {
-    return event->button() == Qt::LeftButton
-        && widget.rect().contains(event->position().toPoint());
+    return event->button() == Qt::LeftButton && widget.rect().contains(event->position().toPoint());
 }
 
 bool isActivationKey(const QKeyEvent *event)
@@ -39,6 +87,8 @@ LinkLabel::LinkLabel(const QString &objectName, QWidget *parent)
     setObjectName(objectName);
     setCursor(linkCursor());
     setFocusPolicy(Qt::StrongFocus);
+    static const bool accessibleAsLink = (QAccessible::installFactory(accessibleLink), true);
+    Q_UNUSED(accessibleAsLink);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

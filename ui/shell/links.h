@@ -4,6 +4,8 @@
 // (A frame does not: Enter on one of its option buttons would reach the frame and open its link.) A
 // disabled control receives no mouse or key events, so a disabled link does not react. The click
 // rule is shared with every other clickable surface of the program (rating lights).
+// To assistive technology a link caption is a link, named by its text, with a "press" action
+// that follows it as a click does.
 
 #include <QGroupBox>
 #include <QLabel>

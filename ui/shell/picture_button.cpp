@@ -1,6 +1,7 @@
 #include "picture_button.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -48,6 +49,18 @@ void PictureButton::setDrawnCaption(const QString &text)
     setIconSize(QSize(std::max(width, kCaptionPictureAspect * height), height));
     updateGeometry();
     update();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent *event)
+{
+    // A tool button answers Space on its own (press, then click on release); Enter and Return
+    // would otherwise go unanswered.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
 }
 
 void PictureButton::paintEvent(QPaintEvent *event)

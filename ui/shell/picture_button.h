@@ -1,6 +1,7 @@
 #pragma once
 // A clickable picture (an SVG icon from the resources) with a tooltip in the chosen language,
-// which is also its accessible name; optionally a caption drawn on the picture.
+// which is also its accessible name; optionally a caption drawn on the picture. It takes the focus
+// with Tab, and Enter, Return and Space activate it as a click does.
 
 #include <QToolButton>
 
@@ -20,6 +21,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QString m_caption;

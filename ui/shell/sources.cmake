@@ -13,6 +13,7 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/number_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/picture_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/placement.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/qt_translations.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rating_light.cpp
   ${CMAKE_CURRENT_LIST_DIR}/scale_marker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shell_windows.cpp

@@ -14,7 +14,7 @@ ValueArea::ValueArea(const QString &objectName, QWidget *parent)
     // Selectable for copying, reachable by the keyboard for screen readers, but no text caret:
     // a caret would suggest the value could be edited.
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::NoFocus); // until there is a value to read
     setMargin(2);
     constexpr int kMinimumCharacters = 8;
     setMinimumWidth(kMinimumCharacters * fontMetrics().averageCharWidth());
@@ -22,8 +22,27 @@ ValueArea::ValueArea(const QString &objectName, QWidget *parent)
 
 void ValueArea::setLines(const QStringList &lines)
 {
-    // A label's accessible name is its text, so assistive technology reads what is shown.
     setText(lines.join(QLatin1Char('\n')));
+    setFocusPolicy(text().isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+    nameAfterCaption();
+}
+
+void ValueArea::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    nameAfterCaption();
+}
+
+void ValueArea::nameAfterCaption()
+{
+    QString caption = m_caption.trimmed();
+    while (caption.endsWith(QLatin1Char(':')))
+        caption.chop(1);
+    const QString value = text();
+    if (caption.isEmpty())
+        setAccessibleName(value);
+    else
+        setAccessibleName(value.isEmpty() ? caption : caption + QStringLiteral(": ") + value);
 }
 
 } // namespace kalvora::ui

@@ -1,6 +1,7 @@
 #pragma once
 // A display box into which a window writes one or more lines of text when it loads; not
-// editable, selectable, and it exposes its text to assistive technology.
+// editable, selectable. Assistive technology hears the caption beside it with the value
+// ("Metabolic power (M): 85"); an empty area is left out of the Tab order.
 
 #include <QLabel>
 
@@ -12,6 +13,13 @@ class ValueArea : public QLabel
 public:
     explicit ValueArea(const QString &objectName, QWidget *parent = nullptr);
     void setLines(const QStringList &lines);
+    /// The caption shown beside the area, which names it.
+    void setCaption(const QString &caption);
+
+private:
+    void nameAfterCaption();
+
+    QString m_caption;
 };
 
 } // namespace kalvora::ui

@@ -68,18 +68,20 @@ bool printOn(QWidget &window, const QPrinterInfo &printerInfo)
 
 void offerPdf(QWidget &window, model::Language language)
 {
-    if (!askYesNo(&window, pick(caption(Text::Title), language),
-            pick(caption(Text::NoPrinter), language)))
-        return;
-    const QString path
-        = QFileDialog::getSaveFileName(&window, pick(caption(Text::SaveDialog), language),
-            proposedPdfPath(window), pick(caption(Text::PdfFilter), language));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!saveWindowImageAsPdf(window, path, &error))
-        showWarning(&window, pick(caption(Text::Title), language),
-            pick(caption(Text::SaveFailed), language) + QLatin1Char('\n') + error);
+    // The question comes up after the print action has returned; the window is still there when
+    // the answer comes, or the box is dropped with it.
+    askYesNo(&window, pick(caption(Text::Title), language),
+        pick(caption(Text::NoPrinter), language), [&window, language] {
+            const QString path
+                = QFileDialog::getSaveFileName(&window, pick(caption(Text::SaveDialog), language),
+                    proposedPdfPath(window), pick(caption(Text::PdfFilter), language));
+            if (path.isEmpty())
+                return;
+            QString error;
+            if (!saveWindowImageAsPdf(window, path, &error))
+                showWarning(&window, pick(caption(Text::Title), language),
+                    pick(caption(Text::SaveFailed), language) + QLatin1Char('\n') + error);
+        });
 }
 
 } // namespace
