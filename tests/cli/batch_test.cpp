@@ -48,7 +48,9 @@ TEST(Batch, OneOutputLinePerInputLineWhateverItHolds)
                               "300,18,0.7,20,65,pmv;wci,seated";
     const CliRun run = runCli({ "batch", "-", "--lang", "en" }, input);
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err,
+        "kalvora-cli: batch: columns absent from the header; every row takes the default of "
+        "evaluate for them: va 0.15, tnw 16, solar indoor\n");
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')).substr(0, 45),
         "M,ta,clo,tg,rh,methods,posture,status,message");
     const auto rows = parseOutput(run.out);
@@ -68,7 +70,7 @@ TEST(Batch, OneOutputLinePerInputLineWhateverItHolds)
         { "invalid", "8 cells", "0.7" },
         { "invalid", "clo", "1,5" },
         { "ok", "", "0.7" },
-        { "ok", "", "" },
+        { "invalid", "empty cells in needed columns: clo, tg, rh, methods, posture", "" },
         { "refused", "globe", "0.7" },
         { "ok", "Fanger", "0.7" },
     };
