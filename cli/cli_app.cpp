@@ -377,7 +377,8 @@ int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &ou
     }
     // Results that did not reach their reader are not a success, whatever the command did.
     if (!out.flush()) {
-        err << "kalvora-cli: the output could not be written\n";
+        if (status != kUsage) // otherwise its reason is already on err
+            err << "kalvora-cli: the output could not be written\n";
         return kUsage;
     }
     return status;

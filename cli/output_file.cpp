@@ -62,6 +62,13 @@ ReplacingFile::ReplacingFile(const std::string &target)
     const bool exists = stat(m_target.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode))
         throw FileError("cannot write " + Quoted(target) + ": " + std::strerror(EISDIR));
+    if (exists && !S_ISREG(existing.st_mode)) {
+        m_direct = true;
+        m_stream.open(m_target, std::ios::binary);
+        if (!m_stream)
+            throw FileError(failure("cannot write", target));
+        return;
+    }
     // Beside the target, in the same directory and so on the same file system: the rename is
     // then atomic. (npos + 1 is 0: a bare name lies in the working directory.)
     const std::size_t nameStart = m_target.rfind('/') + 1;
@@ -83,7 +90,7 @@ ReplacingFile::ReplacingFile(const std::string &target)
 
 ReplacingFile::~ReplacingFile()
 {
-    if (!m_committed)
+    if (!m_committed && !m_direct)
         std::remove(m_temporary.c_str());
 }
 
@@ -91,8 +98,8 @@ void ReplacingFile::commit()
 {
     m_stream.close();
     if (!m_stream)
-        throw FileError("cannot write " + Quoted(m_temporary));
-    if (std::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+        throw FileError("cannot write " + Quoted(m_direct ? m_target : m_temporary));
+    if (!m_direct && std::rename(m_temporary.c_str(), m_target.c_str()) != 0)
         throw FileError(failure("cannot rename the results into", m_target));
     m_committed = true;
 }

@@ -25,7 +25,9 @@ class ReplacingFile
 {
 public:
     /// Creates the temporary file beside target (through a link: beside the file it names), with
-    /// the permissions of an existing target. Throws FileError when it cannot.
+    /// the permissions of an existing target. A target that exists and is no regular file (a
+    /// terminal, a pipe, /dev/null) is written directly: it holds nothing to lose and must not be
+    /// replaced by a file. Throws FileError when it cannot.
     explicit ReplacingFile(const std::string &target);
     ReplacingFile(const ReplacingFile &) = delete;
     ReplacingFile &operator=(const ReplacingFile &) = delete;
@@ -42,6 +44,7 @@ private:
     std::string m_target;
     std::string m_temporary;
     std::ofstream m_stream;
+    bool m_direct = false;
     bool m_committed = false;
 };
 

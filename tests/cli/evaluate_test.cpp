@@ -223,9 +223,16 @@ TEST(Evaluate, HelpAndVersion)
     EXPECT_EQ(version.out, "kalvora-cli 3.0.0\n");
     const CliRun help = runCli({ "evaluate", "--help" });
     EXPECT_EQ(help.status, 0);
-    for (const char *text :
-        { "--M", "W/m²", "default 85", "--tr", "--pa", "kPa", "--methods", "--format" })
+    for (const char *text : { "--M", "W/m²", "default 85", "--tr", "--pa", "kPa", "--methods",
+             "--format", "--columns", "--precision", "Unlimited" })
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
+    const CliRun sweep = runCli({ "sweep", "--help" });
+    for (const char *text : { "--columns", "--precision", "IREQneut" })
+        EXPECT_NE(sweep.out.find(text), std::string::npos) << text;
+    const CliRun batch = runCli({ "batch", "--help" });
+    for (const char *text : { "--columns", "--precision", "- for standard input",
+             "- : standard output", "progress line", "--quiet", "empty cell" })
+        EXPECT_NE(batch.out.find(text), std::string::npos) << text;
 }
 
 } // namespace
