@@ -6,7 +6,10 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace kalvora::cli::test {
 namespace {
@@ -173,6 +176,30 @@ TEST(WriteFailure, EveryCommandEndsWithStatusTwo)
         EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), in, out, err), 2);
         EXPECT_NE(err.str().find("could not be written"), std::string::npos) << err.str();
     }
+}
+
+TEST(Threads, ThreadsThatCannotBeStartedAreAnErrorNotAnAbort)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "lowering another user's process limit needs root";
+    // A child process as an unprivileged user allowed four processes: threads run out at once.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        const rlimit few { 4, 4 };
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0 || setrlimit(RLIMIT_NPROC, &few) != 0)
+            _exit(10);
+        const CliRun run = runCli({ "batch", "-", "--threads", "256" }, kInput);
+        _exit(run.status == 2 && run.err.find("cannot start 257 threads") != std::string::npos
+                    && run.out.empty()
+                ? 0
+                : 11);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the child ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 } // namespace
