@@ -1,6 +1,7 @@
 #include "csv.h"
 
 #include "display_number.h"
+#include "shortest_number.h"
 
 #include <algorithm>
 #include <charconv>
@@ -92,7 +93,7 @@ char *WriteCsvNumber(char *to, double value, int precision)
     const bool plainWhole
         = static_cast<double>(whole) == value && !(whole == 0 && std::signbit(value));
     return plainWhole ? std::to_chars(to, to + kCsvNumberRoom, whole).ptr
-                      : std::to_chars(to, to + kCsvNumberRoom, value).ptr;
+                      : WriteShortestNumber(to, value);
 }
 
 void AppendCsvNumber(std::string &line, double value, int precision)
