@@ -82,6 +82,8 @@ void AppendCsvCell(std::string &line, std::string_view cell, bool first)
     line.append(cell).push_back('"');
 }
 
+static_assert(kCsvNumberRoom >= kShortestRoom);
+
 char *WriteCsvNumber(char *to, double value, int precision)
 {
     if (!std::isfinite(value))

@@ -11,25 +11,50 @@ namespace kalvora::cli {
 
 namespace {
 
+/// Where the digits of the significand end in the working buffer, and the block the copies move:
+/// both above the 17 digits of a double's significand.
+constexpr int kDigitsEnd = 24;
+constexpr int kBlock = 24;
+
 constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233"
                           "34353637383940414243444546474849505152535455565758596061626364656667"
                           "6869707172737475767778798081828384858687888990919293949596979899";
 
-/// The decimal digits of n at the end of the buffer ending at end; returns where they start.
-char *digitsBefore(char *end, std::uint64_t n)
+/// The four digits of x < 10000 at to, leading zeros included; x / 100 as a multiply and shift.
+void fourDigits(char *to, std::uint32_t x)
 {
-    while (n >= 100) {
-        end -= 2;
-        std::memcpy(end, kPairs + 2 * (n % 100), 2);
-        n /= 100;
-    }
-    if (n >= 10) {
-        end -= 2;
-        std::memcpy(end, kPairs + 2 * n, 2);
+    const std::uint32_t high = (x * 5243) >> 19;
+    std::memcpy(to, kPairs + 2 * high, 2);
+    std::memcpy(to + 2, kPairs + 2 * (x - high * 100), 2);
+}
+
+/// The eight digits of x < 10^8 at to, leading zeros included.
+void eightDigits(char *to, std::uint32_t x)
+{
+    const std::uint32_t high = x / 10000;
+    fourDigits(to, high);
+    fourDigits(to + 4, x - high * 10000);
+}
+
+/// The decimal digits of 0 < n < 10^17 at the end of the buffer ending at end; returns where
+/// they start. Blocks of eight in 32-bit arithmetic: a significand has up to seventeen digits.
+const char *digitsBefore(char *end, std::uint64_t n)
+{
+    constexpr std::uint64_t kEight = 100000000;
+    char *start = end - 8;
+    if (n < kEight) {
+        eightDigits(start, static_cast<std::uint32_t>(n));
     } else {
-        *--end = static_cast<char>('0' + n);
+        const std::uint64_t high = n / kEight;
+        eightDigits(start, static_cast<std::uint32_t>(n - high * kEight));
+        start -= 8;
+        eightDigits(start, static_cast<std::uint32_t>(high % kEight));
+        if (high >= kEight)
+            *--start = static_cast<char>('0' + high / kEight);
     }
-    return end;
+    while (*start == '0')
+        ++start;
+    return start;
 }
 
 } // namespace
@@ -45,52 +70,52 @@ char *WriteShortestNumber(char *to, double value)
     // The shortest digits that read back to the value, nearest to it among those (the digits
     // to_chars chooses too), as significand × 10^exponent with no trailing zero.
     const auto decimal = fmt::detail::dragonbox::to_decimal(std::abs(value));
-    char buffer[24];
-    const char *const digitsEnd = buffer + sizeof buffer;
-    const char *const digits = digitsBefore(buffer + sizeof buffer, decimal.significand);
-    const int count = static_cast<int>(digitsEnd - digits);
+    // The digits end at a fixed place in a buffer long enough for the fixed-size copies below,
+    // which move whole blocks instead of a byte count known only at run time.
+    char buffer[kDigitsEnd + kBlock];
+    const char *const digits = digitsBefore(buffer + kDigitsEnd, decimal.significand);
+    const int count = static_cast<int>(buffer + kDigitsEnd - digits);
     const int exponent = decimal.exponent;
 
     // Fixed or scientific notation, whichever is shorter; fixed on a tie.
     const int scientificExponent = exponent + count - 1;
-    const int scientificLength = count + (count > 1 ? 1 : 0) + 2
-        + (std::abs(scientificExponent) >= 100 ? 3 : 2);
+    const int scientificLength
+        = count + (count > 1 ? 1 : 0) + 2 + (std::abs(scientificExponent) >= 100 ? 3 : 2);
     const int fixedLength = exponent >= 0 ? count + exponent
-        : count + exponent > 0              ? count + 1
-                                            : 2 - exponent;
+        : count + exponent > 0            ? count + 1
+                                          : 2 - exponent;
     if (fixedLength <= scientificLength) {
-        // A whole number from 2^53 on is written with every digit of its exact value, which the
-        // shortest digits padded with zeros are not: rare enough to leave to the library.
-        if (exponent > 0 && std::abs(value) >= 0x1p53)
-            return std::to_chars(to, to + 24, std::abs(value)).ptr;
         if (exponent >= 0) {
-            to = std::copy(digits, digitsEnd, to);
-            return std::fill_n(to, exponent, '0');
+            // A whole number from 2^53 on is written with every digit of its exact value, which
+            // the shortest digits padded with zeros are not: rare enough to leave to the library.
+            if (exponent > 0 && std::abs(value) >= 0x1p53)
+                return std::to_chars(to, to + kShortestRoom, std::abs(value)).ptr;
+            std::memcpy(to, digits, kBlock);
+            std::memset(to + count, '0', kBlock);
+            return to + count + exponent;
         }
-        if (count + exponent > 0) {
-            to = std::copy(digits, digits + count + exponent, to);
-            *to++ = '.';
-            return std::copy(digits + count + exponent, digitsEnd, to);
+        const int whole = count + exponent;
+        if (whole > 0) {
+            std::memcpy(to, digits, kBlock);
+            std::memcpy(to + whole + 1, digits + whole, kBlock);
+            to[whole] = '.';
+            return to + count + 1;
         }
-        *to++ = '0';
-        *to++ = '.';
-        to = std::fill_n(to, -(count + exponent), '0');
-        return std::copy(digits, digitsEnd, to);
+        std::memcpy(to, "0.00000", 8); // fixed is the shorter with at most three zeros here
+        std::memcpy(to + 2 - whole, digits, kBlock);
+        return to + 2 - whole + count;
     }
-    *to++ = digits[0];
-    if (count > 1) {
-        *to++ = '.';
-        to = std::copy(digits + 1, digitsEnd, to);
-    }
+    to[0] = digits[0];
+    to[1] = '.';
+    std::memcpy(to + 2, digits + 1, kBlock);
+    to += count > 1 ? count + 1 : 1;
     *to++ = 'e';
     *to++ = scientificExponent < 0 ? '-' : '+';
     const int magnitude = std::abs(scientificExponent);
-    char exponentText[4];
-    char *const exponentEnd = exponentText + sizeof exponentText;
-    char *start = digitsBefore(exponentEnd, static_cast<std::uint64_t>(magnitude));
-    if (magnitude < 10)
-        *--start = '0';
-    return std::copy(start, exponentEnd, to);
+    if (magnitude >= 100)
+        *to++ = static_cast<char>('0' + magnitude / 100);
+    std::memcpy(to, kPairs + 2 * (magnitude % 100), 2);
+    return to + 2;
 }
 
 } // namespace kalvora::cli
