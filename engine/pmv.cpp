@@ -88,8 +88,11 @@ ClothingSurface ClothingSurfaceTemperature(
                 return std::nullopt;
             const double root4 = std::pow(t - ta, 0.25);
             const double F = balance.residual("F(tcl) natural", t, 2.38 * fcl * root4 * (t - ta));
-            // 0.25·(t − ta)^−0.75·(t − ta) = 0.25·(t − ta)^0.25, without 2.38·fcl: the slope the
-            // method has always used; it changes only the speed of convergence.
+            // The exact slope of the convective term 2.38·fcl·(t − ta)^1.25 is
+            // 2.38·fcl·(t − ta)^0.25 + 0.25·2.38·fcl·(t − ta)^0.25; the second part is taken here
+            // without its factor 2.38·fcl. A Newton step needs only an approximate slope: the
+            // root, tcl, does not depend on it; the slope changes only how many steps it takes
+            // to come within the 1e-5 °C tolerance.
             const double D = balance.slope("F'(tcl) natural", t, 2.38 * fcl * root4 + 0.25 * root4);
             return checked("tcl (natural convection)", t - divide("F/F' natural", F, D));
         });

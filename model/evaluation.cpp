@@ -9,6 +9,7 @@
 #include "engine/wbgt.h"
 #include "engine/wind_chill.h"
 #include "evaluation_stage.h"
+#include "option_boxes.h"
 #include "ratings.h"
 
 namespace kalvora::model {
@@ -22,8 +23,6 @@ struct BaseInputs
 {
     double M = 0, ta = 0, va = 0, Icl = 0;
 };
-
-constexpr Field kHumidityInput[] = { Field::HR, Field::tbh, Field::pa };
 
 /// Relative air velocity, clothing area factor, mean radiant temperature (only while the
 /// radiation group takes part; otherwise TRM keeps the previous evaluation's value), operative
@@ -43,7 +42,7 @@ void sharedValues(const InputParameters &input, MethodResults &r, BaseInputs &in
     }
     r.toperativa = engine::OperativeTemperature(r.var, in.ta, r.TRM);
     const int option = input.selected(OptionGroup::humedad);
-    const double given = used(input, kHumidityInput[option]);
+    const double given = used(input, selectedBox(input, OptionGroup::humedad));
     const engine::Humidity humidity = engine::ComputeHumidity(option == 0 ? given : 0,
         option == 2 ? given : 0, option == 1 ? given : 0, in.ta, option == 0, option == 1);
     r.Hrel = humidity.Hrel;
@@ -170,15 +169,29 @@ using Run = bool (*)(const InputParameters &, const BaseInputs &, MethodResults 
 /// The methods in flag order.
 constexpr Run kRuns[kMethodCount] = { runPmv, runHsi, runWbgt, runSweat, runWindChill, runIreq };
 
-/// Ratings of all six methods, selected or not, from the record's current values.
-void rate(const BaseInputs &in, MethodResults &r)
+/// The rating of one method from the record's current values.
+void rate(Method method, const BaseInputs &in, MethodResults &r)
 {
-    r.okIVM = RatePmv(r.IVM);
-    r.okIreq = RateInsulation(in.Icl, r.IREQ1, r.IREQ2);
-    r.okISC = RateHeatStress(r.ISC);
-    r.okWBGT = RateWbgt(r.WBGT, in.M);
-    r.okSWreq = RateSweat(r.DLEnaa, r.DLEaa);
-    r.okIVF = RateWindChill(r.tch);
+    switch (method) {
+    case Method::Pmv:
+        r.okIVM = RatePmv(r.IVM);
+        return;
+    case Method::Hsi:
+        r.okISC = RateHeatStress(r.ISC);
+        return;
+    case Method::Wbgt:
+        r.okWBGT = RateWbgt(r.WBGT, in.M);
+        return;
+    case Method::SwReq:
+        r.okSWreq = RateSweat(r.DLEnaa, r.DLEaa);
+        return;
+    case Method::Wci:
+        r.okIVF = RateWindChill(r.tch);
+        return;
+    case Method::Ireq:
+        r.okIreq = RateInsulation(in.Icl, r.IREQ1, r.IREQ2);
+        return;
+    }
 }
 
 } // namespace
@@ -188,17 +201,22 @@ Evaluation Evaluate(const InputParameters &input, MethodResults &results)
     Evaluation evaluation;
     BaseInputs in;
     evaluation.fault = detail::guarded(std::nullopt, [&] { sharedValues(input, results, in); });
-    for (int m = 0; m < kMethodCount && !evaluation.fault; ++m) {
-        const auto method = static_cast<Method>(m);
+    for (const Method method : kAllMethods) {
+        if (evaluation.fault)
+            break;
         if (!input.method(method))
             continue;
+        const auto m = static_cast<std::size_t>(method);
         evaluation.fault
             = detail::guarded(method, [&] { evaluation.ran[m] = kRuns[m](input, in, results); });
         if (method == Method::Pmv && !evaluation.fault)
             evaluation.pmvOutOfRange = !evaluation.ran[m];
     }
-    if (!evaluation.fault)
-        rate(in, results);
+    // All six are rated, selected or not; after a fault only the methods that ran to the end,
+    // whose values are this evaluation's, while the others keep the rating they had.
+    for (const Method method : kAllMethods)
+        if (!evaluation.fault || evaluation.ran[static_cast<std::size_t>(method)])
+            rate(method, in, results);
     return evaluation;
 }
 

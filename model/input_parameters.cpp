@@ -1,6 +1,10 @@
 #include "input_parameters.h"
 
+#include "option_boxes.h"
+
 #include <initializer_list>
+#include <iterator>
+#include <optional>
 
 namespace kalvora::model {
 
@@ -28,24 +32,20 @@ struct FieldRow
 {
     const char *name;
     const char *startText;
-    Methods methods; ///< the field is enabled when one of these is on
-    /// For the boxes of an option group: the group and the option that names the box.
-    bool inGroup;
-    OptionGroup group;
-    int option;
+    Methods methods; ///< the field is enabled when one of these is on (a box: and its option)
 };
 
 constexpr FieldRow kFields[kFieldCount] = {
-    { "Metabolismo", "85", kAnyMethod, false, {}, 0 },
-    { "Taseco", "18", kAnyMethod, false, {}, 0 },
-    { "Iclo", "0.7", kClothing, false, {}, 0 },
-    { "vaire", "0.15", kAnyMethod, false, {}, 0 },
-    { "tglobo", "20", kRadiation, true, OptionGroup::Radiacion, 0 },
-    { "TRMedia", "20", kRadiation, true, OptionGroup::Radiacion, 1 },
-    { "tbhn", "16", kWbgtOnly, false, {}, 0 },
-    { "HR", "65", kHumidity, true, OptionGroup::humedad, 0 },
-    { "tbh", "17", kHumidity, true, OptionGroup::humedad, 1 },
-    { "pa", "1.5", kHumidity, true, OptionGroup::humedad, 2 },
+    { "Metabolismo", "85", kAnyMethod },
+    { "Taseco", "18", kAnyMethod },
+    { "Iclo", "0.7", kClothing },
+    { "vaire", "0.15", kAnyMethod },
+    { "tglobo", "20", kRadiation },
+    { "TRMedia", "20", kRadiation },
+    { "tbhn", "16", kWbgtOnly },
+    { "HR", "65", kHumidity },
+    { "tbh", "17", kHumidity },
+    { "pa", "1.5", kHumidity },
 };
 
 struct GroupRow
@@ -56,8 +56,9 @@ struct GroupRow
 };
 
 constexpr GroupRow kGroups[kOptionGroupCount] = {
-    { kRadiation, 2, 0 }, // Radiacion: globe / mean radiant temperature given
-    { kHumidity, 3, 0 }, // humedad: relative humidity / wet-bulb / vapour pressure
+    { kRadiation, static_cast<int>(std::size(kRadiationBoxes)),
+        0 }, // Radiacion: one option per box
+    { kHumidity, static_cast<int>(std::size(kHumidityBoxes)), 0 }, // humedad: one option per box
     { kWbgtOnly, 2, 1 }, // Radsolar: outdoors with solar load / indoors
     { kSweatOnly, 3, 1 }, // postura: standing / seated / crouching
 };
@@ -106,10 +107,9 @@ bool InputParameters::groupEnabled(OptionGroup group) const
 
 bool InputParameters::enabled(Field field) const
 {
-    const FieldRow &row = kFields[index(field)];
-    if (row.inGroup)
-        return groupEnabled(row.group) && selected(row.group) == row.option;
-    return anyOn(m_method, row.methods);
+    if (const std::optional<BoxOption> box = boxOption(field))
+        return groupEnabled(box->group) && selected(box->group) == box->option;
+    return anyOn(m_method, kFields[index(field)].methods);
 }
 
 const char *InputParameters::name(Field field)

@@ -20,6 +20,9 @@ inline constexpr int kOptionGroupCount = 4;
 /// Method flags; the index is the method's identity throughout the program.
 enum class Method { Pmv = 0, Hsi = 1, Wbgt = 2, SwReq = 3, Wci = 4, Ireq = 5 };
 inline constexpr int kMethodCount = 6;
+/// Every method in flag order.
+inline constexpr std::array<Method, kMethodCount> kAllMethods
+    = { Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Wci, Method::Ireq };
 
 /// Pages the help viewer shows next: npag of pagina[0..4].
 struct HelpRequest

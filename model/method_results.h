@@ -2,6 +2,7 @@
 // The one record of everything an evaluation computes, under the names the whole program uses,
 // and the six ratings (0, 1, 2 in rising order of strain). It starts at zero, and each
 // evaluation overwrites only what it computes: a method not selected keeps its last values.
+// How each method marks an unlimited exposure, and the one test of it: exposure.h.
 
 #include "input_parameters.h"
 
@@ -29,7 +30,7 @@ struct MethodResults
 
     // Heat stress index (method 1).
     double ISC = 0;
-    std::optional<double> TEP = 0.0; ///< min; empty where undefined (Ereq = Emax): unlimited
+    std::optional<double> TEP = 0.0; ///< min; a limit only above ISC 100; empty at Ereq = Emax
     double RISC = 0, CISC = 0, EISC = 0, AcISC = 0, EmaxISC = 0, EreqISC = 0;
 
     // WBGT (method 2).

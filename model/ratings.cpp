@@ -1,5 +1,7 @@
 #include "ratings.h"
 
+#include "exposure.h"
+
 #include <cmath>
 
 namespace kalvora::model {
@@ -37,9 +39,10 @@ std::int16_t RateWbgt(double WBGT, double M)
 
 std::int16_t RateSweat(double DLEnaa, double DLEaa)
 {
-    if (DLEnaa <= 0.001)
+    if (!isSweatExposureLimited(DLEnaa))
         return 0;
-    return DLEaa < 0.001 ? 1 : 2;
+    // The acclimatized alarm time is compared strictly: 0.001 min itself rates 2.
+    return DLEaa < kNegligibleSweatExposure ? 1 : 2;
 }
 
 std::int16_t RateWindChill(double tch)

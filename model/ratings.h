@@ -9,7 +9,8 @@ std::int16_t RatePmv(double IVM);
 std::int16_t RateHeatStress(double ISC);
 /// Limits 34.28·exp(−1.0426e−3·M) and 33.867·exp(−3.6674e−4·M) °C, M in W/m².
 std::int16_t RateWbgt(double WBGT, double M);
-/// A DLE at or below 0.001 min counts as unlimited.
+/// 0 where DLEnaa does not limit the exposure (isSweatExposureLimited); 1 where DLEaa is below
+/// 0.001 min, else 2.
 std::int16_t RateSweat(double DLEnaa, double DLEaa);
 std::int16_t RateWindChill(double tch);
 std::int16_t RateInsulation(double Icl, double IREQ1, double IREQ2);

@@ -157,8 +157,8 @@ Sweep AirVelocitySweep(const InputParameters &input, const MethodResults &result
 {
     Sweep sweep;
     Rows rows {};
-    for (int m = 0; m < kMethodCount; ++m)
-        sweep.methods[m] = input.method(static_cast<Method>(m));
+    for (const Method method : kAllMethods)
+        sweep.methods[static_cast<std::size_t>(method)] = input.method(method);
 
     Fixed fixed { input, results, 0, 0 };
     sweep.fault = detail::guarded(std::nullopt, [&] {
@@ -166,10 +166,12 @@ Sweep AirVelocitySweep(const InputParameters &input, const MethodResults &result
         fixed.ta = used(input, Field::Taseco);
         velocities(fixed, rows);
     });
-    for (int m = 0; m < kMethodCount && !sweep.fault; ++m) {
+    for (const Method method : kAllMethods) {
+        const auto m = static_cast<std::size_t>(method);
+        if (sweep.fault)
+            break;
         if (sweep.methods[m])
-            sweep.fault
-                = detail::guarded(static_cast<Method>(m), [&] { kMethods[m].run(fixed, rows); });
+            sweep.fault = detail::guarded(method, [&] { kMethods[m].run(fixed, rows); });
     }
     std::copy_n(rows.begin(), kSweepRowsShown, sweep.rows.begin());
     if (sweep.fault)

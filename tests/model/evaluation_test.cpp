@@ -168,7 +168,7 @@ TEST(Evaluate, KeepsWhatThisEvaluationDoesNotCompute)
     results.TRM = 33;
     Evaluate(inputs({ Method::Wci }), results);
     EXPECT_EQ(results.TRM, 33); // radiation group disabled: kept
-    EXPECT_NEAR(results.toperativa, 0.6 * 18 + 0.4 * 33, 1e-9);
+    EXPECT_NEAR(results.toperativa, 24.0, 1e-9); // weight 0.6 on ta at var 0.29 m/s
     EXPECT_EQ(results.IVM, 2);
     EXPECT_EQ(results.dentrangIVM, 1);
     EXPECT_EQ(results.okIVM, 2);
@@ -198,6 +198,30 @@ TEST(Evaluate, StopsAtAnArithmeticFaultKeepingEarlierResults)
     EXPECT_EQ(results.WCI, 123);
     EXPECT_EQ(results.okISC, 2); // no ratings after a fault
     EXPECT_EQ(evaluation.ran, (std::array<bool, kMethodCount> {}));
+}
+
+TEST(Evaluate, RatesTheMethodsThatFinishedBeforeAFault)
+{
+    // At M 46, ta 28, tg 33, clo 1, va 0.05 PMV gives a vote of 2.67 (red) and the insulation
+    // solver finds no root. The previous evaluation, at the start inputs, left PMV orange.
+    MethodResults results;
+    ASSERT_FALSE(Evaluate(inputs({ Method::Pmv }), results).fault);
+    ASSERT_EQ(results.okIVM, 1);
+    results.okIreq = 1; // as an earlier IREQ evaluation may have left it
+
+    const Evaluation evaluation = Evaluate(
+        inputs({ Method::Pmv, Method::Ireq },
+            { { Field::Metabolismo, "46" }, { Field::Taseco, "28" }, { Field::tglobo, "33" },
+                { Field::Iclo, "1" }, { Field::vaire, "0.05" } }),
+        results);
+    ASSERT_TRUE(evaluation.fault);
+    EXPECT_EQ(evaluation.fault->method, Method::Ireq);
+    EXPECT_EQ(evaluation.fault->kind, FaultKind::NoConvergence);
+    EXPECT_EQ(evaluation.ran,
+        (std::array<bool, kMethodCount> { true, false, false, false, false, false }));
+    EXPECT_NEAR(results.IVM, 2.67, 5e-3);
+    EXPECT_EQ(results.okIVM, 2);
+    EXPECT_EQ(results.okIreq, 1); // IREQ did not finish: nothing of it is this evaluation's
 }
 
 TEST(Evaluate, NamesAnInputBeyondTheRangeOfADoubleWhereItIsUsed)

@@ -1,4 +1,5 @@
 #include "model/input_parameters.h"
+#include "model/option_boxes.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -115,6 +116,49 @@ TEST(InputParameters, OptionBoxesFollowTheSelectionWhileTheirGroupIsEnabled)
     EXPECT_FALSE(input.enabled(Field::HR));
     EXPECT_FALSE(input.enabled(Field::tbh));
     EXPECT_TRUE(input.enabled(Field::pa));
+}
+
+TEST(OptionBoxes, EachOptionNamesItsBoxAndOnlyTheGroupsOptionsExist)
+{
+    // The option tables of the input set: Radiacion 0 tglobo, 1 TRMedia; humedad 0 HR, 1 tbh,
+    // 2 pa. Selecting an option enables its box alone; an index past the last box is ignored.
+    struct Row
+    {
+        Field box;
+        OptionGroup group;
+        int option;
+        Field sibling;
+    };
+    const Row rows[] = {
+        { Field::tglobo, OptionGroup::Radiacion, 0, Field::TRMedia },
+        { Field::TRMedia, OptionGroup::Radiacion, 1, Field::tglobo },
+        { Field::HR, OptionGroup::humedad, 0, Field::pa },
+        { Field::tbh, OptionGroup::humedad, 1, Field::HR },
+        { Field::pa, OptionGroup::humedad, 2, Field::tbh },
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(InputParameters::name(r.box));
+        const std::optional<BoxOption> box = boxOption(r.box);
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->group, r.group);
+        EXPECT_EQ(box->option, r.option);
+        InputParameters input = withMethods({ Method::Pmv, Method::Wbgt });
+        input.select(r.group, r.option);
+        EXPECT_EQ(selectedBox(input, r.group), r.box);
+        EXPECT_TRUE(input.enabled(r.box));
+        EXPECT_FALSE(input.enabled(r.sibling));
+    }
+    for (const Field f :
+        { Field::Metabolismo, Field::Taseco, Field::Iclo, Field::vaire, Field::tbhn })
+        EXPECT_FALSE(boxOption(f).has_value()) << InputParameters::name(f);
+
+    InputParameters input;
+    input.select(OptionGroup::Radiacion, 1);
+    input.select(OptionGroup::Radiacion, 2);
+    input.select(OptionGroup::humedad, 2);
+    input.select(OptionGroup::humedad, 3);
+    EXPECT_EQ(input.selected(OptionGroup::Radiacion), 1);
+    EXPECT_EQ(input.selected(OptionGroup::humedad), 2);
 }
 
 TEST(InputParameters, SwitchingEverythingOffKeepsTextsAndSelections)

@@ -25,9 +25,11 @@ struct Choice
     int option;
 };
 
-/// The start inputs with the given methods on, texts replaced and options chosen.
-inline InputParameters inputs(std::initializer_list<Method> on,
-    std::initializer_list<Text> texts = {}, std::initializer_list<Choice> choices = {})
+/// The start inputs with the given methods on (a braced list or kAllMethods), texts replaced and
+/// options chosen.
+template <class Methods = std::initializer_list<Method>>
+InputParameters inputs(const Methods &on, std::initializer_list<Text> texts = {},
+    std::initializer_list<Choice> choices = {})
 {
     InputParameters input;
     for (Method m : on)
@@ -38,9 +40,6 @@ inline InputParameters inputs(std::initializer_list<Method> on,
         input.select(c.group, c.option);
     return input;
 }
-
-inline constexpr std::initializer_list<Method> kAllMethods
-    = { Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Wci, Method::Ireq };
 
 /// A published value and the half unit of its last printed decimal.
 struct Expected

@@ -3,7 +3,7 @@
 #include "input_captions.h"
 #include "links.h"
 #include "loading.h"
-#include "option_boxes.h"
+#include "model/option_boxes.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/exit_confirmation.h"
@@ -173,7 +173,7 @@ QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
 
     auto *options = new QButtonGroup(frame);
     auto *grid = new QGridLayout(frame);
-    const std::span<const Field> boxes = optionBoxes(group);
+    const std::span<const Field> boxes = model::optionBoxes(group);
     for (int i = 0; i < layout.count; ++i) {
         auto *option = new QRadioButton(pick(optionCaption(group, i), m_state.language()), frame);
         option->setObjectName(controlName(layout.options, i));
@@ -246,7 +246,7 @@ void Form1::applyEnabling()
         const auto field = static_cast<Field>(i);
         m_boxes[i]->setEnabled(input.enabled(field));
         // Captions and units follow their field; beside the option boxes they follow the group.
-        const std::optional<OptionGroup> group = boxGroup(field);
+        const std::optional<OptionGroup> group = model::boxGroup(field);
         const bool labelsEnabled = group ? input.groupEnabled(*group) : input.enabled(field);
         for (QLabel *label : { m_captions[i], m_units[i] })
             if (label)

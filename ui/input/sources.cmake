@@ -8,7 +8,6 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/links.h
   ${CMAKE_CURRENT_LIST_DIR}/loading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/loading.h
-  ${CMAKE_CURRENT_LIST_DIR}/option_boxes.h
   ${CMAKE_CURRENT_LIST_DIR}/register.cpp
   ${CMAKE_CURRENT_LIST_DIR}/register.h
 )

@@ -1,8 +1,8 @@
 #include "input_summary.h"
 
 #include "hub_captions.h"
+#include "model/option_boxes.h"
 #include "ui/input/input_captions.h"
-#include "ui/input/option_boxes.h"
 #include "ui/shell/value_area.h"
 
 #include <QGridLayout>
@@ -123,7 +123,7 @@ void InputSummary::fill(const model::InputParameters &input)
         // Options 0 and 1 name relative humidity and wet-bulb temperature; any other the vapour
         // pressure.
         const int option = std::clamp(input.selected(OptionGroup::humedad), 0, 2);
-        const Field box = kHumidityBoxes[option];
+        const Field box = model::kHumidityBoxes[option];
         label("Label16")->setText(pick(optionCaption(OptionGroup::humedad, option), m_language));
         label("Label17")->setText(QString::fromUtf8(fieldUnit(box)));
         show("humedad", typed(box));
