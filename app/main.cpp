@@ -1,8 +1,8 @@
 // The desktop program: the credits splash first, then whatever the user opens; the program ends
 // when its last visible window closes.
 
+#include "app/program.h"
 #include "ui/shell/app_state.h"
-#include "ui/shell/program.h"
 #include "ui/shell/windows.h"
 
 #include <QApplication>

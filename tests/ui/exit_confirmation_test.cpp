@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <optional>
 
 using namespace kalvora::ui;
 using Ids = QList<int>;
@@ -74,17 +75,53 @@ class ExitConfirmationTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void levelsOfTheCallers();
     void yesClosesTheChainInOrder_data();
     void yesClosesTheChainInOrder();
     void noLeavesEveryWindow_data();
     void noLeavesEveryWindow();
+    void windowWithoutExitPictureAsksNothing();
     void titleStaysSpanishInEnglish();
 };
 
+void ExitConfirmationTest::levelsOfTheCallers()
+{
+    // The table of callers: the window's number for the windows opened from the hub, 12 for the
+    // IREQ view; the method views hand on the summary's flag, nobody else does.
+    struct Row
+    {
+        WindowId caller;
+        std::optional<int> level;
+        bool handsOnFlag;
+    };
+    const Row rows[] = {
+        { WindowId::Form0, 0, false },
+        { WindowId::Form1, 1, false },
+        { WindowId::Form2, 2, false },
+        { WindowId::Form3, 3, true },
+        { WindowId::Form4, 4, true },
+        { WindowId::Form5, 5, true },
+        { WindowId::Form6, 6, true },
+        { WindowId::Form7, 7, true },
+        { WindowId::Form10, 10, false },
+        { WindowId::Form11, 11, false },
+        { WindowId::FormIREQ, 12, true },
+        { WindowId::Form14, 14, false },
+        { WindowId::FormVelsa, std::nullopt, false },
+        { WindowId::Form8, std::nullopt, false },
+        { WindowId::Form12, std::nullopt, false },
+        { WindowId::Form13, std::nullopt, false },
+    };
+    for (const Row &row : rows) {
+        QCOMPARE(exitLevel(row.caller), row.level);
+        QCOMPARE(handsOnSummaryFlag(row.caller), row.handsOnFlag);
+    }
+}
+
 void ExitConfirmationTest::yesClosesTheChainInOrder_data()
 {
-    QTest::addColumn<int>("exitLevel");
-    QTest::addColumn<int>("summaryOpen");
+    QTest::addColumn<int>("caller");
+    QTest::addColumn<int>("cont");
     QTest::addColumn<Ids>("open");
     QTest::addColumn<Ids>("closedInOrder");
 
@@ -94,41 +131,47 @@ void ExitConfirmationTest::yesClosesTheChainInOrder_data()
     const int f10 = id(WindowId::Form10), f11 = id(WindowId::Form11), f12 = id(WindowId::Form12);
     const int f13 = id(WindowId::Form13), f14 = id(WindowId::Form14), ireq = id(WindowId::FormIREQ);
 
-    QTest::newRow("start screen") << 0 << 0 << Ids { f0 } << Ids { f0 };
+    QTest::newRow("start screen") << f0 << 0 << Ids { f0 } << Ids { f0 };
     QTest::newRow("input form, help and clothing stay")
-        << 1 << 0 << Ids { f0, f1, f8, f13 } << Ids { f0, f1 };
-    QTest::newRow("hub, views stay") << 2 << 0 << Ids { f0, f1, f2, f3, f10 } << Ids { f0, f1, f2 };
+        << f1 << 0 << Ids { f0, f1, f8, f13 } << Ids { f0, f1 };
+    QTest::newRow("hub, views stay")
+        << f2 << 0 << Ids { f0, f1, f2, f3, f10 } << Ids { f0, f1, f2 };
+    QTest::newRow("hub ignores the summary's flag")
+        << f2 << 1 << Ids { f0, f1, f2, f10 } << Ids { f0, f1, f2 };
     QTest::newRow("PMV view through the summary")
-        << 4 << 1 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f10, f4 };
+        << f4 << 1 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f10, f4 };
     QTest::newRow("PMV view from the hub")
-        << 4 << 0 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f4 };
-    QTest::newRow("WBGT view") << 3 << 0 << Ids { f0, f1, f2, f3, f4 } << Ids { f0, f1, f2, f3 };
+        << f4 << 0 << Ids { f0, f1, f2, f10, f4 } << Ids { f0, f1, f2, f4 };
+    QTest::newRow("WBGT view") << f3 << 0 << Ids { f0, f1, f2, f3, f4 } << Ids { f0, f1, f2, f3 };
     QTest::newRow("wind chill view")
-        << 5 << 1 << Ids { f0, f1, f2, f10, f5 } << Ids { f0, f1, f2, f10, f5 };
-    QTest::newRow("HSI view") << 6 << 0 << Ids { f0, f1, f2, f6 } << Ids { f0, f1, f2, f6 };
+        << f5 << 1 << Ids { f0, f1, f2, f10, f5 } << Ids { f0, f1, f2, f10, f5 };
+    QTest::newRow("HSI view") << f6 << 0 << Ids { f0, f1, f2, f6 } << Ids { f0, f1, f2, f6 };
     QTest::newRow("sweat rate view, ranges stay")
-        << 7 << 1 << Ids { f0, f1, f2, f10, f7, f12 } << Ids { f0, f1, f2, f10, f7 };
+        << f7 << 1 << Ids { f0, f1, f2, f10, f7, f12 } << Ids { f0, f1, f2, f10, f7 };
     QTest::newRow("summary closes once")
-        << 10 << 0 << Ids { f0, f1, f2, f10 } << Ids { f0, f1, f2, f10 };
-    QTest::newRow("sweep") << 11 << 0 << Ids { f0, f1, f2, f11, f10 } << Ids { f0, f1, f2, f11 };
-    QTest::newRow("IREQ view is number 12")
-        << 12 << 1 << Ids { f0, f1, f2, f10, ireq, f12 } << Ids { f0, f1, f2, f10, ireq };
-    QTest::newRow("report") << 14 << 0 << Ids { f0, f1, f2, f14 } << Ids { f0, f1, f2, f14 };
+        << f10 << 0 << Ids { f0, f1, f2, f10 } << Ids { f0, f1, f2, f10 };
+    QTest::newRow("sweep ignores the summary's flag")
+        << f11 << 1 << Ids { f0, f1, f2, f11, f10 } << Ids { f0, f1, f2, f11 };
+    QTest::newRow("IREQ view through the summary")
+        << ireq << 1 << Ids { f0, f1, f2, f10, ireq, f12 } << Ids { f0, f1, f2, f10, ireq };
+    QTest::newRow("report ignores the summary's flag")
+        << f14 << 1 << Ids { f0, f1, f2, f10, f14 } << Ids { f0, f1, f2, f14 };
     QTest::newRow("windows not open are skipped")
-        << 4 << 1 << Ids { f0, f2, f4 } << Ids { f0, f2, f4 };
+        << f4 << 1 << Ids { f0, f2, f4 } << Ids { f0, f2, f4 };
 }
 
 void ExitConfirmationTest::yesClosesTheChainInOrder()
 {
-    QFETCH(int, exitLevel);
-    QFETCH(int, summaryOpen);
+    QFETCH(int, caller);
+    QFETCH(int, cont);
     QFETCH(Ids, open);
     QFETCH(Ids, closedInOrder);
 
     Run run(open);
+    run.state.setCont(cont);
     QSignalSpy closed(&run.windows, &Windows::closed);
     test::MessageRecorder messages(QMessageBox::Yes);
-    ConfirmExit(run.state, run.windows, exitLevel, summaryOpen);
+    ConfirmExit(run.state, run.windows, WindowId(caller));
 
     QCOMPARE(messages.count(), 1);
     Ids order;
@@ -143,27 +186,29 @@ void ExitConfirmationTest::yesClosesTheChainInOrder()
 
 void ExitConfirmationTest::noLeavesEveryWindow_data()
 {
-    QTest::addColumn<int>("exitLevel");
-    QTest::addColumn<int>("summaryOpen");
-    const int levels[] = { 0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 14 };
-    for (const int level : levels) {
-        QTest::addRow("level %d", level) << level << 0;
-        QTest::addRow("level %d from the summary", level) << level << 1;
+    QTest::addColumn<int>("caller");
+    QTest::addColumn<int>("cont");
+    for (const WindowId window : kEveryWindow) {
+        if (!exitLevel(window))
+            continue;
+        QTest::addRow("window %d", id(window)) << id(window) << 0;
+        QTest::addRow("window %d from the summary", id(window)) << id(window) << 1;
     }
 }
 
 void ExitConfirmationTest::noLeavesEveryWindow()
 {
-    QFETCH(int, exitLevel);
-    QFETCH(int, summaryOpen);
+    QFETCH(int, caller);
+    QFETCH(int, cont);
     Ids everything;
     for (const WindowId window : kEveryWindow)
         everything.push_back(id(window));
     Run run(everything);
+    run.state.setCont(cont);
     QSignalSpy closed(&run.windows, &Windows::closed);
 
     test::MessageRecorder messages(QMessageBox::No);
-    ConfirmExit(run.state, run.windows, exitLevel, summaryOpen);
+    ConfirmExit(run.state, run.windows, WindowId(caller));
 
     QCOMPARE(messages.count(), 1);
     QCOMPARE(closed.count(), 0);
@@ -172,12 +217,27 @@ void ExitConfirmationTest::noLeavesEveryWindow()
         QCOMPARE(run.windows.window(window)->isVisible(), window != WindowId::Form0);
 }
 
+void ExitConfirmationTest::windowWithoutExitPictureAsksNothing()
+{
+    Ids everything;
+    for (const WindowId window : kEveryWindow)
+        everything.push_back(id(window));
+    for (const WindowId window :
+        { WindowId::FormVelsa, WindowId::Form8, WindowId::Form12, WindowId::Form13 }) {
+        Run run(everything);
+        test::MessageRecorder messages(QMessageBox::Yes);
+        ConfirmExit(run.state, run.windows, window);
+        QCOMPARE(messages.count(), 0);
+        QCOMPARE(run.openWindows(), sorted(everything));
+    }
+}
+
 void ExitConfirmationTest::titleStaysSpanishInEnglish()
 {
     Run run({ id(WindowId::Form0), id(WindowId::Form1), id(WindowId::Form2) });
     run.state.setLanguage(kalvora::model::Language::English);
     test::MessageRecorder messages(QMessageBox::No);
-    ConfirmExit(run.state, run.windows, 2, 0);
+    ConfirmExit(run.state, run.windows, WindowId::Form2);
     QCOMPARE(messages.count(), 1);
     const test::Message &question = messages.seen().front();
     QCOMPARE(question.title, QStringLiteral("Salir del programa"));

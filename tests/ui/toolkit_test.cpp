@@ -73,6 +73,21 @@ void ToolkitTest::formatsWithTheLocaleSeparators_data()
     QTest::newRow("three digits") << "en_US" << -999.0 << grouped1 << "-999.0";
     QTest::newRow("rounds up into a group") << "en_US" << 999.999 << grouped2 << "1,000.00";
     QTest::newRow("de grouped") << "de_DE" << 1234.5 << grouped1 << "1.234,5";
+    // A value that shows as zero shows no sign, whatever the pattern and the separators.
+    QTest::newRow("rounds to zero from below") << "en_US" << -0.004 << grouped2 << "0.00";
+    QTest::newRow("es rounds to zero from below") << "es_ES" << -0.004 << grouped2 << "0,00";
+    QTest::newRow("one decimal, zero from below") << "es_ES" << -0.04 << plain1 << "0,0";
+    QTest::newRow("negative zero") << "en_US" << -0.0 << grouped1 << "0.0";
+    QTest::newRow("smallest shown negative keeps its sign")
+        << "en_US" << -0.005001 << grouped2 << "-0.01";
+    // The general form: the sweep's velocities as they are written, with the locale's point.
+    const int general = int(NumberPattern::General);
+    QTest::newRow("general, smallest velocity") << "en_US" << 0.05 << general << "0.05";
+    QTest::newRow("general, tenth") << "en_US" << 0.1 << general << "0.1";
+    QTest::newRow("general, es") << "es_ES" << 2.5 << general << "2,5";
+    QTest::newRow("general, whole") << "en_US" << 1.0 << general << "1";
+    QTest::newRow("general, no grouping") << "en_US" << 1234.5 << general << "1234.5";
+    QTest::newRow("general, negative zero") << "es_ES" << -0.0 << general << "0";
     const double inf = std::numeric_limits<double>::infinity();
     QTest::newRow("infinity") << "en_US" << inf << grouped2 << "–";
     QTest::newRow("minus infinity") << "es_ES" << -inf << plain1 << "–";

@@ -4,10 +4,10 @@
 // leaving with Yes, which ends the program. With KALVORA_SCREENSHOTS set to a folder, every
 // window met on the way is saved there as a picture.
 
+#include "app/program.h"
 #include "test_support.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
-#include "ui/shell/program.h"
 #include "ui/shell/windows.h"
 
 #include <QAbstractButton>

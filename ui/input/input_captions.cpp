@@ -17,8 +17,6 @@ Caption inputCaption(InputText text)
         return { "Parámetros:", "Parameters" };
     case InputText::LoadButton:
         return { " CARGAR DATOS", "  LOAD VALUES " };
-    case InputText::ExitButton:
-        return { "Salir del programa", "Exit the program" };
     }
     return { "", "" };
 }

@@ -14,7 +14,6 @@ enum class InputText {
     Frame1, ///< frame of the method check boxes
     Label1, ///< heading of the parameter area
     LoadButton, ///< text drawn on `Cargar_datos`
-    ExitButton, ///< description of the `salir` picture
 };
 
 Caption inputCaption(InputText text);

@@ -1,12 +1,13 @@
 #include "input_form.h"
 
 #include "input_captions.h"
-#include "links.h"
 #include "loading.h"
 #include "model/option_boxes.h"
 #include "ui/shell/app_state.h"
+#include "ui/shell/common_captions.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/exit_confirmation.h"
+#include "ui/shell/links.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
 #include "ui/shell/windows.h"
@@ -219,8 +220,9 @@ QLayout *Form1::createButtons()
 
     auto *exit
         = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
-    exit->setDescription(pick(inputCaption(InputText::ExitButton), m_state.language()));
-    connect(exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 1, 0); });
+    exit->setDescription(pick(commonCaption(CommonText::ExitProgram), m_state.language()));
+    connect(exit, &PictureButton::clicked, this,
+        [this] { ConfirmExit(m_state, m_windows, WindowId::Form1); });
 
     auto *row = new QHBoxLayout;
     row->addWidget(load);

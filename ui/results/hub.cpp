@@ -2,10 +2,10 @@
 
 #include "hub_captions.h"
 #include "input_summary.h"
-#include "ui/input/input_captions.h"
-#include "ui/input/links.h"
 #include "ui/shell/app_state.h"
+#include "ui/shell/common_captions.h"
 #include "ui/shell/exit_confirmation.h"
+#include "ui/shell/links.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
@@ -69,31 +69,31 @@ Form2::Form2(AppState &state, Windows &windows, QWidget *parent)
     , m_state(state)
     , m_windows(windows)
 {
-    const model::Language language = m_state.language();
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(pick(hubCaption(HubText::Title), language));
-
-    auto *heading = new QLabel(pick(hubCaption(HubText::Label1), language), this);
-    heading->setObjectName(QStringLiteral("Label1"));
-    auto *summary = new InputSummary(language, this);
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_summary = new InputSummary(this);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(summary);
+    layout->addWidget(m_label1);
+    layout->addWidget(m_summary);
     layout->addLayout(createMethodButtons());
     layout->addLayout(createLinks());
+}
 
-    summary->fill(m_state.input());
+void Form2::load()
+{
+    applyCaptions();
+    m_summary->fill(m_state.input(), m_state.language());
     enableMethodButtons();
-    evaluate();
+    report(m_state.evaluate());
 }
 
 QLayout *Form2::createMethodButtons()
 {
     auto *grid = new QGridLayout;
     for (const MethodButton &entry : kMethodButtons) {
-        auto *button
-            = new QPushButton(pick(methodButtonCaption(entry.method), m_state.language()), this);
+        auto *button = new QPushButton(this);
         button->setObjectName(QString::fromUtf8(entry.name));
         connect(button, &QPushButton::clicked, this,
             [this, view = entry.view] { m_windows.open(view); });
@@ -105,15 +105,13 @@ QLayout *Form2::createMethodButtons()
 
 QLayout *Form2::createLinks()
 {
+    static_assert(std::size(kLinks) == kLinkCount, "the hub keeps one pair of controls per link");
     auto *grid = new QGridLayout;
     int row = 0;
     for (const Link &link : kLinks) {
-        const QString caption = pick(hubCaption(link.caption), m_state.language());
         auto *picture = new PictureButton(
             QString::fromUtf8(link.picture), QString::fromLatin1(link.icon), this);
-        picture->setDescription(caption);
         auto *label = new LinkLabel(QString::fromUtf8(link.label), this);
-        label->setText(caption);
         const auto follow = [this, opens = link.opens] {
             if (opens)
                 m_windows.open(*opens);
@@ -123,25 +121,36 @@ QLayout *Form2::createLinks()
         connect(picture, &PictureButton::clicked, this, follow);
         connect(label, &LinkLabel::clicked, this, follow);
         grid->addWidget(picture, row, 0);
-        grid->addWidget(label, row++, 1);
+        grid->addWidget(label, row, 1);
+        m_links[row++] = { picture, label };
     }
-    auto *exit
+    m_exit
         = new PictureButton(QStringLiteral("Picture2"), QString::fromLatin1(pictures::kExit), this);
-    exit->setDescription(pick(inputCaption(InputText::ExitButton), m_state.language()));
-    connect(exit, &PictureButton::clicked, this, [this] { ConfirmExit(m_state, m_windows, 2, 0); });
-    grid->addWidget(exit, row, 2);
+    connect(m_exit, &PictureButton::clicked, this,
+        [this] { ConfirmExit(m_state, m_windows, WindowId::Form2); });
+    grid->addWidget(m_exit, row, 2);
     return grid;
+}
+
+void Form2::applyCaptions()
+{
+    const model::Language language = m_state.language();
+    setWindowTitle(pick(hubCaption(HubText::Title), language));
+    m_label1->setText(pick(hubCaption(HubText::Label1), language));
+    for (const MethodButton &entry : kMethodButtons)
+        m_buttons[at(entry.method)]->setText(pick(methodButtonCaption(entry.method), language));
+    for (std::size_t i = 0; i < std::size(kLinks); ++i) {
+        const QString caption = pick(hubCaption(kLinks[i].caption), language);
+        m_links[i].picture->setDescription(caption);
+        m_links[i].label->setText(caption);
+    }
+    m_exit->setDescription(pick(commonCaption(CommonText::ExitProgram), language));
 }
 
 void Form2::enableMethodButtons()
 {
     for (const MethodButton &entry : kMethodButtons)
         m_buttons[at(entry.method)]->setEnabled(m_state.input().method(entry.method));
-}
-
-void Form2::evaluate()
-{
-    report(model::Evaluate(m_state.input(), m_state.results()));
 }
 
 void Form2::report(const model::Evaluation &evaluation)

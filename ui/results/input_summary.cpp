@@ -21,112 +21,108 @@ const char *fieldName(Field field)
     return model::InputParameters::name(field);
 }
 
+int at(Field field)
+{
+    return static_cast<int>(field);
+}
+
 } // namespace
 
-InputSummary::InputSummary(model::Language language, QWidget *parent)
+InputSummary::InputSummary(QWidget *parent)
     : QWidget(parent)
-    , m_language(language)
     , m_grid(new QGridLayout(this))
 {
-    int row = 0;
     for (const FieldLabels &labels : labelledFields()) {
         // The radiation input stands between air velocity and natural wet-bulb temperature.
-        if (labels.field == Field::tbhn) {
-            addLabel("Label10", pick(hubCaption(HubText::GlobeTemperature), m_language), row, 0);
-            addArea(fieldName(Field::tglobo), row);
-            addLabel("Label11", QString::fromUtf8(fieldUnit(Field::tglobo)), row++, 2);
-        }
-        addLabel(labels.caption, QString(), row, 0);
-        addArea(fieldName(labels.field), row);
-        addLabel(labels.unit, QString::fromUtf8(fieldUnit(labels.field)), row++, 2);
+        if (labels.field == Field::tbhn)
+            m_radiation = addRow("Label10", fieldName(Field::tglobo), "Label11",
+                QString::fromUtf8(fieldUnit(Field::tglobo)));
+        m_fields[at(labels.field)] = addRow(labels.caption, fieldName(labels.field), labels.unit,
+            QString::fromUtf8(fieldUnit(labels.field)));
     }
-    addLabel("Label14", QString(), row, 0);
-    addArea("Radsolar", row++);
-    addLabel("Label15", QString(), row, 0);
-    addArea("postura", row++);
-    addLabel("Label16", QString(), row, 0);
-    addArea("humedad", row);
-    addLabel("Label17", QString(), row, 2);
+    m_solarLoad = addRow("Label14", "Radsolar", nullptr, QString());
+    m_posture = addRow("Label15", "postura", nullptr, QString());
+    m_humidity = addRow("Label16", "humedad", "Label17", QString());
 }
 
-QLabel *InputSummary::addLabel(const char *name, const QString &text, int row, int column)
+InputSummary::Row InputSummary::addRow(
+    const char *caption, const char *area, const char *unit, const QString &unitText)
 {
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QString::fromUtf8(name));
-    m_grid->addWidget(label, row, column);
-    return label;
+    Row row;
+    row.caption = new QLabel(this);
+    row.caption->setObjectName(QString::fromUtf8(caption));
+    m_grid->addWidget(row.caption, m_nextRow, 0);
+    row.area = new ValueArea(QString::fromUtf8(area), this);
+    m_grid->addWidget(row.area, m_nextRow, 1);
+    if (unit) {
+        row.unit = new QLabel(unitText, this);
+        row.unit->setObjectName(QString::fromUtf8(unit));
+        m_grid->addWidget(row.unit, m_nextRow, 2);
+    }
+    ++m_nextRow;
+    return row;
 }
 
-ValueArea *InputSummary::addArea(const char *name, int row)
+void InputSummary::fill(const model::InputParameters &input, model::Language language)
 {
-    auto *area = new ValueArea(QString::fromUtf8(name), this);
-    m_grid->addWidget(area, row, 1);
-    return area;
+    fillLabelledFields(input, language);
+    fillRadiation(input, language);
+    fillOptions(input, language);
 }
 
-QLabel *InputSummary::label(const char *name) const
+void InputSummary::fillLabelledFields(const model::InputParameters &input, model::Language language)
 {
-    return findChild<QLabel *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-}
-
-ValueArea *InputSummary::area(const char *name) const
-{
-    return findChild<ValueArea *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-}
-
-void InputSummary::fill(const model::InputParameters &input)
-{
-    const auto show
-        = [&](const char *areaName, const QString &text) { area(areaName)->setLines({ text }); };
-    const auto typed = [&](Field field) { return QString::fromStdString(input.text(field)); };
-    const auto copyGroup = [&](const char *labelName, OptionGroup group) {
-        label(labelName)->setEnabled(input.groupEnabled(group));
-        label(labelName)->setText(pick(frameCaption(group), m_language));
-    };
-
-    // Captions and enabled states as the input form shows them.
+    // Captions and enabled states as the input form shows them, then the texts of the inputs
+    // that take part.
     for (const FieldLabels &labels : labelledFields()) {
-        label(labels.caption)->setEnabled(input.enabled(labels.field));
-        label(labels.caption)->setText(pick(fieldCaption(labels.field), m_language));
-        label(labels.unit)->setEnabled(input.enabled(labels.field));
+        const Row &row = m_fields[at(labels.field)];
+        const bool enabled = input.enabled(labels.field);
+        row.caption->setEnabled(enabled);
+        row.caption->setText(pick(fieldCaption(labels.field), language));
+        row.unit->setEnabled(enabled);
+        if (enabled)
+            row.area->setLines({ QString::fromStdString(input.text(labels.field)) });
     }
-    label("Label10")->setEnabled(input.groupEnabled(OptionGroup::Radiacion));
-    label("Label11")->setEnabled(input.groupEnabled(OptionGroup::Radiacion));
-    copyGroup("Label14", OptionGroup::Radsolar);
-    copyGroup("Label15", OptionGroup::postura);
-    copyGroup("Label16", OptionGroup::humedad);
-    area(fieldName(Field::Metabolismo))->setEnabled(input.enabled(Field::Metabolismo));
+    m_fields[at(Field::Metabolismo)].area->setEnabled(input.enabled(Field::Metabolismo));
+}
 
-    // The texts of the inputs that take part.
-    for (const Field field : { Field::Metabolismo, Field::Taseco, Field::Iclo, Field::vaire })
-        if (input.enabled(field))
-            show(fieldName(field), typed(field));
+void InputSummary::fillRadiation(const model::InputParameters &input, model::Language language)
+{
+    const bool enabled = input.groupEnabled(OptionGroup::Radiacion);
+    m_radiation.caption->setEnabled(enabled);
+    m_radiation.unit->setEnabled(enabled);
     if (input.enabled(Field::tglobo))
-        show(fieldName(Field::tglobo), typed(Field::tglobo));
+        m_radiation.area->setLines({ QString::fromStdString(input.text(Field::tglobo)) });
     else if (input.enabled(Field::TRMedia))
-        show(fieldName(Field::tglobo), typed(Field::TRMedia));
-    const HubText radiation = input.enabled(Field::TRMedia) ? HubText::MeanRadiantTemperature
-                                                            : HubText::GlobeTemperature;
-    label("Label10")->setText(pick(hubCaption(radiation), m_language));
-    if (input.enabled(Field::tbhn))
-        show(fieldName(Field::tbhn), typed(Field::tbhn));
-    if (input.groupEnabled(OptionGroup::Radsolar)) {
+        m_radiation.area->setLines({ QString::fromStdString(input.text(Field::TRMedia)) });
+    const HubText caption = input.enabled(Field::TRMedia) ? HubText::MeanRadiantTemperature
+                                                          : HubText::GlobeTemperature;
+    m_radiation.caption->setText(pick(hubCaption(caption), language));
+}
+
+void InputSummary::fillOptions(const model::InputParameters &input, model::Language language)
+{
+    const auto copyGroup = [&](const Row &row, OptionGroup group) {
+        row.caption->setEnabled(input.groupEnabled(group));
+        row.caption->setText(pick(frameCaption(group), language));
+        return input.groupEnabled(group);
+    };
+    if (copyGroup(m_solarLoad, OptionGroup::Radsolar)) {
         const bool outdoors = input.selected(OptionGroup::Radsolar) == 0;
-        show("Radsolar",
-            pick(hubCaption(outdoors ? HubText::SolarLoadYes : HubText::SolarLoadNo), m_language));
+        m_solarLoad.area->setLines({ pick(
+            hubCaption(outdoors ? HubText::SolarLoadYes : HubText::SolarLoadNo), language) });
     }
-    if (input.groupEnabled(OptionGroup::postura))
-        show("postura",
-            pick(optionCaption(OptionGroup::postura, input.selected(OptionGroup::postura)),
-                m_language));
-    if (input.groupEnabled(OptionGroup::humedad)) {
+    if (copyGroup(m_posture, OptionGroup::postura))
+        m_posture.area->setLines({ pick(
+            optionCaption(OptionGroup::postura, input.selected(OptionGroup::postura)), language) });
+    if (copyGroup(m_humidity, OptionGroup::humedad)) {
         // Options 0 and 1 name relative humidity and wet-bulb temperature; any other the vapour
         // pressure.
         const int option = std::clamp(input.selected(OptionGroup::humedad), 0, 2);
         const Field box = model::kHumidityBoxes[option];
-        label("Label16")->setText(pick(optionCaption(OptionGroup::humedad, option), m_language));
-        label("Label17")->setText(QString::fromUtf8(fieldUnit(box)));
-        show("humedad", typed(box));
+        m_humidity.caption->setText(pick(optionCaption(OptionGroup::humedad, option), language));
+        m_humidity.unit->setText(QString::fromUtf8(fieldUnit(box)));
+        m_humidity.area->setLines({ QString::fromStdString(input.text(box)) });
     }
 }
 

@@ -7,6 +7,7 @@
 #include "model/language.h"
 
 #include <QWidget>
+#include <array>
 
 class QGridLayout;
 class QLabel;
@@ -19,20 +20,33 @@ class InputSummary : public QWidget
 {
     Q_OBJECT
 public:
-    InputSummary(model::Language language, QWidget *parent = nullptr);
+    explicit InputSummary(QWidget *parent = nullptr);
 
     /// Copies captions and enabled states from the input set and writes the texts of the inputs
-    /// that take part. Meant to run once, on a fresh summary.
-    void fill(const model::InputParameters &input);
+    /// that take part. Meant to run once, at the hub's load, on a fresh summary.
+    void fill(const model::InputParameters &input, model::Language language);
 
 private:
-    QLabel *addLabel(const char *name, const QString &text, int row, int column);
-    ValueArea *addArea(const char *name, int row);
-    QLabel *label(const char *name) const;
-    ValueArea *area(const char *name) const;
+    /// Caption, value area and unit of one row.
+    struct Row
+    {
+        QLabel *caption = nullptr;
+        ValueArea *area = nullptr;
+        QLabel *unit = nullptr;
+    };
 
-    model::Language m_language;
+    Row addRow(const char *caption, const char *area, const char *unit, const QString &unitText);
+    void fillLabelledFields(const model::InputParameters &input, model::Language language);
+    void fillRadiation(const model::InputParameters &input, model::Language language);
+    void fillOptions(const model::InputParameters &input, model::Language language);
+
     QGridLayout *m_grid;
+    int m_nextRow = 0;
+    std::array<Row, model::kFieldCount> m_fields {}; ///< the rows of the labelled fields
+    Row m_radiation; ///< `Label10`, `tglobo`, `Label11`
+    Row m_solarLoad; ///< `Label14`, `Radsolar`
+    Row m_posture; ///< `Label15`, `postura`
+    Row m_humidity; ///< `Label16`, `humedad`, `Label17`
 };
 
 } // namespace kalvora::ui

@@ -28,6 +28,13 @@ void AppState::select(model::OptionGroup group, int option)
     emit enablingChanged();
 }
 
+const model::Evaluation &AppState::evaluate()
+{
+    m_session.m_last = model::Evaluate(m_input, m_session.m_results);
+    m_session.m_hasRun = true;
+    return m_session.m_last;
+}
+
 void AppState::setHelpRequest(const model::HelpRequest &request)
 {
     m_input.help = request;

@@ -1,11 +1,12 @@
 #pragma once
 // What the program keeps beyond any one window: the input set (mirrored by the input form), the
-// results record (written by the hub's evaluation, surviving the hub window), the language of
-// the run and the summary's flag `cont`. Windows read it when they load.
+// evaluation session (the results record and what the last evaluation reported, written by the
+// hub's load, surviving the hub window), the language of the run and the summary's flag `cont`.
+// Windows read it when they load.
 
+#include "evaluation_session.h"
 #include "model/input_parameters.h"
 #include "model/language.h"
-#include "model/method_results.h"
 
 #include <QObject>
 
@@ -24,8 +25,11 @@ public:
     void select(model::OptionGroup group, int option);
     void setHelpRequest(const model::HelpRequest &request);
 
-    model::MethodResults &results() { return m_results; }
-    const model::MethodResults &results() const { return m_results; }
+    /// Runs one evaluation over the input set into the session's record and keeps its report.
+    /// Only the hub's load calls it.
+    const model::Evaluation &evaluate();
+    const EvaluationSession &session() const { return m_session; }
+    const model::MethodResults &results() const { return m_session.results(); }
 
     model::Language language() const { return m_language; }
     void setLanguage(model::Language language) { m_language = language; }
@@ -41,7 +45,7 @@ signals:
 
 private:
     model::InputParameters m_input;
-    model::MethodResults m_results;
+    EvaluationSession m_session;
     model::Language m_language = model::Language::Spanish;
     int m_cont = 0;
 };

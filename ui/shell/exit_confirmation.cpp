@@ -5,7 +5,8 @@
 #include "messages.h"
 #include "windows.h"
 
-#include <optional>
+#include <algorithm>
+#include <iterator>
 
 namespace kalvora::ui {
 
@@ -15,58 +16,69 @@ constexpr Caption kTitle { "Salir del programa", "Salir del programa" };
 constexpr Caption kQuestion { "¿Está seguro de que desea salir del programa?",
     "Do you really want to exit?" };
 
-/// The window that asks, by its exit level; levels 0 to 2 are the start screen, the input
-/// form and the hub, which the chain closes anyway.
-std::optional<WindowId> callerOf(int exitLevel)
+struct Caller
 {
-    switch (exitLevel) {
-    case 0:
-        return WindowId::Form0;
-    case 1:
-        return WindowId::Form1;
-    case 2:
-        return WindowId::Form2;
-    case 3:
-        return WindowId::Form3;
-    case 4:
-        return WindowId::Form4;
-    case 5:
-        return WindowId::Form5;
-    case 6:
-        return WindowId::Form6;
-    case 7:
-        return WindowId::Form7;
-    case 10:
-        return WindowId::Form10;
-    case 11:
-        return WindowId::Form11;
-    case 12:
-        return WindowId::FormIREQ;
-    case 14:
-        return WindowId::Form14;
-    default:
-        return std::nullopt;
-    }
+    WindowId window;
+    int exitLevel;
+    bool handsOnSummaryFlag;
+};
+
+// The callers of the exit question and their levels.
+constexpr Caller kCallers[] = {
+    { WindowId::Form0, 0, false },
+    { WindowId::Form1, 1, false },
+    { WindowId::Form2, 2, false },
+    { WindowId::Form3, 3, true },
+    { WindowId::Form4, 4, true },
+    { WindowId::Form5, 5, true },
+    { WindowId::Form6, 6, true },
+    { WindowId::Form7, 7, true },
+    { WindowId::Form10, 10, false },
+    { WindowId::Form11, 11, false },
+    { WindowId::FormIREQ, 12, true },
+    { WindowId::Form14, 14, false },
+};
+
+const Caller *callerOf(WindowId window)
+{
+    const auto *found = std::find_if(std::begin(kCallers), std::end(kCallers),
+        [window](const Caller &caller) { return caller.window == window; });
+    return found == std::end(kCallers) ? nullptr : found;
 }
 
 } // namespace
 
-void ConfirmExit(const AppState &state, Windows &windows, int exitLevel, int summaryOpen)
+std::optional<int> exitLevel(WindowId caller)
 {
-    const std::optional<WindowId> caller = callerOf(exitLevel);
-    QWidget *asking = caller ? windows.window(*caller) : nullptr;
-    if (!askYesNo(asking, pick(kTitle, state.language()), pick(kQuestion, state.language())))
+    const Caller *entry = callerOf(caller);
+    return entry ? std::optional<int>(entry->exitLevel) : std::nullopt;
+}
+
+bool handsOnSummaryFlag(WindowId caller)
+{
+    const Caller *entry = callerOf(caller);
+    return entry && entry->handsOnSummaryFlag;
+}
+
+void ConfirmExit(const AppState &state, Windows &windows, WindowId caller)
+{
+    const Caller *entry = callerOf(caller);
+    if (!entry)
+        return;
+    const int level = entry->exitLevel;
+    const int summaryOpen = entry->handsOnSummaryFlag ? state.cont() : 0;
+    if (!askYesNo(windows.window(caller), pick(kTitle, state.language()),
+            pick(kQuestion, state.language())))
         return;
 
     windows.close(WindowId::Form0);
-    if (exitLevel >= 1)
+    if (level >= 1)
         windows.close(WindowId::Form1);
-    if (exitLevel >= 2) {
+    if (level >= 2) {
         windows.close(WindowId::Form2);
         if (summaryOpen == 1)
             windows.close(WindowId::Form10);
-        if (caller)
-            windows.close(*caller);
+        windows.close(caller);
     }
 }
 

@@ -1,13 +1,29 @@
 #pragma once
+// The exit question every window with an exit picture asks through one routine. On yes it closes
+// the chain of windows from the start screen to the caller; the program ends when no window of it
+// is left open.
+
+#include "window_id.h"
+
+#include <optional>
 
 namespace kalvora::ui {
 
 class AppState;
 class Windows;
 
-/// Asks whether to leave and, on yes, closes the chain of windows from the start screen to the
-/// caller: Form0; Form1 from level 1; Form2 from level 2, then Form10 when summaryOpen is 1, then
-/// the caller's own window (3 Form3 … 7 Form7, 10 Form10, 11 Form11, 12 FormIREQ, 14 Form14).
-void ConfirmExit(const AppState &state, Windows &windows, int exitLevel, int summaryOpen);
+/// A caller's place in the chain, from the one table of callers: 0 start screen, 1 input form,
+/// 2 hub, the window's own number for the windows opened from the hub (3 to 7 the method views,
+/// 10 summary, 11 sweep, 12 IREQ view, 14 report). Empty for a window without an exit picture.
+std::optional<int> exitLevel(WindowId caller);
+
+/// Whether the caller hands on the summary's flag `cont` (the method views, which the summary
+/// may have opened); the other callers hand on 0.
+bool handsOnSummaryFlag(WindowId caller);
+
+/// Asks whether to leave and, on yes, closes in this order: Form0; Form1 from level 1; from level
+/// 2 Form2, then Form10 when the caller hands on `cont` and it is 1, then the caller's own window.
+/// A window without an exit picture (not in the table) asks nothing and closes nothing.
+void ConfirmExit(const AppState &state, Windows &windows, WindowId caller);
 
 } // namespace kalvora::ui

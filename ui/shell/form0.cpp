@@ -4,6 +4,7 @@
 #include "caption.h"
 #include "control_name.h"
 #include "exit_confirmation.h"
+#include "model/rating_colour.h"
 #include "picture_button.h"
 #include "pictures.h"
 #include "placement.h"
@@ -49,7 +50,8 @@ constexpr const char *kCredits[] = {
 };
 
 // The three decorative rectangles, in the colours of the ratings.
-constexpr QRgb kStripeColours[] = { qRgb(0, 128, 0), qRgb(255, 128, 0), qRgb(255, 0, 0) };
+constexpr model::Rgb kStripeColours[]
+    = { model::kRatingGreen, model::kRatingOrange, model::kRatingRed };
 constexpr int kStripeHeight = 8;
 constexpr int kIconSide = 48;
 
@@ -131,13 +133,13 @@ QWidget *Form0::createStripes()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     int number = 1;
-    for (const QRgb colour : kStripeColours) {
+    for (const model::Rgb colour : kStripeColours) {
         auto *shape = new QFrame(stripes);
         shape->setObjectName(QStringLiteral("Shape%1").arg(number++));
         shape->setFixedHeight(kStripeHeight);
         shape->setAutoFillBackground(true);
         QPalette palette = shape->palette();
-        palette.setColor(QPalette::Window, QColor(colour));
+        palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
         shape->setPalette(palette);
         row->addWidget(shape);
     }
@@ -205,7 +207,7 @@ void Form0::onInicioClicked()
 
 void Form0::onSalirClicked()
 {
-    ConfirmExit(m_state, m_windows, 0, 0);
+    ConfirmExit(m_state, m_windows, WindowId::Form0);
 }
 
 } // namespace kalvora::ui

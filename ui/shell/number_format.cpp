@@ -17,13 +17,33 @@ int decimalsOf(NumberPattern pattern)
     case NumberPattern::Grouped1:
     case NumberPattern::Plain1:
         return 1;
+    case NumberPattern::General:
+        return QLocale::FloatingPointShortest;
     }
     return 2;
 }
 
 bool grouped(NumberPattern pattern)
 {
-    return pattern != NumberPattern::Plain1;
+    return pattern == NumberPattern::Grouped2 || pattern == NumberPattern::Grouped1;
+}
+
+char formatOf(NumberPattern pattern)
+{
+    return pattern == NumberPattern::General ? 'g' : 'f';
+}
+
+/// The text without its minus sign when every digit it shows is zero: a value that rounds to
+/// zero from below, or negative zero itself.
+QString withoutSignOfZero(const QString &text, const QLocale &locale)
+{
+    const QString negative = locale.negativeSign();
+    if (!text.startsWith(negative))
+        return text;
+    QString digits = text.mid(negative.size());
+    digits.remove(locale.zeroDigit());
+    digits.remove(locale.decimalPoint());
+    return digits.isEmpty() ? text.mid(negative.size()) : text;
 }
 
 // "#,##0" groups the integer digits by three whatever the locale's own minimum-grouping
@@ -53,7 +73,8 @@ QString formatNumber(double value, NumberPattern pattern, const QLocale &locale)
         return kNoValue;
     QLocale plainLocale = locale;
     plainLocale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    const QString plain = plainLocale.toString(value, 'f', decimalsOf(pattern));
+    const QString plain = withoutSignOfZero(
+        plainLocale.toString(value, formatOf(pattern), decimalsOf(pattern)), locale);
     return grouped(pattern) ? insertGroupSeparators(plain, locale) : plain;
 }
 

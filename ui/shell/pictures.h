@@ -3,10 +3,12 @@
 
 namespace kalvora::ui::pictures {
 
+inline constexpr char kBack[] = ":/pictures/back.svg"; ///< a view's `salir`: close the view
 inline constexpr char kCredits[] = ":/pictures/credits.svg"; ///< the splash, with the credits text
 inline constexpr char kExit[] = ":/pictures/exit.svg"; ///< leave the program
 inline constexpr char kLoad[] = ":/pictures/load.svg"; ///< validate and load; caption drawn on it
 inline constexpr char kLinkCursor[] = ":/pictures/link_cursor.svg";
+inline constexpr char kPrint[] = ":/pictures/print.svg"; ///< print the window's image
 inline constexpr char kResults[] = ":/pictures/results.svg"; ///< hub: results summary
 inline constexpr char kReport[] = ":/pictures/report.svg"; ///< hub: parameters report
 inline constexpr char kSweep[] = ":/pictures/sweep.svg"; ///< hub: air-velocity sweep

@@ -1,6 +1,9 @@
 #include "windows.h"
 
+#include "loads_on_open.h"
+
 #include <QEvent>
+#include <QPointer>
 #include <algorithm>
 
 namespace kalvora::ui {
@@ -51,10 +54,18 @@ QWidget *Windows::open(WindowId id)
     m_open[id] = created;
     created->installEventFilter(this);
     connect(created, &QObject::destroyed, this, &Windows::forget);
+    emit opened(id);
+
+    if (auto *loads = dynamic_cast<LoadsOnOpen *>(created)) {
+        const QPointer<QWidget> guard(created);
+        loads->load();
+        // The load may have closed its own window (through the registry or an exit question).
+        if (!guard || window(id) != created)
+            return nullptr;
+    }
     created->show();
     created->raise();
     created->activateWindow();
-    emit opened(id);
     return created;
 }
 

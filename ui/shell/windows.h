@@ -1,7 +1,9 @@
 #pragma once
 // Window semantics shared by every window: shown without owner and without waiting; opening a
 // window that is open brings it to the front; closing hides it and then destroys it. The
-// registry knows how to build each window and which ones are open.
+// registry knows how to build each window and which ones are open. A window's factory only builds
+// it; what its load does (evaluate, show messages) runs after the registry has recorded it (see
+// loads_on_open.h).
 
 #include "window_id.h"
 
@@ -26,8 +28,9 @@ public:
     void registerFactory(WindowId id, Factory factory);
     bool canOpen(WindowId id) const;
 
-    /// Builds and shows the window, or brings the open one to the front. Returns it (null when
-    /// no factory is registered).
+    /// Builds the window, records it as open, runs its load (when it is a LoadsOnOpen) and shows
+    /// it; or brings the open one to the front without loading it again. Returns it (null when no
+    /// factory is registered, or when its load closed it).
     QWidget *open(WindowId id);
     /// Hides, then destroys the window; nothing when it is not open.
     void close(WindowId id);

@@ -1,5 +1,6 @@
 #pragma once
-// The whole program's windows, wired the same way for the executable and for its walk-through.
+// The composition root: the whole program's windows, wired the same way for the executable and
+// for its walk-through. The only place that sees every window folder.
 
 namespace kalvora::ui {
 

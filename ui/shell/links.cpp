@@ -1,14 +1,13 @@
 #include "links.h"
 
-#include "ui/shell/link_cursor.h"
+#include "link_cursor.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace kalvora::ui {
 
-namespace {
-
-void acceptPress(QMouseEvent *event)
+void acceptLeftPress(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         event->accept();
@@ -16,31 +15,49 @@ void acceptPress(QMouseEvent *event)
         event->ignore();
 }
 
-/// A click is a left-button release over the control that took the press.
-bool isClick(const QWidget *widget, const QMouseEvent *event)
+bool isClick(const QWidget &widget, const QMouseEvent *event)
 {
     return event->button() == Qt::LeftButton
-        && widget->rect().contains(event->position().toPoint());
+        && widget.rect().contains(event->position().toPoint());
 }
 
-} // namespace
+bool isActivationKey(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return true;
+    default:
+        return false;
+    }
+}
 
 LinkLabel::LinkLabel(const QString &objectName, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(objectName);
     setCursor(linkCursor());
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
-    acceptPress(event);
+    acceptLeftPress(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (isClick(this, event))
+    if (isClick(*this, event))
         emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (isActivationKey(event))
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
 }
 
 LinkFrame::LinkFrame(const QString &objectName, QWidget *parent)
@@ -52,12 +69,12 @@ LinkFrame::LinkFrame(const QString &objectName, QWidget *parent)
 
 void LinkFrame::mousePressEvent(QMouseEvent *event)
 {
-    acceptPress(event);
+    acceptLeftPress(event);
 }
 
 void LinkFrame::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (isClick(this, event))
+    if (isClick(*this, event))
         emit clicked();
 }
 

@@ -1,9 +1,9 @@
 #include "program.h"
 
-#include "shell_windows.h"
 #include "ui/input/register.h"
 #include "ui/results/register.h"
-#include "windows.h"
+#include "ui/shell/shell_windows.h"
+#include "ui/shell/windows.h"
 
 namespace kalvora::ui {
 

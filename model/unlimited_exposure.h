@@ -1,0 +1,44 @@
+#pragma once
+// The words written in place of an exposure time when the exposure is not limited, one table for
+// every window and the command line. The texts differ between windows (gender of the Spanish
+// noun, abbreviations that fit narrow cells, one English misspelling that is the program's own).
+
+#include "caption.h"
+
+namespace kalvora::model {
+
+enum class UnlimitedExposure {
+    SummaryHsi, ///< results summary, heat stress index: allowable exposure time TEP
+    SummarySweat, ///< results summary, required sweat rate: DLE (also the command line's word)
+    HsiView, ///< heat stress index view, `ITEP`: Spanish in both languages
+    SweatViewAlarmNonAcclimatized, ///< required sweat rate view, `pDLEnaa`
+    SweatView, ///< required sweat rate view, the other three DLE areas
+    IreqView, ///< IREQ view, `PDLEmin` and `PDLEneut`: the same in both languages
+    Sweep, ///< air-velocity sweep table cells
+    ReportSweat, ///< parameters report, `SWp(13)`: Spanish in both languages
+};
+
+constexpr Caption unlimitedExposure(UnlimitedExposure where)
+{
+    switch (where) {
+    case UnlimitedExposure::SummaryHsi:
+        return { "Ilimitado", "Unlimited" };
+    case UnlimitedExposure::SummarySweat:
+        return { "Ilimitada", "Unlimited" };
+    case UnlimitedExposure::HsiView:
+        return { "Ilimitado", "Ilimitado" };
+    case UnlimitedExposure::SweatViewAlarmNonAcclimatized:
+        return { "Ilimitado", "Ulimited" };
+    case UnlimitedExposure::SweatView:
+        return { "Ilimitado", "Unlimited" };
+    case UnlimitedExposure::IreqView:
+        return { "Ilimit.", "Ilimit." };
+    case UnlimitedExposure::Sweep:
+        return { "Ilim.", "Unlim." };
+    case UnlimitedExposure::ReportSweat:
+        return { "Ilimitada", "Ilimitada" };
+    }
+    return { "", "" };
+}
+
+} // namespace kalvora::model
