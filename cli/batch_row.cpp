@@ -2,6 +2,7 @@
 
 #include "csv.h"
 #include "input_options.h"
+#include "model/option_boxes.h"
 #include "point_evaluation.h"
 #include "printable.h"
 
@@ -73,26 +74,10 @@ void splitRaw(std::string_view line, std::vector<std::string> &cells)
     }
 }
 
-/// The radiation and humidity inputs are alternatives: one of each group is the input in use.
-std::optional<OptionGroup> alternativeGroup(Field field)
-{
-    switch (field) {
-    case Field::tglobo:
-    case Field::TRMedia:
-        return OptionGroup::Radiacion;
-    case Field::HR:
-    case Field::tbh:
-    case Field::pa:
-        return OptionGroup::humedad;
-    default:
-        return std::nullopt;
-    }
-}
-
 bool anyGiven(const PointInputs &point, OptionGroup group)
 {
     for (std::size_t f = 0; f < point.numbers.size(); ++f) {
-        if (point.numbers[f] && alternativeGroup(static_cast<Field>(f)) == group)
+        if (point.numbers[f] && model::boxGroup(static_cast<Field>(f)) == group)
             return true;
     }
     return false;
@@ -174,7 +159,7 @@ bool BatchColumns::needed(
     switch (column.slot) {
     case Slot::Number: {
         const auto field = static_cast<Field>(column.field);
-        const std::optional<OptionGroup> group = alternativeGroup(field);
+        const std::optional<OptionGroup> group = model::boxGroup(field);
         return InputUsed(input, field)
             || (group && input.groupEnabled(*group) && !anyGiven(point, *group));
     }

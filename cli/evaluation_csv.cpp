@@ -27,12 +27,12 @@ std::string EvaluationCsv(
         cell("posture",
             kPostureKeys[static_cast<std::size_t>(input.selected(OptionGroup::postura))]);
     std::string methods;
-    for (int m = 0; m < model::kMethodCount; ++m) {
-        if (!input.method(static_cast<model::Method>(m)))
+    for (const model::Method method : model::kAllMethods) {
+        if (!input.method(method))
             continue;
         if (!methods.empty())
             methods += ';';
-        methods += kMethodKeys[static_cast<std::size_t>(m)];
+        methods += methodKey(method);
     }
     cell("methods", methods);
     std::string message;

@@ -51,9 +51,9 @@ ordered_json EvaluationJson(
     const PointOutcome &outcome, std::span<const ResultKey> keys, int precision)
 {
     ordered_json methods = ordered_json::array();
-    for (int m = 0; m < model::kMethodCount; ++m) {
-        if (outcome.evaluation.ran[static_cast<std::size_t>(m)])
-            methods.push_back(kMethodKeys[static_cast<std::size_t>(m)]);
+    for (const model::Method method : model::kAllMethods) {
+        if (outcome.evaluation.ran[static_cast<std::size_t>(method)])
+            methods.push_back(methodKey(method));
     }
     ordered_json results = ordered_json::object();
     ordered_json ratings = ordered_json::object();

@@ -3,6 +3,7 @@
 #include "display_number.h"
 #include "input_options.h"
 #include "model/caption.h"
+#include "model/exposure.h"
 #include "result_units.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ using model::Language;
 
 namespace {
 
-enum class Text { Inputs, Shared, Results, Unlimited, Messages };
+enum class Text { Inputs, Shared, Results, Messages };
 
 constexpr Caption caption(Text text)
 {
@@ -28,8 +29,6 @@ constexpr Caption caption(Text text)
         return { "Valores comunes", "Shared values" };
     case Text::Results:
         return { "Resultados", "Results" };
-    case Text::Unlimited:
-        return { "Ilimitado", "Unlimited" };
     case Text::Messages:
         return { "Mensajes", "Messages" };
     }
@@ -68,8 +67,14 @@ void resultLine(std::ostream &out, const model::ResultField &field, const PointO
     Language language, int decimals)
 {
     const std::optional<double> value = field.read(outcome.results);
-    if (!value || UnlimitedExposure(field.name, outcome))
-        line(out, field.name, inLanguage(caption(Text::Unlimited), language), "");
+    const std::optional<model::UnlimitedExposure> unlimited
+        = UnlimitedExposure(field.name, outcome);
+    if (unlimited || !value)
+        line(out, field.name,
+            inLanguage(
+                unlimitedExposure(unlimited.value_or(model::UnlimitedExposure::SummarySweat)),
+                language),
+            "");
     else
         line(out, field.name, GroupedFixed(*value, decimals), ResultUnit(field.name));
 }
@@ -123,30 +128,30 @@ void chosenLines(std::ostream &out, const PointOutcome &outcome,
         out << inLanguage(caption(Text::Results), language) << '\n' << lines.str();
 }
 
-bool criterionExposure(std::string_view name)
-{
-    return name == "DLEnaa" || name == "DLEnap" || name == "DLEaa" || name == "DLEap";
-}
-
 } // namespace
 
-bool UnlimitedExposure(std::string_view name, const PointOutcome &outcome)
+std::optional<model::UnlimitedExposure> UnlimitedExposure(
+    std::string_view name, const PointOutcome &outcome)
 {
+    using model::UnlimitedExposure;
     const model::MethodResults &results = outcome.results;
     const double worn = outcome.given.value(model::Field::Iclo);
+    bool limited = true;
     if (name == "TEP")
-        return !(results.ISC > 100);
-    if (criterionExposure(name)) {
+        return model::isHeatStressExposureLimited(results.ISC, results.TEP)
+            ? std::nullopt
+            : std::optional(UnlimitedExposure::SummaryHsi);
+    if (name == "DLEnaa" || name == "DLEnap" || name == "DLEaa" || name == "DLEap") {
         const model::ResultField &field
             = *std::find_if(model::resultFields().begin(), model::resultFields().end(),
                 [&](const model::ResultField &candidate) { return candidate.name == name; });
-        return field.read(results) == -1.0;
+        limited = model::isSweatExposureLimited(*field.read(results));
+    } else if (name == "DLE3") {
+        limited = model::isInsulationExposureLimited(results.DLE3, worn, results.IREQ1);
+    } else if (name == "DLE4") {
+        limited = model::isInsulationExposureLimited(results.DLE4, worn, results.IREQ2);
     }
-    if (name == "DLE3")
-        return worn > results.IREQ1;
-    if (name == "DLE4")
-        return worn > results.IREQ2;
-    return false;
+    return limited ? std::nullopt : std::optional(UnlimitedExposure::SummarySweat);
 }
 
 std::string EvaluationText(const PointOutcome &outcome, Language language,
@@ -159,8 +164,8 @@ std::string EvaluationText(const PointOutcome &outcome, Language language,
         chosenLines(out, outcome, *chosen, language, decimals);
     } else {
         groupLines(out, outcome, std::nullopt, language, decimals);
-        for (int m = 0; m < model::kMethodCount; ++m)
-            groupLines(out, outcome, static_cast<model::Method>(m), language, decimals);
+        for (const model::Method method : model::kAllMethods)
+            groupLines(out, outcome, method, language, decimals);
     }
     if (!outcome.messages.empty()) {
         out << inLanguage(caption(Text::Messages), language) << '\n';

@@ -1,6 +1,7 @@
 #pragma once
 // The evaluate command's output for a person: one line per value with its unit, grouped by method.
 
+#include "model/unlimited_exposure.h"
 #include "point_evaluation.h"
 #include "result_columns.h"
 
@@ -13,9 +14,10 @@ namespace kalvora::cli {
 std::string EvaluationText(const PointOutcome &outcome, model::Language language,
     const std::optional<std::vector<ResultKey>> &chosen = std::nullopt, int precision = kShortest);
 
-/// Whether a value of the record stands for an unlimited exposure rather than a time: TEP while
-/// the heat stress index is 100 % or below, a required-sweat-rate DLE of −1, the IREQ DLEmin
-/// (DLE3) and DLEneut (DLE4) while the worn insulation exceeds IREQmin and IREQneut.
-bool UnlimitedExposure(std::string_view name, const PointOutcome &outcome);
+/// Where a value of the record stands for an unlimited exposure rather than a time (TEP, the
+/// required-sweat-rate DLEs, the IREQ DLEmin and DLEneut, by the model's exposure rules), the
+/// word the results summary shows for it; empty where the value is a time.
+std::optional<model::UnlimitedExposure> UnlimitedExposure(
+    std::string_view name, const PointOutcome &outcome);
 
 } // namespace kalvora::cli

@@ -123,8 +123,8 @@ InputParameters BuildInput(const PointInputs &point, Spelling spelling)
 
     const MethodFlags methods
         = point.methods ? ParseMethods(*point.methods, spelling) : ParseMethods("all", spelling);
-    for (int m = 0; m < model::kMethodCount; ++m)
-        input.setMethod(static_cast<Method>(m), methods[static_cast<std::size_t>(m)]);
+    for (const Method method : model::kAllMethods)
+        input.setMethod(method, methods[static_cast<std::size_t>(method)]);
     return input;
 }
 

@@ -5,6 +5,8 @@
 #include "evaluation_json.h"
 #include "input_options.h"
 #include "model/caption.h"
+#include "model/exposure.h"
+#include "model/unlimited_exposure.h"
 #include "printable.h"
 
 #include <algorithm>
@@ -16,7 +18,6 @@
 
 namespace kalvora::cli {
 
-using model::Caption;
 using model::Method;
 using model::SweepRow;
 
@@ -41,19 +42,17 @@ template <auto Member> std::optional<double> get(const SweepRow &row)
     return row.*Member;
 }
 
-// The heat stress index limits the exposure only above 100 %; a sweat-rate DLE at or below 0
-// stands for an unlimited exposure.
 bool hsiLimited(const SweepRow &row)
 {
-    return row.ISC > 100;
+    return model::isHeatStressExposureLimited(row.ISC, row.TEP);
 }
 bool dleNaaLimited(const SweepRow &row)
 {
-    return row.DLEnaa > 0;
+    return model::isSweatExposureLimited(row.DLEnaa);
 }
 bool dleAaLimited(const SweepRow &row)
 {
-    return row.DLEaa > 0;
+    return model::isSweatExposureLimited(row.DLEaa);
 }
 
 constexpr Column kColumns[] = {
@@ -124,8 +123,6 @@ std::vector<const Column *> columnsOf(const model::Sweep &sweep, const SweepOutp
     return candidates;
 }
 
-constexpr Caption kUnlimited { "Ilim.", "Unlim." };
-
 /// The chosen precision applies to the computed values; the velocities of the sweep stay exact.
 int decimals(const Column &column, const SweepOutput &output)
 {
@@ -144,9 +141,9 @@ nlohmann::ordered_json SweepJson(const model::Sweep &sweep, const SweepOutput &o
 {
     using nlohmann::ordered_json;
     ordered_json methods = ordered_json::array();
-    for (int m = 0; m < model::kMethodCount; ++m) {
-        if (sweep.methods[static_cast<std::size_t>(m)])
-            methods.push_back(kMethodKeys[static_cast<std::size_t>(m)]);
+    for (const Method method : model::kAllMethods) {
+        if (sweep.methods[static_cast<std::size_t>(method)])
+            methods.push_back(methodKey(method));
     }
     const std::vector<const Column *> columns = columnsOf(sweep, output);
     ordered_json rows = ordered_json::array();
@@ -199,7 +196,7 @@ std::string SweepText(
             const std::optional<double> value = column->read(row);
             std::string cell;
             if (!value || (column->limited && !column->limited(row)))
-                cell = inLanguage(kUnlimited, language);
+                cell = inLanguage(unlimitedExposure(model::UnlimitedExposure::Sweep), language);
             else if (column->kind == Kind::Velocity)
                 cell = GeneralNumber(*value);
             else if (column->kind == Kind::Rating)
