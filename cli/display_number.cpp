@@ -1,5 +1,7 @@
 #include "display_number.h"
 
+#include "shortest_number.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -10,15 +12,13 @@ namespace kalvora::cli {
 
 namespace {
 
-/// A finite double with 17 fixed decimals: sign, 309 digits, point, decimals.
-constexpr std::size_t kFixedRoom = 328;
+constexpr std::size_t kFixedRoom = kFixedDecimalsRoom;
 
 } // namespace
 
 char *WriteFixedNumber(char *to, double value, int decimals)
 {
-    char *const end
-        = std::to_chars(to, to + kFixedRoom, value, std::chars_format::fixed, decimals).ptr;
+    char *const end = WriteFixedDecimals(to, value, decimals);
     if (*to == '-' && std::all_of(to + 1, end, [](char c) { return c == '0' || c == '.'; })) {
         std::memmove(to, to + 1, static_cast<std::size_t>(end - to - 1));
         return end - 1;

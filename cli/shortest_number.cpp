@@ -118,4 +118,55 @@ char *WriteShortestNumber(char *to, double value)
     return to + 2;
 }
 
+char *WriteFixedDecimals(char *to, double value, int decimals)
+{
+    constexpr std::uint64_t kPowers[] = { 1, 10, 100, 1000, 10000, 100000, 1000000, 10000000,
+        100000000, 1000000000, 10000000000, 100000000000, 1000000000000, 10000000000000,
+        100000000000000, 1000000000000000, 10000000000000000, 100000000000000000 };
+    const double magnitude = std::abs(value);
+    // Rounding the shortest digits rounds the exact binary value the same way while the gap
+    // between neighbouring doubles (at most magnitude·2^-52) is far below the last decimal kept:
+    // no boundary between two roundings then lies between the digits and the value. Beyond that,
+    // and on a tie in the digits, the library rounds the exact value.
+    const auto exact = [&] {
+        return std::to_chars(to, to + kFixedDecimalsRoom, value, std::chars_format::fixed, decimals)
+            .ptr;
+    };
+    if (magnitude == 0 || decimals > 15
+        || magnitude * static_cast<double>(kPowers[decimals + 1]) >= 0x1p51)
+        return exact();
+    const auto decimal = fmt::detail::dragonbox::to_decimal(magnitude);
+    // The value in units of the last decimal kept: below 2^51 / 10 by the test above.
+    std::uint64_t units = decimal.significand;
+    const int shift = decimal.exponent + decimals;
+    if (shift >= 0) {
+        units *= kPowers[shift];
+    } else if (-shift > 17) {
+        units = 0; // every digit lies more than one place below the last decimal kept
+    } else {
+        const std::uint64_t power = kPowers[-shift];
+        const std::uint64_t kept = units / power;
+        const std::uint64_t rest = units - kept * power;
+        if (2 * rest == power)
+            return exact();
+        units = kept + (2 * rest > power ? 1 : 0);
+    }
+    if (std::signbit(value))
+        *to++ = '-';
+    char buffer[kDigitsEnd + kBlock];
+    char *const end = buffer + kDigitsEnd;
+    char *digits = end - (units > 0 ? end - digitsBefore(end, units) : 0);
+    // At least one digit before the point.
+    while (end - digits < decimals + 1)
+        *--digits = '0';
+    const int whole = static_cast<int>(end - digits) - decimals;
+    std::memcpy(to, digits, static_cast<std::size_t>(whole));
+    to += whole;
+    if (decimals == 0)
+        return to;
+    *to++ = '.';
+    std::memcpy(to, digits + whole, static_cast<std::size_t>(decimals));
+    return to + decimals;
+}
+
 } // namespace kalvora::cli
