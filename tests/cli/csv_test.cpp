@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 #include <sstream>
+#include <utility>
 
 namespace kalvora::cli {
 namespace {
@@ -141,7 +142,8 @@ TEST(WriteCsvNumber, WritesWhatToCharsWritesForEveryKindOfValue)
             = std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
         std::array<char, kCsvNumberRoom> written {};
         const char *const stop = WriteCsvNumber(written.data(), value);
-        EXPECT_EQ(std::string(written.data(), stop), std::string(expected.data(), end));
+        EXPECT_EQ(
+            std::string(std::as_const(written).data(), stop), std::string(expected.data(), end));
     }
     for (const double value : { std::nan(""), std::numeric_limits<double>::infinity() }) {
         std::array<char, kCsvNumberRoom> written {};
@@ -183,7 +185,7 @@ TEST(WriteCsvNumber, FixedDecimalsAsToCharsRoundsTheExactValue)
         // Zero is written without a sign, where to_chars keeps the sign of a negative value.
         if (reference.find_first_not_of("-0.") == std::string::npos && reference[0] == '-')
             reference.erase(0, 1);
-        return std::string(written.data(), stop) == reference;
+        return std::string(std::as_const(written).data(), stop) == reference;
     };
     for (const Row &row : rows)
         EXPECT_TRUE(check(row.value, row.decimals)) << row.value << " with " << row.decimals;
