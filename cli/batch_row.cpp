@@ -74,13 +74,12 @@ void splitRaw(std::string_view line, std::vector<std::string> &cells)
     }
 }
 
+/// Whether the row gives one of the alternative inputs of a group (radiation or humidity).
 bool anyGiven(const PointInputs &point, OptionGroup group)
 {
-    for (std::size_t f = 0; f < point.numbers.size(); ++f) {
-        if (point.numbers[f] && model::boxGroup(static_cast<Field>(f)) == group)
-            return true;
-    }
-    return false;
+    const std::span<const Field> boxes = model::optionBoxes(group);
+    return std::any_of(boxes.begin(), boxes.end(),
+        [&](Field field) { return point.numbers[static_cast<std::size_t>(field)].has_value(); });
 }
 
 } // namespace
