@@ -37,8 +37,8 @@ void BatchRows(benchmark::State &state)
     std::ostringstream generated;
     kalvora::bench::WriteBatchRows(generated, static_cast<std::size_t>(state.range(0)));
     const std::string input = generated.str();
-    const kalvora::cli::BatchOptions options { kalvora::model::Language::Spanish,
-        std::max(1u, std::thread::hardware_concurrency()) };
+    kalvora::cli::BatchOptions options;
+    options.threads = std::max(1u, std::thread::hardware_concurrency());
     DiscardingBuffer discarded;
     for (auto _ : state) {
         std::istringstream in(input);

@@ -4,7 +4,7 @@
 
 namespace kalvora::bench {
 
-void WriteBatchRows(std::ostream &out, std::size_t rows)
+void WriteBatchRows(std::ostream &out, std::size_t rows, const std::string &methods)
 {
     out << "M,ta,clo,va,tg,tnw,rh,methods\n";
     std::string line;
@@ -14,7 +14,7 @@ void WriteBatchRows(std::ostream &out, std::size_t rows)
         line = std::to_string(60 + i % 120) + "," + std::to_string(ta) + ",0."
             + std::to_string(3 + i % 7) + ",0." + std::to_string(1 + i % 9) + ","
             + std::to_string(ta + i % 6) + "," + std::to_string(ta - 1 - i % 6) + ","
-            + std::to_string(30 + i % 50) + ",all\n";
+            + std::to_string(30 + i % 50) + "," + methods + "\n";
         out << line;
     }
 }

@@ -4,10 +4,12 @@
 #include "bounded_queue.h"
 #include "csv.h"
 #include "input_options.h"
+#include "progress_line.h"
 
 #include <algorithm>
 #include <exception>
 #include <future>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -30,13 +32,16 @@ struct Line
 struct ChunkOutput
 {
     std::string text;
+    std::size_t rows = 0;
     std::size_t invalid = 0;
+    std::uintmax_t inputEnd = 0; ///< where the chunk's last line ends in the input, in bytes
 };
 
 struct Chunk
 {
     std::string text;
     std::vector<Line> lines;
+    std::uintmax_t inputEnd = 0;
     std::promise<ChunkOutput> output;
 };
 
@@ -46,6 +51,8 @@ ChunkOutput evaluateChunk(const BatchColumns &columns, const Chunk &chunk, model
     // An output line of a fully evaluated row takes about two kilobytes.
     constexpr std::size_t kOutputLineEstimate = 2048;
     ChunkOutput output;
+    output.rows = chunk.lines.size();
+    output.inputEnd = chunk.inputEnd;
     output.text.reserve(chunk.lines.size() * kOutputLineEstimate);
     std::size_t start = 0;
     for (const Line &line : chunk.lines) {
@@ -71,6 +78,7 @@ void readChunks(
             chunk.lines.push_back({ chunk.text.size(), tooLong });
         if (chunk.lines.empty())
             break;
+        chunk.inputEnd = reader.position();
         order.push(chunk.output.get_future());
         work.push(std::move(chunk));
     }
@@ -95,6 +103,7 @@ void evaluateChunks(
 
 int RunBatch(std::istream &in, std::ostream &out, std::ostream &err, const BatchOptions &options)
 {
+    const ProgressLine::Clock::time_point start = ProgressLine::Clock::now();
     LineReader reader(in, kMaxLineLength);
     std::string header;
     bool tooLong = false;
@@ -107,30 +116,51 @@ int RunBatch(std::istream &in, std::ostream &out, std::ostream &err, const Batch
         if (tooLong)
             throw InputError(
                 "the header line is longer than " + std::to_string(kMaxLineLength) + " bytes");
-        columns.emplace(header);
+        columns.emplace(header, options.results, options.precision);
     } catch (const InputError &error) {
         err << "kalvora-cli: batch: " << error.what() << '\n';
         return 2;
     }
-    out << columns->outputHeader();
+    err << columns->absentColumnsNotice();
 
     const std::size_t threads = std::max(1u, options.threads);
     BoundedQueue<std::future<ChunkOutput>> order(2 * threads + 2);
     BoundedQueue<Chunk> work(2 * threads + 2);
+    std::vector<std::thread> workers;
+    std::thread readerThread;
     // Reading the input flushes a tied output stream; the writer owns the output alone.
     std::ostream *const tied = in.tie(nullptr);
-    std::thread readerThread(readChunks, std::ref(reader), std::ref(order), std::ref(work));
-    std::vector<std::thread> workers;
-    for (std::size_t i = 0; i < threads; ++i)
-        workers.emplace_back(evaluateChunks, std::cref(*columns), std::ref(work), options.language);
+    try {
+        for (std::size_t i = 0; i < threads; ++i)
+            workers.emplace_back(
+                evaluateChunks, std::cref(*columns), std::ref(work), options.language);
+        readerThread = std::thread(readChunks, std::ref(reader), std::ref(order), std::ref(work));
+    } catch (const std::system_error &error) {
+        // A machine short of threads or memory: stop the threads already started, write nothing.
+        work.close();
+        for (std::thread &worker : workers)
+            worker.join();
+        in.tie(tied);
+        err << "kalvora-cli: batch: cannot start " << threads + 1 << " threads (--threads "
+            << threads << " and a reader): " << error.what() << '\n';
+        return 2;
+    }
 
+    out << columns->outputHeader();
+    std::optional<ProgressLine> progress;
+    if (options.progressBytes)
+        progress.emplace(err, *options.progressBytes, start);
     std::size_t invalid = 0;
+    std::uintmax_t rows = 0;
     std::exception_ptr failure;
     while (std::optional<std::future<ChunkOutput>> next = order.pop()) {
         try {
             const ChunkOutput output = next->get();
             out.write(output.text.data(), static_cast<std::streamsize>(output.text.size()));
             invalid += output.invalid;
+            rows += output.rows;
+            if (progress)
+                progress->update(output.inputEnd, rows, ProgressLine::Clock::now());
         } catch (...) {
             // Keep draining so that every thread can finish; the first failure is reported.
             if (!failure)
@@ -141,6 +171,8 @@ int RunBatch(std::istream &in, std::ostream &out, std::ostream &err, const Batch
     for (std::thread &worker : workers)
         worker.join();
     in.tie(tied);
+    if (progress)
+        progress->finish();
     if (failure)
         std::rethrow_exception(failure);
 

@@ -2,17 +2,19 @@
 
 #include "csv.h"
 #include "input_options.h"
+#include "model/option_boxes.h"
 #include "point_evaluation.h"
+#include "printable.h"
 
 #include <algorithm>
-#include <charconv>
 #include <stdexcept>
 
 namespace kalvora::cli {
 
-namespace {
+using model::Field;
+using model::OptionGroup;
 
-constexpr std::string_view kPmvOutOfRange = "pmvOutOfRange";
+namespace {
 
 enum class Status { Ok, Refused, Fault, Invalid };
 
@@ -58,81 +60,40 @@ bool plainLine(std::string_view line)
     return std::none_of(line.begin(), line.end(), [](char c) { return c == '"' || c == '\r'; });
 }
 
-/// Collects short pieces of a line in a fixed buffer and appends them to the line in blocks.
-class CellBuffer
+/// The pieces of a line between its commas, quotes and all: what a line that is not valid CSV
+/// held, to echo it as it was read.
+void splitRaw(std::string_view line, std::vector<std::string> &cells)
 {
-public:
-    explicit CellBuffer(std::string &out)
-        : m_out(out)
-    {
+    cells.clear();
+    for (;;) {
+        const std::size_t comma = std::min(line.find(','), line.size());
+        cells.emplace_back(line.substr(0, comma));
+        if (comma == line.size())
+            return;
+        line.remove_prefix(comma + 1);
     }
-    CellBuffer(const CellBuffer &) = delete;
-    CellBuffer &operator=(const CellBuffer &) = delete;
-    ~CellBuffer() { flush(); }
+}
 
-    /// Room for a comma and a number; the pointer to write them at.
-    char *room()
-    {
-        if (static_cast<std::size_t>(std::end(m_text) - m_at) < kCsvNumberRoom + 1)
-            flush();
-        return m_at;
-    }
-    void advance(char *to) { m_at = to; }
-    void append(std::string_view text)
-    {
-        flush();
-        m_out.append(text);
-    }
-
-private:
-    void flush()
-    {
-        m_out.append(m_text, static_cast<std::size_t>(m_at - m_text));
-        m_at = m_text;
-    }
-
-    std::string &m_out;
-    char m_text[2048];
-    char *m_at = m_text;
-};
-
-/// The result cells of an outcome, each after its comma; empty where a value does not belong.
-void appendResults(const PointOutcome *outcome, std::string &out)
+/// Whether the row gives one of the alternative inputs of a group (radiation or humidity).
+bool anyGiven(const PointInputs &point, OptionGroup group)
 {
-    CellBuffer cells(out);
-    const std::optional<ShownFields> shown
-        = outcome ? std::optional<ShownFields>(*outcome) : std::nullopt;
-    for (const model::ResultField &field : model::resultFields()) {
-        char *at = cells.room();
-        *at++ = ',';
-        if (shown && (*shown)(field)) {
-            if (const std::optional<double> value = field.read(outcome->results))
-                at = WriteCsvNumber(at, *value);
-        }
-        cells.advance(at);
-    }
-    for (const RatingField &rating : ratingFields()) {
-        char *at = cells.room();
-        *at++ = ',';
-        if (outcome && RatingShown(rating, *outcome))
-            at = std::to_chars(at, at + kCsvNumberRoom, outcome->results.*rating.member).ptr;
-        cells.advance(at);
-    }
-    cells.append(",");
-    if (outcome && !outcome->refused())
-        cells.append(outcome->evaluation.pmvOutOfRange ? "true" : "false");
+    const std::span<const Field> boxes = model::optionBoxes(group);
+    return std::any_of(boxes.begin(), boxes.end(),
+        [&](Field field) { return point.numbers[static_cast<std::size_t>(field)].has_value(); });
 }
 
 } // namespace
 
-BatchColumns::BatchColumns(std::string_view header)
+BatchColumns::BatchColumns(std::string_view header, std::vector<ResultKey> results, int precision)
+    : m_results(std::move(results))
+    , m_precision(precision)
 {
     std::string error;
     if (!SplitCsvLine(header, m_names, error))
         throw InputError("header line: " + error);
     for (const std::string &name : m_names) {
         if (std::count(m_names.begin(), m_names.end(), name) > 1)
-            throw InputError("column '" + name + "' is named twice in the header");
+            throw InputError("column " + Quoted(name) + " is named twice in the header");
         const auto numeric = std::find_if(numericInputs().begin(), numericInputs().end(),
             [&](const NumericInput &input) { return name == input.name; });
         if (numeric != numericInputs().end())
@@ -144,8 +105,8 @@ BatchColumns::BatchColumns(std::string_view header)
         else if (name == "methods")
             m_columns.push_back({ Slot::Methods, 0 });
         else
-            throw InputError("unknown column '" + name
-                + "'; columns are M, ta, clo, va, tg, tr, tnw, rh, tw, pa, solar, posture, "
+            throw InputError("unknown column " + Quoted(name)
+                + "; columns are M, ta, clo, va, tg, tr, tnw, rh, tw, pa, solar, posture, "
                   "methods");
     }
 }
@@ -156,13 +117,59 @@ std::string BatchColumns::outputHeader() const
     for (const std::string &name : m_names)
         AppendCsvCell(header, name, &name == &m_names.front());
     header += ",status,message";
-    for (const model::ResultField &field : model::resultFields())
-        header.append(",").append(field.name);
-    for (const RatingField &rating : ratingFields())
-        header.append(",").append(rating.name);
-    header.append(",").append(kPmvOutOfRange);
+    AppendResultHeader(m_results, header);
     header += '\n';
     return header;
+}
+
+std::string BatchColumns::absentColumnsNotice() const
+{
+    const auto has = [&](std::string_view name) {
+        return std::find(m_names.begin(), m_names.end(), name) != m_names.end();
+    };
+    std::string defaults;
+    const auto add = [&](std::string_view name, std::string_view value) {
+        if (has(name))
+            return;
+        defaults += defaults.empty() ? "" : ", ";
+        defaults.append(name).append(" ").append(value);
+    };
+    for (const NumericInput &input : numericInputs()) {
+        // The relative humidity is not taken by default where the header names another humidity
+        // input: a row that gives none of them is invalid instead.
+        const bool otherHumidity = input.field == Field::HR && (has("tw") || has("pa"));
+        if (input.hasDefault && !otherHumidity)
+            add(input.name, model::InputParameters::startText(input.field));
+    }
+    const model::InputParameters start;
+    add("solar", kSolarKeys[static_cast<std::size_t>(start.selected(OptionGroup::Radsolar))]);
+    add("posture", kPostureKeys[static_cast<std::size_t>(start.selected(OptionGroup::postura))]);
+    add("methods", "all");
+    if (defaults.empty())
+        return {};
+    return "kalvora-cli: batch: columns absent from the header; every row takes the default of "
+           "evaluate for them: "
+        + defaults + "\n";
+}
+
+bool BatchColumns::needed(
+    const Column &column, const PointInputs &point, const model::InputParameters &input) const
+{
+    switch (column.slot) {
+    case Slot::Number: {
+        const auto field = static_cast<Field>(column.field);
+        const std::optional<OptionGroup> group = model::boxGroup(field);
+        return InputUsed(input, field)
+            || (group && input.groupEnabled(*group) && !anyGiven(point, *group));
+    }
+    case Slot::Solar:
+        return input.groupEnabled(OptionGroup::Radsolar);
+    case Slot::Posture:
+        return input.groupEnabled(OptionGroup::postura);
+    case Slot::Methods:
+        return true;
+    }
+    return true;
 }
 
 bool BatchColumns::appendRow(
@@ -186,38 +193,49 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
     else if (line.empty())
         message = "empty line";
     else if (!SplitCsvLine(line, cells, message))
-        cells.clear();
+        splitRaw(line, cells);
     else if (cells.size() != m_names.size())
         message = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells")
             + " where the header names " + std::to_string(m_names.size());
     else {
-        PointSpec &spec = scratch.spec;
-        for (std::optional<std::string> &number : spec.numbers)
+        PointInputs &point = scratch.point;
+        for (std::optional<std::string> &number : point.numbers)
             number.reset();
-        spec.solar.reset();
-        spec.posture.reset();
-        spec.methods.reset();
+        point.solar.reset();
+        point.posture.reset();
+        point.methods.reset();
         for (std::size_t i = 0; i < cells.size(); ++i) {
             if (cells[i].empty())
                 continue;
             switch (m_columns[i].slot) {
             case Slot::Number:
-                spec.numbers[static_cast<std::size_t>(m_columns[i].field)] = cells[i];
+                point.numbers[static_cast<std::size_t>(m_columns[i].field)] = cells[i];
                 break;
             case Slot::Solar:
-                spec.solar = cells[i];
+                point.solar = cells[i];
                 break;
             case Slot::Posture:
-                spec.posture = cells[i];
+                point.posture = cells[i];
                 break;
             case Slot::Methods:
-                spec.methods = cells[i];
+                point.methods = cells[i];
                 break;
             }
         }
         try {
             PointOutcome &outcome = scratch.outcome;
-            outcome.given = BuildInput(spec, kColumnSpelling);
+            outcome.given = BuildInput(point, kColumnSpelling);
+            // A measurement missing from a column the row needs is never replaced by a default.
+            std::string empty;
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                if (cells[i].empty() && needed(m_columns[i], point, outcome.given))
+                    empty += (empty.empty() ? "" : ", ") + m_names[i];
+            }
+            if (!empty.empty())
+                throw InputError(
+                    (empty.find(',') == std::string::npos ? "empty cell in a needed column: "
+                                                          : "empty cells in needed columns: ")
+                    + Printable(empty));
             EvaluateGiven(outcome, language);
             evaluated = true;
             status = outcome.refused()     ? Status::Refused
@@ -240,7 +258,7 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
     out += ',';
     out += statusName(status);
     appendMessage(scratch, out);
-    appendResults(evaluated ? &scratch.outcome : nullptr, out);
+    AppendResultCells(evaluated ? &scratch.outcome : nullptr, m_results, m_precision, out);
     out += '\n';
     return status != Status::Invalid;
 }

@@ -4,6 +4,7 @@
 #include "input_options.h"
 #include "model/language.h"
 #include "point_evaluation.h"
+#include "result_columns.h"
 
 #include <cstddef>
 #include <string>
@@ -21,7 +22,7 @@ struct BatchScratch
 {
     std::vector<std::string> cells;
     std::string message;
-    PointSpec spec;
+    PointInputs point;
     PointOutcome outcome;
     std::string lastMessage; ///< the last message written, and its cell with the comma before it
     std::string lastMessageCell = ",";
@@ -30,12 +31,17 @@ struct BatchScratch
 class BatchColumns
 {
 public:
-    /// The columns a header line names. Throws InputError for an unknown or repeated name or a
-    /// header that is not a CSV line.
-    explicit BatchColumns(std::string_view header);
+    /// The columns a header line names, and the result keys and number precision of the output.
+    /// Throws InputError for an unknown or repeated name or a header that is not a CSV line.
+    explicit BatchColumns(std::string_view header,
+        std::vector<ResultKey> results = SelectResultKeys(std::nullopt), int precision = kShortest);
 
     /// The output header: the input columns as given, status, message, the result keys.
     std::string outputHeader() const;
+
+    /// The inputs the header does not name and the defaults every row takes for them, as one
+    /// line for standard error; empty when the header names them all.
+    std::string absentColumnsNotice() const;
 
     /// Appends the output line of one input line; returns false when the row is invalid.
     bool appendRow(
@@ -51,8 +57,13 @@ private:
         int field; ///< the model::Field of a Number column
     };
 
+    bool needed(
+        const Column &column, const PointInputs &point, const model::InputParameters &input) const;
+
     std::vector<std::string> m_names;
     std::vector<Column> m_columns;
+    std::vector<ResultKey> m_results;
+    int m_precision;
 };
 
 } // namespace kalvora::cli

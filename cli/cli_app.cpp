@@ -1,15 +1,21 @@
 #include "cli_app.h"
 
 #include "batch.h"
+#include "evaluation_csv.h"
 #include "evaluation_json.h"
 #include "evaluation_text.h"
 #include "input_options.h"
 #include "model/sweep.h"
+#include "output_file.h"
 #include "point_evaluation.h"
+#include "printable.h"
+#include "result_units.h"
 #include "sweep_report.h"
 
 #include <CLI/CLI.hpp>
 #include <fstream>
+#include <set>
+#include <sys/stat.h>
 #include <thread>
 
 namespace kalvora::cli {
@@ -25,14 +31,19 @@ constexpr int kFault = 3;
 /// Everything the subcommands read from the command line.
 struct Request
 {
-    PointSpec point;
+    PointInputs point;
     std::string lang = "es";
     std::string format = "json";
     std::string file;
     std::string output;
     unsigned threads = std::max(1u, std::thread::hardware_concurrency());
+    std::optional<std::string> columns;
+    std::optional<int> precision;
+    bool quiet = false;
 
     Language language() const { return lang == "en" ? Language::English : Language::Spanish; }
+    int decimals() const { return precision.value_or(kShortest); }
+    bool toStandardOutput() const { return output.empty() || output == "-"; }
 };
 
 void addLanguage(CLI::App &command, Request &request)
@@ -67,8 +78,7 @@ void addPointOptions(CLI::App &command, Request &request)
     command
         .add_option("--methods", request.point.methods,
             "methods to run, a comma list of pmv, hsi, wbgt, swreq, wci, ireq, or all (default "
-            "all); they decide "
-            "which inputs are read")
+            "all); they decide which inputs are read")
         ->type_name("LIST");
     addLanguage(command, request);
 }
@@ -81,6 +91,19 @@ void addFormat(CLI::App &command, Request &request, const std::vector<std::strin
     command.add_option("--format", request.format, "output format: " + names + " (default json)")
         ->check(CLI::IsMember(formats).description(""))
         ->type_name(names);
+}
+
+void addResultChoice(CLI::App &command, Request &request, const std::string &keys)
+{
+    command
+        .add_option("--columns", request.columns, "only these result keys, in this order: " + keys)
+        ->type_name("KEY,...");
+    command
+        .add_option("--precision", request.precision,
+            "write results with N decimals (0 to 17) instead of the shortest form that reads back "
+            "to the same number")
+        ->check(CLI::Range(0, 17))
+        ->type_name("N");
 }
 
 /// Reads the point and evaluates it; refusals and unreadable values end the command here.
@@ -109,19 +132,24 @@ std::optional<PointOutcome> evaluatePoint(const Request &request, std::ostream &
 
 int runEvaluate(const Request &request, std::ostream &out, std::ostream &err)
 {
+    const std::vector<ResultKey> keys = SelectResultKeys(request.columns);
     int status = kDone;
     const std::optional<PointOutcome> outcome = evaluatePoint(request, err, status);
     if (!outcome)
         return status;
     if (request.format == "text")
-        out << EvaluationText(*outcome, request.language());
+        out << EvaluationText(*outcome, request.language(),
+            request.columns ? std::optional(keys) : std::nullopt, request.decimals());
+    else if (request.format == "csv")
+        out << EvaluationCsv(*outcome, keys, request.decimals());
     else
-        out << EvaluationJson(*outcome).dump(2) << '\n';
+        out << EvaluationJson(*outcome, keys, request.decimals()).dump(2) << '\n';
     return status;
 }
 
 int runSweep(const Request &request, std::ostream &out, std::ostream &err)
 {
+    CheckSweepColumns(request.columns);
     int status = kDone;
     const std::optional<PointOutcome> outcome = evaluatePoint(request, err, status);
     if (!outcome || status != kDone)
@@ -131,111 +159,229 @@ int runSweep(const Request &request, std::ostream &out, std::ostream &err)
         err << model::faultMessage(*sweep.fault, request.language()) << '\n';
         return kFault;
     }
+    const SweepOutput output { request.columns, request.decimals() };
     if (request.format == "csv")
-        out << SweepCsv(sweep);
+        out << SweepCsv(sweep, output);
     else if (request.format == "text")
-        out << SweepText(sweep, request.language());
+        out << SweepText(sweep, request.language(), output);
     else
-        out << SweepJson(sweep).dump(2) << '\n';
+        out << SweepJson(sweep, output).dump(2) << '\n';
     return kDone;
 }
 
-int runBatch(const Request &request, std::istream &in, std::ostream &out, std::ostream &err)
+/// Pads text to width characters (UTF-8: continuation bytes take no room).
+std::string padded(std::string_view text, std::size_t width)
 {
+    const auto shown = static_cast<std::size_t>(std::count_if(text.begin(), text.end(),
+        [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return std::string(text) + std::string(width > shown ? width - shown : 1, ' ');
+}
+
+int runColumns(const Request &request, std::ostream &out)
+{
+    for (const ResultKey &key : AllResultKeys())
+        out << padded(key.name, 15) << padded(ResultUnit(key.name), 10)
+            << ResultMeaning(key.name, request.language()) << '\n';
+    return kDone;
+}
+
+int runBatch(const Request &request, std::istream &in, std::ostream &out, std::ostream &err,
+    bool errIsTerminal)
+{
+    BatchOptions options { request.language(), request.threads, SelectResultKeys(request.columns),
+        request.decimals(), std::nullopt };
     std::ifstream file;
     if (request.file != "-") {
+        struct stat input
+        {
+        };
+        if (stat(request.file.c_str(), &input) != 0) {
+            err << "kalvora-cli: batch: cannot read " << Quoted(request.file) << ": "
+                << SystemReason() << '\n';
+            return kUsage;
+        }
+        if (S_ISDIR(input.st_mode)) {
+            err << "kalvora-cli: batch: cannot read " << Quoted(request.file)
+                << ": it is a directory\n";
+            return kUsage;
+        }
+        // Checked before anything is opened for writing: the input would be lost.
+        if (!request.toStandardOutput() && SameFile(request.file, request.output)) {
+            err << "kalvora-cli: batch: the output " << Quoted(request.output)
+                << " is the input file; write the results to another file\n";
+            return kUsage;
+        }
         file.open(request.file, std::ios::binary);
         if (!file) {
-            err << "kalvora-cli: batch: cannot open '" << request.file << "'\n";
+            err << "kalvora-cli: batch: cannot read " << Quoted(request.file) << ": "
+                << SystemReason() << '\n';
             return kUsage;
         }
+        if (S_ISREG(input.st_mode) && errIsTerminal && !request.quiet)
+            options.progressBytes = static_cast<std::uintmax_t>(input.st_size);
     }
-    std::ofstream output;
-    if (!request.output.empty()) {
-        output.open(request.output, std::ios::binary | std::ios::trunc);
-        if (!output) {
-            err << "kalvora-cli: batch: cannot write '" << request.output << "'\n";
-            return kUsage;
+    std::istream &source = file.is_open() ? file : in;
+    if (request.toStandardOutput())
+        return RunBatch(source, out, err, options);
+    try {
+        ReplacingFile target(request.output);
+        const int status = RunBatch(source, target.stream(), err, options);
+        if (status == 0 || status == 1)
+            target.commit();
+        return status;
+    } catch (const FileError &error) {
+        err << "kalvora-cli: batch: " << error.what() << '\n';
+        return kUsage;
+    }
+}
+
+/// The long and short names of every option of the program, with their dashes, and of those the
+/// ones that take a value.
+struct OptionNames
+{
+    std::set<std::string> all;
+    std::set<std::string> takingValue;
+};
+
+void collectNames(const CLI::App &command, OptionNames &names)
+{
+    for (const CLI::Option *option : command.get_options()) {
+        std::vector<std::string> spelled;
+        for (const std::string &name : option->get_lnames())
+            spelled.push_back("--" + name);
+        for (const std::string &name : option->get_snames())
+            spelled.push_back("-" + name);
+        for (const std::string &name : spelled) {
+            names.all.insert(name);
+            if (option->get_type_size() != 0)
+                names.takingValue.insert(name);
         }
     }
-    const BatchOptions options { request.language(), request.threads };
-    return RunBatch(file.is_open() ? file : in, output.is_open() ? output : out, err, options);
+    for (const CLI::App *sub : command.get_subcommands({}))
+        collectNames(*sub, names);
+}
+
+/// "--ta --methods wbgt": an option followed by another option's name has no value. Empty when
+/// every option that takes a value has one that is not an option name.
+std::optional<std::string> missingValue(const CLI::App &app, int argc, const char *const *argv)
+{
+    OptionNames names;
+    collectNames(app, names);
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--")
+            break;
+        if (names.takingValue.count(std::string(arg)) && names.all.count(argv[i + 1]))
+            return "missing value for " + std::string(arg);
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
-int RunCli(
-    int argc, const char *const *argv, std::istream &in, std::ostream &out, std::ostream &err)
+int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &out,
+    std::ostream &err, bool errIsTerminal)
 {
     CLI::App app("Thermal environment of a workplace: PMV/PPD, heat stress index, WBGT, required "
-                 "sweat rate, "
-                 "wind chill and required clothing insulation, computed as the desktop program "
-                 "computes them.",
+                 "sweat rate, wind chill and required clothing insulation, computed as the "
+                 "desktop program computes them.",
         "kalvora-cli");
     app.set_version_flag("--version", "kalvora-cli " KALVORA_VERSION, "print the version and exit");
     app.require_subcommand(1);
     app.footer(
-        "Exit status: 0 done, 1 batch with invalid rows, 2 usage error, unreadable value or inputs "
-        "refused by the loading rules, 3 an arithmetic fault ended the evaluation.\n");
+        "Exit status: 0 done, 1 batch with invalid rows, 2 usage error, unreadable value, inputs "
+        "refused by the loading rules or output that could not be written, 3 an arithmetic fault "
+        "ended the evaluation.\n");
     Request request;
+    const std::string resultKeys = "see `kalvora-cli columns` (default: every key)";
 
     CLI::App *evaluate = app.add_subcommand("evaluate", "evaluate one measurement point");
     addPointOptions(*evaluate, request);
-    addFormat(*evaluate, request, { "json", "text" });
+    addFormat(*evaluate, request, { "json", "text", "csv" });
+    addResultChoice(*evaluate, request, resultKeys);
     evaluate->footer(
         "Numbers are read strictly (18, -0.5, 1.5e2; no comma decimals). Text output rounds to two "
-        "decimals as the result views do, with ',' grouping thousands and '.' as decimal point.\n");
+        "decimals as the result views do (or to --precision), with ',' grouping thousands and '.' "
+        "as decimal point, and shows \"Unlimited\" (\"Ilimitado\") where a value marks an "
+        "unlimited exposure; JSON and CSV keep the record's values. CSV writes a header and one "
+        "row with the columns of a batch row.\n");
 
     CLI::App *sweep = app.add_subcommand(
         "sweep", "recompute the chosen methods for sixteen air velocities, 0.05 to 2.5 m/s");
     addPointOptions(*sweep, request);
     addFormat(*sweep, request, { "json", "csv", "text" });
+    addResultChoice(*sweep, request,
+        "va, var, tr, IVM, PPI, okIVM, ISC, TEP, okISC, WBGT, okWBGT, wp, SWp, DLEnaa, DLEaa, Ac, "
+        "okSWreq, WCI, tch, okIVF, IREQmin, IREQneut, okIreq, code (default: every key of the "
+        "chosen methods)");
 
     CLI::App *batch = app.add_subcommand("batch",
         "evaluate every line of a CSV file; columns M, ta, clo, va, tg, tr, tnw, rh, tw, pa, "
-        "solar, posture, methods "
-        "(methods separated by ';' or '|'); a missing column or empty cell takes the default of "
-        "evaluate");
+        "solar, posture, methods (methods separated by ';' or '|')");
     batch
         ->add_option(
             "FILE", request.file, "CSV file of measurement points, or - for standard input")
         ->required()
         ->type_name("FILE|-");
     batch
-        ->add_option(
-            "-o,--output", request.output, "write the result CSV to OUT instead of standard output")
-        ->type_name("OUT");
+        ->add_option("-o,--output", request.output,
+            "write the result CSV to OUT (- : standard output, the default); OUT is replaced only "
+            "when the run ends with status 0 or 1")
+        ->type_name("OUT|-");
     batch
         ->add_option("--threads", request.threads,
             "evaluating threads (default: the number of cores, " + std::to_string(request.threads)
                 + ")")
         ->check(CLI::Range(1u, 256u))
         ->type_name("N");
+    addResultChoice(*batch, request, resultKeys);
+    batch->add_flag("-q,--quiet", request.quiet,
+        "no progress line (shown on a terminal while a file is read: percent read, rows, rows "
+        "per second, time left)");
     addLanguage(*batch, request);
+    batch->footer(
+        "A column absent from the header takes the default of evaluate for every row, and the "
+        "program says so once on standard error. An empty cell in a column the row's methods "
+        "need makes the row invalid; an empty cell the row does not need is ignored. Output: the "
+        "input cells as read, status (ok, refused, fault, invalid), message, the result keys.\n");
 
+    CLI::App *columns = app.add_subcommand(
+        "columns", "list every result key of evaluate and batch with its unit and meaning");
+    addLanguage(*columns, request);
+
+    int status = kUsage;
     try {
+        if (const std::optional<std::string> missing = missingValue(app, argc, argv))
+            throw CLI::ParseError(*missing, CLI::ExitCodes::ArgumentMismatch);
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp &help) {
-        return app.exit(help, out, err);
-    } catch (const CLI::CallForAllHelp &help) {
-        return app.exit(help, out, err);
-    } catch (const CLI::CallForVersion &version) {
-        return app.exit(version, out, err);
-    } catch (const CLI::ParseError &error) {
-        err << "kalvora-cli: " << error.what() << '\n';
-        return kUsage;
-    }
-
-    try {
         if (evaluate->parsed())
-            return runEvaluate(request, out, err);
-        if (sweep->parsed())
-            return runSweep(request, out, err);
-        return runBatch(request, in, out, err);
+            status = runEvaluate(request, out, err);
+        else if (sweep->parsed())
+            status = runSweep(request, out, err);
+        else if (columns->parsed())
+            status = runColumns(request, out);
+        else
+            status = runBatch(request, in, out, err, errIsTerminal);
+    } catch (const CLI::CallForHelp &help) {
+        status = app.exit(help, out, err);
+    } catch (const CLI::CallForAllHelp &help) {
+        status = app.exit(help, out, err);
+    } catch (const CLI::CallForVersion &version) {
+        status = app.exit(version, out, err);
+    } catch (const CLI::ParseError &error) {
+        err << "kalvora-cli: " << Printable(error.what()) << '\n';
+        status = kUsage;
     } catch (const std::exception &error) {
-        err << "kalvora-cli: " << error.what() << '\n';
+        err << "kalvora-cli: " << Printable(error.what()) << '\n';
+        status = kUsage;
+    }
+    // Results that did not reach their reader are not a success, whatever the command did.
+    if (!out.flush()) {
+        if (status != kUsage) // otherwise its reason is already on err
+            err << "kalvora-cli: the output could not be written\n";
         return kUsage;
     }
+    return status;
 }
 
 } // namespace kalvora::cli

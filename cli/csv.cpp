@@ -1,5 +1,8 @@
 #include "csv.h"
 
+#include "display_number.h"
+#include "shortest_number.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -79,22 +82,26 @@ void AppendCsvCell(std::string &line, std::string_view cell, bool first)
     line.append(cell).push_back('"');
 }
 
-char *WriteCsvNumber(char *to, double value)
+static_assert(kCsvNumberRoom >= kShortestRoom);
+
+char *WriteCsvNumber(char *to, double value, int precision)
 {
     if (!std::isfinite(value))
         return to;
+    if (precision >= 0)
+        return WriteFixedNumber(to, value, precision);
     const int whole = std::abs(value) < kPlainWholeLimit ? static_cast<int>(value) : 0;
     // Negative zero keeps its sign, which the integer would lose.
     const bool plainWhole
         = static_cast<double>(whole) == value && !(whole == 0 && std::signbit(value));
     return plainWhole ? std::to_chars(to, to + kCsvNumberRoom, whole).ptr
-                      : std::to_chars(to, to + kCsvNumberRoom, value).ptr;
+                      : WriteShortestNumber(to, value);
 }
 
-void AppendCsvNumber(std::string &line, double value)
+void AppendCsvNumber(std::string &line, double value, int precision)
 {
     char text[kCsvNumberRoom];
-    line.append(text, static_cast<std::size_t>(WriteCsvNumber(text, value) - text));
+    line.append(text, static_cast<std::size_t>(WriteCsvNumber(text, value, precision) - text));
 }
 
 LineReader::LineReader(std::istream &in, std::size_t maxLength)
@@ -111,6 +118,7 @@ bool LineReader::fill()
     m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
     m_pos = 0;
     m_end = static_cast<std::size_t>(m_in.gcount());
+    m_read += m_end;
     return m_end > 0;
 }
 

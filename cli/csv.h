@@ -4,6 +4,7 @@
 // stray quote spoils one line only, never the rest of the file.
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -18,15 +19,17 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::s
 /// Appends a cell (after a comma unless first), quoted when it holds a comma, quote or line end.
 void AppendCsvCell(std::string &line, std::string_view cell, bool first);
 
-/// The room the text of a number may take: the shortest round-trip form of a double fits in 24.
-inline constexpr std::size_t kCsvNumberRoom = 32;
+/// The room the text of a number may take: the shortest round-trip form of a double fits in 24,
+/// the largest double with 17 fixed decimals in 328.
+inline constexpr std::size_t kCsvNumberRoom = 336;
 
-/// Writes at to the shortest text that reads back to the same double, nothing when it is not
-/// finite; returns the end of what was written.
-char *WriteCsvNumber(char *to, double value);
+/// Writes at to the shortest text that reads back to the same double, or with precision >= 0 the
+/// value with that many decimals; nothing when it is not finite. Returns the end of what was
+/// written.
+char *WriteCsvNumber(char *to, double value, int precision = -1);
 
-/// Appends the shortest text that reads back to the same double; nothing when it is not finite.
-void AppendCsvNumber(std::string &line, double value);
+/// Appends what WriteCsvNumber writes.
+void AppendCsvNumber(std::string &line, double value, int precision = -1);
 
 /// Reads lines from a stream through a fixed buffer: LF or CRLF ends a line, a UTF-8 byte order
 /// mark before the first line is dropped, and a line longer than maxLength is skipped to its end
@@ -42,6 +45,9 @@ public:
     /// Like next, but appends the line to text, keeping what text already holds.
     bool appendLine(std::string &text, bool &tooLong);
 
+    /// Bytes of the input consumed by the lines read so far.
+    std::uintmax_t position() const { return m_read - (m_end - m_pos); }
+
 private:
     bool fill();
 
@@ -50,6 +56,7 @@ private:
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
+    std::uintmax_t m_read = 0; ///< bytes taken from the stream
     bool m_first = true;
 };
 

@@ -1,5 +1,6 @@
 #include "evaluation_json.h"
 
+#include "display_number.h"
 #include "input_options.h"
 
 #include <cmath>
@@ -39,29 +40,34 @@ ordered_json faultJson(const PointOutcome &outcome)
 
 } // namespace
 
-ordered_json JsonNumber(std::optional<double> value)
+ordered_json JsonNumber(std::optional<double> value, int precision)
 {
     if (!value || !std::isfinite(*value))
         return nullptr;
-    return *value;
+    return precision == kShortest ? *value : RoundedToDecimals(*value, precision);
 }
 
-ordered_json EvaluationJson(const PointOutcome &outcome)
+ordered_json EvaluationJson(
+    const PointOutcome &outcome, std::span<const ResultKey> keys, int precision)
 {
     ordered_json methods = ordered_json::array();
-    for (int m = 0; m < model::kMethodCount; ++m) {
-        if (outcome.evaluation.ran[static_cast<std::size_t>(m)])
-            methods.push_back(kMethodKeys[static_cast<std::size_t>(m)]);
+    for (const model::Method method : model::kAllMethods) {
+        if (outcome.evaluation.ran[static_cast<std::size_t>(method)])
+            methods.push_back(methodKey(method));
     }
     ordered_json results = ordered_json::object();
-    for (const model::ResultField &field : model::resultFields()) {
-        if (FieldShown(field, outcome))
-            results[field.name] = JsonNumber(field.read(outcome.results));
-    }
     ordered_json ratings = ordered_json::object();
-    for (const RatingField &rating : ratingFields()) {
-        if (RatingShown(rating, outcome))
-            ratings[rating.name] = outcome.results.*rating.member;
+    for (const ResultKey &key : keys) {
+        const std::string name(key.name);
+        if (key.kind == ResultKey::Kind::Field) {
+            const model::ResultField &field = model::resultFields()[key.index];
+            if (FieldShown(field, outcome))
+                results[name] = JsonNumber(field.read(outcome.results), precision);
+        } else if (key.kind == ResultKey::Kind::Rating) {
+            const RatingField &rating = ratingFields()[key.index];
+            if (RatingShown(rating, outcome))
+                ratings[name] = outcome.results.*rating.member;
+        }
     }
     return ordered_json { { "methods", std::move(methods) },
         { "inputs", inputsJson(outcome.given) }, { "results", std::move(results) },

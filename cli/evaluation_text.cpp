@@ -3,8 +3,10 @@
 #include "display_number.h"
 #include "input_options.h"
 #include "model/caption.h"
+#include "model/exposure.h"
 #include "result_units.h"
 
+#include <algorithm>
 #include <array>
 #include <iomanip>
 #include <sstream>
@@ -16,7 +18,7 @@ using model::Language;
 
 namespace {
 
-enum class Text { Inputs, Shared, Unlimited, Messages };
+enum class Text { Inputs, Shared, Results, Messages };
 
 constexpr Caption caption(Text text)
 {
@@ -25,8 +27,8 @@ constexpr Caption caption(Text text)
         return { "Datos de entrada", "Inputs" };
     case Text::Shared:
         return { "Valores comunes", "Shared values" };
-    case Text::Unlimited:
-        return { "ilimitado", "unlimited" };
+    case Text::Results:
+        return { "Resultados", "Results" };
     case Text::Messages:
         return { "Mensajes", "Messages" };
     }
@@ -60,26 +62,44 @@ void inputLines(std::ostream &out, const model::InputParameters &input, Language
             "");
 }
 
+/// The line of one result value: the number with its unit, or the unlimited word.
+void resultLine(std::ostream &out, const model::ResultField &field, const PointOutcome &outcome,
+    Language language, int decimals)
+{
+    const std::optional<double> value = field.read(outcome.results);
+    const std::optional<model::UnlimitedExposure> unlimited
+        = UnlimitedExposure(field.name, outcome);
+    if (unlimited || !value)
+        line(out, field.name,
+            inLanguage(
+                unlimitedExposure(unlimited.value_or(model::UnlimitedExposure::SummarySweat)),
+                language),
+            "");
+    else
+        line(out, field.name, GroupedFixed(*value, decimals), ResultUnit(field.name));
+}
+
+void ratingLine(
+    std::ostream &out, const RatingField &rating, const PointOutcome &outcome, Language language)
+{
+    const std::int16_t level = outcome.results.*rating.member;
+    const bool known = level >= 0 && level < static_cast<int>(kRatingColours.size());
+    line(out, rating.name, std::to_string(level),
+        known ? inLanguage(kRatingColours[static_cast<std::size_t>(level)], language) : "");
+}
+
 /// The values of one group: the shared values (no method) or the fields of one method.
 void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<model::Method> method,
-    Language language)
+    Language language, int decimals)
 {
     std::ostringstream lines;
     for (const model::ResultField &field : model::resultFields()) {
-        if (field.method != method || !FieldShown(field, outcome))
-            continue;
-        const std::optional<double> value = field.read(outcome.results);
-        line(lines, field.name,
-            value ? GroupedFixed(*value, 2) : inLanguage(caption(Text::Unlimited), language),
-            ResultUnit(field.name));
+        if (field.method == method && FieldShown(field, outcome))
+            resultLine(lines, field, outcome, language, decimals);
     }
     for (const RatingField &rating : ratingFields()) {
-        if (method == rating.method && RatingShown(rating, outcome)) {
-            const std::int16_t level = outcome.results.*rating.member;
-            const bool known = level >= 0 && level < static_cast<int>(kRatingColours.size());
-            line(lines, rating.name, std::to_string(level),
-                known ? inLanguage(kRatingColours[static_cast<std::size_t>(level)], language) : "");
-        }
+        if (method == rating.method && RatingShown(rating, outcome))
+            ratingLine(lines, rating, outcome, language);
     }
     if (lines.tellp() == 0)
         return;
@@ -89,15 +109,64 @@ void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<mo
         << lines.str();
 }
 
+/// The chosen values that belong to the outcome, in the order chosen, under one heading.
+void chosenLines(std::ostream &out, const PointOutcome &outcome,
+    const std::vector<ResultKey> &chosen, Language language, int decimals)
+{
+    std::ostringstream lines;
+    for (const ResultKey &key : chosen) {
+        if (!ResultValue(key, outcome))
+            continue;
+        if (key.kind == ResultKey::Kind::Field)
+            resultLine(lines, model::resultFields()[key.index], outcome, language, decimals);
+        else if (key.kind == ResultKey::Kind::Rating)
+            ratingLine(lines, ratingFields()[key.index], outcome, language);
+        else
+            line(lines, key.name, outcome.evaluation.pmvOutOfRange ? "true" : "false", "");
+    }
+    if (lines.tellp() != 0)
+        out << inLanguage(caption(Text::Results), language) << '\n' << lines.str();
+}
+
 } // namespace
 
-std::string EvaluationText(const PointOutcome &outcome, Language language)
+std::optional<model::UnlimitedExposure> UnlimitedExposure(
+    std::string_view name, const PointOutcome &outcome)
 {
+    using model::UnlimitedExposure;
+    const model::MethodResults &results = outcome.results;
+    const double worn = outcome.given.value(model::Field::Iclo);
+    bool limited = true;
+    if (name == "TEP")
+        return model::isHeatStressExposureLimited(results.ISC, results.TEP)
+            ? std::nullopt
+            : std::optional(UnlimitedExposure::SummaryHsi);
+    if (name == "DLEnaa" || name == "DLEnap" || name == "DLEaa" || name == "DLEap") {
+        const model::ResultField &field
+            = *std::find_if(model::resultFields().begin(), model::resultFields().end(),
+                [&](const model::ResultField &candidate) { return candidate.name == name; });
+        limited = model::isSweatExposureLimited(*field.read(results));
+    } else if (name == "DLE3") {
+        limited = model::isInsulationExposureLimited(results.DLE3, worn, results.IREQ1);
+    } else if (name == "DLE4") {
+        limited = model::isInsulationExposureLimited(results.DLE4, worn, results.IREQ2);
+    }
+    return limited ? std::nullopt : std::optional(UnlimitedExposure::SummarySweat);
+}
+
+std::string EvaluationText(const PointOutcome &outcome, Language language,
+    const std::optional<std::vector<ResultKey>> &chosen, int precision)
+{
+    const int decimals = precision == kShortest ? 2 : precision;
     std::ostringstream out;
     inputLines(out, outcome.given, language);
-    groupLines(out, outcome, std::nullopt, language);
-    for (int m = 0; m < model::kMethodCount; ++m)
-        groupLines(out, outcome, static_cast<model::Method>(m), language);
+    if (chosen) {
+        chosenLines(out, outcome, *chosen, language, decimals);
+    } else {
+        groupLines(out, outcome, std::nullopt, language, decimals);
+        for (const model::Method method : model::kAllMethods)
+            groupLines(out, outcome, method, language, decimals);
+    }
     if (!outcome.messages.empty()) {
         out << inLanguage(caption(Text::Messages), language) << '\n';
         for (const std::string &message : outcome.messages)

@@ -1,5 +1,6 @@
 #include "input_options.h"
 
+#include "printable.h"
 #include "strict_number.h"
 
 #include <algorithm>
@@ -29,13 +30,6 @@ constexpr NumericInput kNumericInputs[] = {
         "partial pressure of water vapour; giving it makes it the humidity input", false },
 };
 
-std::string quoted(std::string_view text)
-{
-    std::string result(1, '\'');
-    result.append(text).push_back('\'');
-    return result;
-}
-
 template <std::size_t N>
 int choice(const std::optional<std::string> &text, const std::array<const char *, N> &keys,
     int start, std::string_view name, Spelling spelling)
@@ -49,12 +43,12 @@ int choice(const std::optional<std::string> &text, const std::array<const char *
     for (const char *key : keys)
         allowed += (allowed.empty() ? "" : ", ") + std::string(key);
     throw InputError(std::string(spelling.prefix) + std::string(name) + ": expected one of "
-        + allowed + ", got " + quoted(*text));
+        + allowed + ", got " + Quoted(*text));
 }
 
-const std::optional<std::string> &given(const PointSpec &spec, Field field)
+const std::optional<std::string> &given(const PointInputs &point, Field field)
 {
-    return spec.numbers[static_cast<std::size_t>(field)];
+    return point.numbers[static_cast<std::size_t>(field)];
 }
 
 } // namespace
@@ -88,7 +82,7 @@ MethodFlags ParseMethods(std::string_view text, Spelling spelling)
         const std::string_view name = text.substr(start, end - start);
         const auto found = std::find(kMethodKeys.begin(), kMethodKeys.end(), name);
         if (found == kMethodKeys.end())
-            return fail("unknown method " + quoted(name)
+            return fail("unknown method " + Quoted(name)
                 + "; known: pmv, hsi, wbgt, swreq, wci, ireq, all");
         flags[static_cast<std::size_t>(found - kMethodKeys.begin())] = true;
         start = end + 1;
@@ -96,41 +90,41 @@ MethodFlags ParseMethods(std::string_view text, Spelling spelling)
     return flags;
 }
 
-InputParameters BuildInput(const PointSpec &spec, Spelling spelling)
+InputParameters BuildInput(const PointInputs &point, Spelling spelling)
 {
     InputParameters input;
     for (const NumericInput &option : kNumericInputs) {
-        const std::optional<std::string> &text = given(spec, option.field);
+        const std::optional<std::string> &text = given(point, option.field);
         if (!text)
             continue;
         if (!StrictNumber(*text))
             throw InputError(std::string(spelling.prefix) + option.name
-                + ": expected a finite number such as 18, -0.5 or 1.5e2, got " + quoted(*text));
+                + ": expected a finite number such as 18, -0.5 or 1.5e2, got " + Quoted(*text));
         input.setText(option.field, *text);
     }
 
-    const int humidityGiven = static_cast<int>(given(spec, Field::HR).has_value())
-        + given(spec, Field::tbh).has_value() + given(spec, Field::pa).has_value();
+    const int humidityGiven = static_cast<int>(given(point, Field::HR).has_value())
+        + given(point, Field::tbh).has_value() + given(point, Field::pa).has_value();
     if (humidityGiven > 1)
         throw InputError("give only one of " + std::string(spelling.prefix) + "rh, "
             + std::string(spelling.prefix) + "tw, " + std::string(spelling.prefix)
             + "pa (the humidity input)");
-    if (given(spec, Field::TRMedia))
+    if (given(point, Field::TRMedia))
         input.select(OptionGroup::Radiacion, 1);
-    if (given(spec, Field::tbh))
+    if (given(point, Field::tbh))
         input.select(OptionGroup::humedad, 1);
-    if (given(spec, Field::pa))
+    if (given(point, Field::pa))
         input.select(OptionGroup::humedad, 2);
     input.select(OptionGroup::Radsolar,
-        choice(spec.solar, kSolarKeys, input.selected(OptionGroup::Radsolar), "solar", spelling));
+        choice(point.solar, kSolarKeys, input.selected(OptionGroup::Radsolar), "solar", spelling));
     input.select(OptionGroup::postura,
-        choice(
-            spec.posture, kPostureKeys, input.selected(OptionGroup::postura), "posture", spelling));
+        choice(point.posture, kPostureKeys, input.selected(OptionGroup::postura), "posture",
+            spelling));
 
     const MethodFlags methods
-        = spec.methods ? ParseMethods(*spec.methods, spelling) : ParseMethods("all", spelling);
-    for (int m = 0; m < model::kMethodCount; ++m)
-        input.setMethod(static_cast<Method>(m), methods[static_cast<std::size_t>(m)]);
+        = point.methods ? ParseMethods(*point.methods, spelling) : ParseMethods("all", spelling);
+    for (const Method method : model::kAllMethods)
+        input.setMethod(method, methods[static_cast<std::size_t>(method)]);
     return input;
 }
 

@@ -37,7 +37,7 @@ inline constexpr std::array<const char *, 3> kPostureKeys = { "standing", "seate
 using MethodFlags = std::array<bool, model::kMethodCount>;
 
 /// One point as given, before it is read: a missing entry takes the form's start value.
-struct PointSpec
+struct PointInputs
 {
     std::array<std::optional<std::string>, model::kFieldCount> numbers; ///< index = Field
     std::optional<std::string> solar, posture, methods;
@@ -66,7 +66,7 @@ MethodFlags ParseMethods(std::string_view text, Spelling spelling);
 /// The input set of the point: texts as given, tr/tw/pa selecting their option, methods
 /// switched on (which decides the enabled inputs). Throws InputError for a value that cannot be
 /// read or for more than one humidity input.
-model::InputParameters BuildInput(const PointSpec &spec, Spelling spelling);
+model::InputParameters BuildInput(const PointInputs &point, Spelling spelling);
 
 /// Whether the evaluation reads the field: an enabled field, and the globe temperature whenever
 /// WBGT is on (it reads the globe even while the mean radiant temperature is the radiation input).

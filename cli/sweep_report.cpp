@@ -4,10 +4,14 @@
 #include "display_number.h"
 #include "evaluation_json.h"
 #include "input_options.h"
+#include "model/caption.h"
 #include "model/exposure.h"
 #include "model/unlimited_exposure.h"
+#include "printable.h"
 
+#include <algorithm>
 #include <iomanip>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <vector>
@@ -78,28 +82,70 @@ constexpr Column kColumns[] = {
     { "code", std::nullopt, Kind::Rating, get<&SweepRow::code> },
 };
 
-/// The columns of the methods that take part, in flag order, between the velocities and the code.
-std::vector<const Column *> columnsOf(const model::Sweep &sweep)
+/// The named columns in the list's order, a repeated name once; throws InputError for a name
+/// that is no column.
+std::vector<const Column *> namedColumns(std::string_view list)
 {
     std::vector<const Column *> columns;
-    for (const Column &column : kColumns) {
-        if (!column.method || sweep.methods[static_cast<std::size_t>(*column.method)])
-            columns.push_back(&column);
+    for (;;) {
+        const std::size_t comma = std::min(list.find(','), list.size());
+        const std::string_view name = list.substr(0, comma);
+        const auto found = std::find_if(std::begin(kColumns), std::end(kColumns),
+            [&](const Column &column) { return column.key == name; });
+        if (found == std::end(kColumns))
+            throw InputError("--columns: unknown sweep key " + Quoted(name)
+                + "; sweep keys are va, "
+                  "var, tr, IVM, PPI, okIVM, ISC, TEP, okISC, WBGT, okWBGT, wp, SWp, "
+                  "DLEnaa, DLEaa, Ac, okSWreq, WCI, tch, okIVF, IREQmin, IREQneut, "
+                  "okIreq, code");
+        if (std::find(columns.begin(), columns.end(), &*found) == columns.end())
+            columns.push_back(&*found);
+        if (comma == list.size())
+            return columns;
+        list.remove_prefix(comma + 1);
     }
-    return columns;
+}
+
+/// The columns shown: those named, or every column in order; either way only those of the
+/// methods that take part besides the velocities and the code.
+std::vector<const Column *> columnsOf(const model::Sweep &sweep, const SweepOutput &output)
+{
+    std::vector<const Column *> candidates;
+    if (output.columns) {
+        candidates = namedColumns(*output.columns);
+    } else {
+        for (const Column &column : kColumns)
+            candidates.push_back(&column);
+    }
+    std::erase_if(candidates, [&](const Column *column) {
+        return column->method && !sweep.methods[static_cast<std::size_t>(*column->method)];
+    });
+    return candidates;
+}
+
+/// The chosen precision applies to the computed values; the velocities of the sweep stay exact.
+int decimals(const Column &column, const SweepOutput &output)
+{
+    return column.kind == Kind::Value ? output.precision : kShortest;
 }
 
 } // namespace
 
-nlohmann::ordered_json SweepJson(const model::Sweep &sweep)
+void CheckSweepColumns(const std::optional<std::string> &list)
+{
+    if (list)
+        namedColumns(*list);
+}
+
+nlohmann::ordered_json SweepJson(const model::Sweep &sweep, const SweepOutput &output)
 {
     using nlohmann::ordered_json;
     ordered_json methods = ordered_json::array();
-    for (int m = 0; m < model::kMethodCount; ++m) {
-        if (sweep.methods[static_cast<std::size_t>(m)])
-            methods.push_back(kMethodKeys[static_cast<std::size_t>(m)]);
+    for (const Method method : model::kAllMethods) {
+        if (sweep.methods[static_cast<std::size_t>(method)])
+            methods.push_back(methodKey(method));
     }
-    const std::vector<const Column *> columns = columnsOf(sweep);
+    const std::vector<const Column *> columns = columnsOf(sweep, output);
     ordered_json rows = ordered_json::array();
     for (const SweepRow &row : sweep.rows) {
         ordered_json json = ordered_json::object();
@@ -108,16 +154,16 @@ nlohmann::ordered_json SweepJson(const model::Sweep &sweep)
             if (column->kind == Kind::Rating)
                 json[column->key] = static_cast<int>(*value);
             else
-                json[column->key] = JsonNumber(value);
+                json[column->key] = JsonNumber(value, decimals(*column, output));
         }
         rows.push_back(std::move(json));
     }
     return ordered_json { { "methods", std::move(methods) }, { "rows", std::move(rows) } };
 }
 
-std::string SweepCsv(const model::Sweep &sweep)
+std::string SweepCsv(const model::Sweep &sweep, const SweepOutput &output)
 {
-    const std::vector<const Column *> columns = columnsOf(sweep);
+    const std::vector<const Column *> columns = columnsOf(sweep, output);
     std::string csv;
     for (const Column *column : columns)
         AppendCsvCell(csv, column->key, column == columns.front());
@@ -128,16 +174,18 @@ std::string SweepCsv(const model::Sweep &sweep)
                 csv += ',';
             const std::optional<double> value = column->read(row);
             if (value)
-                AppendCsvNumber(csv, *value);
+                AppendCsvNumber(csv, *value, decimals(*column, output));
         }
         csv += '\n';
     }
     return csv;
 }
 
-std::string SweepText(const model::Sweep &sweep, model::Language language)
+std::string SweepText(
+    const model::Sweep &sweep, model::Language language, const SweepOutput &output)
 {
-    const std::vector<const Column *> columns = columnsOf(sweep);
+    const std::vector<const Column *> columns = columnsOf(sweep, output);
+    const int decimals = output.precision == kShortest ? 2 : output.precision;
     constexpr int kWidth = 10;
     std::ostringstream out;
     for (const Column *column : columns)
@@ -148,14 +196,13 @@ std::string SweepText(const model::Sweep &sweep, model::Language language)
             const std::optional<double> value = column->read(row);
             std::string cell;
             if (!value || (column->limited && !column->limited(row)))
-                cell = inLanguage(
-                    model::unlimitedExposure(model::UnlimitedExposure::Sweep), language);
+                cell = inLanguage(unlimitedExposure(model::UnlimitedExposure::Sweep), language);
             else if (column->kind == Kind::Velocity)
                 cell = GeneralNumber(*value);
             else if (column->kind == Kind::Rating)
                 cell = std::to_string(static_cast<int>(*value));
             else
-                cell = GroupedFixed(*value, 2);
+                cell = GroupedFixed(*value, decimals);
             out << std::setw(kWidth) << cell;
         }
         out << '\n';

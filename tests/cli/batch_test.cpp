@@ -48,7 +48,9 @@ TEST(Batch, OneOutputLinePerInputLineWhateverItHolds)
                               "300,18,0.7,20,65,pmv;wci,seated";
     const CliRun run = runCli({ "batch", "-", "--lang", "en" }, input);
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err,
+        "kalvora-cli: batch: columns absent from the header; every row takes the default of "
+        "evaluate for them: va 0.15, tnw 16, solar indoor\n");
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')).substr(0, 45),
         "M,ta,clo,tg,rh,methods,posture,status,message");
     const auto rows = parseOutput(run.out);
@@ -68,7 +70,7 @@ TEST(Batch, OneOutputLinePerInputLineWhateverItHolds)
         { "invalid", "8 cells", "0.7" },
         { "invalid", "clo", "1,5" },
         { "ok", "", "0.7" },
-        { "ok", "", "" },
+        { "invalid", "empty cells in needed columns: clo, tg, rh, methods, posture", "" },
         { "refused", "globe", "0.7" },
         { "ok", "Fanger", "0.7" },
     };
@@ -113,14 +115,18 @@ TEST(Batch, HeaderProblemsStopBeforeAnyRow)
 {
     struct Row
     {
-        const char *input;
+        std::string input;
         const char *mentions;
     };
+    using namespace std::string_literals;
     const Row rows[] = {
         { "M,ta,humidity\n85,18,50\n", "humidity" },
         { "M,ta,M\n85,18,85\n", "twice" },
         { "", "header" },
         { "M,\"ta\n", "quoted" },
+        // Control characters reach the terminal escaped, and a NUL does not cut the message.
+        { "M,t\x1b[31ma\n", "column 't\\x1b[31ma';" },
+        { "M,t\0a\x7f\n"s, "column 't\\0a\\x7f';" },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.mentions);
@@ -128,6 +134,95 @@ TEST(Batch, HeaderProblemsStopBeforeAnyRow)
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(row.mentions), std::string::npos) << run.err;
+    }
+}
+
+TEST(Batch, AnEmptyCellIsInvalidWhereTheRowsMethodsNeedIt)
+{
+    // tg and tr are the two radiation inputs, rh and tw two humidity inputs: one of each is
+    // needed where the methods read radiation or humidity, and WBGT always reads the globe.
+    const std::string header = "ta,tg,tr,rh,tw,clo,posture,methods\n";
+    struct Row
+    {
+        const char *line;
+        const char *status;
+        const char *message;
+    };
+    const Row rows[] = {
+        { "20,,,,,,,wci", "ok", "" },
+        { "20,,25,50,,0.5,,pmv", "ok", "" },
+        { "20,22,,,15,0.5,,pmv", "ok", "" },
+        { "20,,25,50,,0.5,,wbgt", "invalid", "empty cell in a needed column: tg" },
+        { "20,,,50,,0.5,,pmv", "invalid", "empty cells in needed columns: tg, tr" },
+        { "20,22,,,,0.5,,hsi", "invalid", "empty cells in needed columns: rh, tw" },
+        { "20,22,,50,,,,pmv", "invalid", "empty cell in a needed column: clo" },
+        { "20,22,,50,,0.5,,swreq", "invalid", "empty cell in a needed column: posture" },
+        { "20,22,,50,,0.5,,", "invalid", "empty cells in needed columns: posture, methods" },
+        { ",22,,50,,0.5,seated,ireq", "invalid", "empty cell in a needed column: ta" },
+    };
+    std::string input = header;
+    for (const Row &row : rows)
+        input += std::string(row.line) + "\n";
+    const CliRun run = runCli({ "batch", "-", "--lang", "en" }, input);
+    EXPECT_EQ(run.status, 1);
+    const auto output = parseOutput(run.out);
+    ASSERT_EQ(output.size(), std::size(rows));
+    for (std::size_t i = 0; i < output.size(); ++i) {
+        SCOPED_TRACE(rows[i].line);
+        auto row = output[i];
+        EXPECT_EQ(row["status"], rows[i].status);
+        EXPECT_EQ(row["message"], rows[i].message);
+        EXPECT_EQ(row["var"].empty(), row["status"] == "invalid");
+    }
+}
+
+TEST(Batch, SaysOnceWhichAbsentColumnsTakeWhichDefaults)
+{
+    struct Row
+    {
+        const char *header;
+        const char *notice; ///< empty: no notice at all
+    };
+    const Row rows[] = {
+        { "M,ta,clo,va,tg,tnw,rh,solar,posture,methods", "" },
+        { "M,ta,clo,va,tg,tnw,tw,solar,posture,methods", "" }, // tw stands for the humidity
+        { "ta,tr,pa",
+            "M 85, clo 0.7, va 0.15, tg 20, tnw 16, solar indoor, posture seated, "
+            "methods all" },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.header);
+        const std::string input = std::string(row.header) + "\n" + "garbage\ngarbage\n";
+        const CliRun run = runCli({ "batch", "-" }, input);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err,
+            *row.notice ? "kalvora-cli: batch: columns absent from the header; every row takes "
+                          "the default of evaluate for them: "
+                    + std::string(row.notice) + "\n"
+                        : std::string());
+    }
+}
+
+TEST(Batch, AnUnreadableLineIsEchoedAsItWasRead)
+{
+    struct Row
+    {
+        const char *line;
+        std::vector<std::string> echoed;
+    };
+    const Row rows[] = {
+        { "\"25\"x,18", { "\"25\"x", "18" } },
+        { "25,\"18", { "25", "\"18" } },
+        { "\"a,b", { "\"a", "b" } },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.line);
+        const CliRun run = runCli({ "batch", "-" }, "ta,tg\n" + std::string(row.line) + "\n");
+        EXPECT_EQ(run.status, 1);
+        auto output = parseOutput(run.out).at(0);
+        EXPECT_EQ(output["status"], "invalid");
+        EXPECT_EQ(output["ta"], row.echoed[0]);
+        EXPECT_EQ(output["tg"], row.echoed[1]);
     }
 }
 

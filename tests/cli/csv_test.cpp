@@ -4,11 +4,13 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace kalvora::cli {
 namespace {
@@ -130,9 +132,74 @@ TEST(WriteCsvNumber, WritesWhatToCharsWritesForEveryKindOfValue)
         const char *const stop = WriteCsvNumber(written.data(), value);
         EXPECT_EQ(std::string(begin, stop), std::string(expected.data(), end));
     }
+    // Random bit patterns cover every exponent, and so both notations and their boundary.
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        std::array<char, kCsvNumberRoom> expected {};
+        const auto end
+            = std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
+        std::array<char, kCsvNumberRoom> written {};
+        const char *const stop = WriteCsvNumber(written.data(), value);
+        EXPECT_EQ(
+            std::string(std::as_const(written).data(), stop), std::string(expected.data(), end));
+    }
     for (const double value : { std::nan(""), std::numeric_limits<double>::infinity() }) {
         std::array<char, kCsvNumberRoom> written {};
         EXPECT_EQ(WriteCsvNumber(written.data(), value), written.data());
+    }
+}
+
+// The batch writes its numbers through its own layout of fmt's shortest digits; the library's
+// to_chars, which rounds the exact binary value, is the reference for every kind of value.
+TEST(WriteCsvNumber, FixedDecimalsAsToCharsRoundsTheExactValue)
+{
+    struct Row
+    {
+        double value;
+        int decimals;
+    };
+    const Row rows[] = {
+        { 1.005, 2 }, // 1.00499999999999989…: down, though its shortest digits end in 5
+        { 1.015, 2 }, // 1.01499999999999990…: down
+        { 0.125, 2 }, // an exact tie: to even
+        { 0.375, 2 },
+        { 2.5, 0 },
+        { -0.001, 2 },
+        { 0.0049999999999999999, 2 },
+        { 21.579254981433962, 17 },
+        { 1e15 + 0.5, 3 }, // beyond the digits' reach: the library's road
+        { 123456.789, 0 },
+        { 5e-324, 5 },
+        { std::numeric_limits<double>::max(), 2 },
+    };
+    const auto check = [](double value, int decimals) {
+        std::array<char, kCsvNumberRoom> expected {};
+        const auto end = std::to_chars(expected.data(), expected.data() + expected.size(), value,
+            std::chars_format::fixed, decimals)
+                             .ptr;
+        std::array<char, kCsvNumberRoom> written {};
+        const char *const stop = WriteCsvNumber(written.data(), value, decimals);
+        std::string reference(expected.data(), end);
+        // Zero is written without a sign, where to_chars keeps the sign of a negative value.
+        if (reference.find_first_not_of("-0.") == std::string::npos && reference[0] == '-')
+            reference.erase(0, 1);
+        return std::string(std::as_const(written).data(), stop) == reference;
+    };
+    for (const Row &row : rows)
+        EXPECT_TRUE(check(row.value, row.decimals)) << row.value << " with " << row.decimals;
+    std::mt19937_64 random(13);
+    std::uniform_real_distribution<double> spread(-2000, 2000);
+    for (int i = 0; i < 20000; ++i) {
+        const double value = spread(random) * std::pow(10.0, i % 13 - 6);
+        // Values on a grid of half hundredths meet ties of the second decimal.
+        const double grid = std::round(spread(random) * 200) / 200;
+        EXPECT_TRUE(check(value, i % 18)) << value << " with " << i % 18;
+        EXPECT_TRUE(check(grid, 2)) << grid;
     }
 }
 

@@ -173,7 +173,14 @@ TEST(Evaluate, UsageErrorsSayWhatIsWrongInOneLine)
         { { "evaluate", "--methods", "pmv,foo" }, "foo" },
         { { "evaluate", "--posture", "lying" }, "--posture" },
         { { "evaluate", "--lang", "fr" }, "--lang" },
-        { { "evaluate", "--format", "csv" }, "--format" },
+        { { "evaluate", "--format", "xml" }, "--format" },
+        { { "sweep", "--format", "csv", "--columns", "IVM,IREQ1" }, "IREQ1" },
+        { { "evaluate", "--columns", "IVM,okIVM,ivm" }, "'ivm'" },
+        { { "batch", "-", "--precision", "18" }, "--precision" },
+        { { "evaluate", "--ta", "--methods", "wbgt" }, "missing value for --ta" },
+        { { "batch", "a.csv", "-o", "--threads", "2" }, "missing value for -o" },
+        { { "evaluate", "--ta", "1e-400x" }, "'1e-400x'" },
+        { { "evaluate", "--posture", "\x1b[2Jseated" }, "'\\x1b[2Jseated'" },
         { { "evaluate", "--bogus", "1" }, "--bogus" },
         { { "evaluate", "--ta" }, "--ta" },
         { { "sweep", "--tw", "15", "--pa", "1" }, "--pa" },
@@ -216,9 +223,16 @@ TEST(Evaluate, HelpAndVersion)
     EXPECT_EQ(version.out, "kalvora-cli 3.0.0\n");
     const CliRun help = runCli({ "evaluate", "--help" });
     EXPECT_EQ(help.status, 0);
-    for (const char *text :
-        { "--M", "W/m²", "default 85", "--tr", "--pa", "kPa", "--methods", "--format" })
+    for (const char *text : { "--M", "W/m²", "default 85", "--tr", "--pa", "kPa", "--methods",
+             "--format", "--columns", "--precision", "Unlimited" })
         EXPECT_NE(help.out.find(text), std::string::npos) << text;
+    const CliRun sweep = runCli({ "sweep", "--help" });
+    for (const char *text : { "--columns", "--precision", "IREQneut" })
+        EXPECT_NE(sweep.out.find(text), std::string::npos) << text;
+    const CliRun batch = runCli({ "batch", "--help" });
+    for (const char *text : { "--columns", "--precision", "- for standard input",
+             "- : standard output", "progress line", "--quiet", "empty cell" })
+        EXPECT_NE(batch.out.find(text), std::string::npos) << text;
 }
 
 } // namespace

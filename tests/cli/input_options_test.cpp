@@ -9,12 +9,12 @@ using model::Field;
 using model::Method;
 using model::OptionGroup;
 
-PointSpec pointWith(std::initializer_list<std::pair<Field, const char *>> numbers)
+PointInputs pointWith(std::initializer_list<std::pair<Field, const char *>> numbers)
 {
-    PointSpec spec;
+    PointInputs point;
     for (const auto &[field, text] : numbers)
-        spec.numbers[static_cast<std::size_t>(field)] = text;
-    return spec;
+        point.numbers[static_cast<std::size_t>(field)] = text;
+    return point;
 }
 
 TEST(BuildInput, SelectsTheRadiationAndHumidityInputThatIsGiven)
@@ -22,7 +22,7 @@ TEST(BuildInput, SelectsTheRadiationAndHumidityInputThatIsGiven)
     struct Row
     {
         const char *name;
-        PointSpec spec;
+        PointInputs point;
         int radiation, humidity;
         std::vector<Field> enabled, disabled;
     };
@@ -40,7 +40,7 @@ TEST(BuildInput, SelectsTheRadiationAndHumidityInputThatIsGiven)
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        const model::InputParameters input = BuildInput(row.spec, kOptionSpelling);
+        const model::InputParameters input = BuildInput(row.point, kOptionSpelling);
         EXPECT_EQ(input.selected(OptionGroup::Radiacion), row.radiation);
         EXPECT_EQ(input.selected(OptionGroup::humedad), row.humidity);
         for (Field field : row.enabled)
@@ -66,9 +66,9 @@ TEST(BuildInput, KeepsGivenTextsAndStartTextsOtherwise)
 
 TEST(BuildInput, WbgtAloneReadsTheGlobeEvenWithMeanRadiantGiven)
 {
-    PointSpec spec = pointWith({ { Field::TRMedia, "25" } });
-    spec.methods = "wbgt";
-    const model::InputParameters input = BuildInput(spec, kOptionSpelling);
+    PointInputs point = pointWith({ { Field::TRMedia, "25" } });
+    point.methods = "wbgt";
+    const model::InputParameters input = BuildInput(point, kOptionSpelling);
     EXPECT_FALSE(input.enabled(Field::tglobo));
     EXPECT_TRUE(InputUsed(input, Field::tglobo));
     EXPECT_FALSE(InputUsed(input, Field::Iclo));
@@ -77,11 +77,11 @@ TEST(BuildInput, WbgtAloneReadsTheGlobeEvenWithMeanRadiantGiven)
 
 TEST(BuildInput, MapsChoicesAndMethodLists)
 {
-    PointSpec spec;
-    spec.solar = "outdoor";
-    spec.posture = "crouching";
-    spec.methods = "wci,pmv";
-    const model::InputParameters input = BuildInput(spec, kOptionSpelling);
+    PointInputs point;
+    point.solar = "outdoor";
+    point.posture = "crouching";
+    point.methods = "wci,pmv";
+    const model::InputParameters input = BuildInput(point, kOptionSpelling);
     EXPECT_EQ(input.selected(OptionGroup::Radsolar), 0);
     EXPECT_EQ(input.selected(OptionGroup::postura), 2);
     EXPECT_TRUE(input.method(Method::Pmv));
@@ -96,18 +96,18 @@ TEST(BuildInput, RefusesWhatCannotBeReadNamingTheOption)
     struct Row
     {
         const char *name;
-        PointSpec spec;
+        PointInputs point;
         Spelling spelling;
         const char *mentions;
     };
-    PointSpec twoHumidities = pointWith({ { Field::HR, "50" }, { Field::pa, "1" } });
-    PointSpec badSolar;
+    PointInputs twoHumidities = pointWith({ { Field::HR, "50" }, { Field::pa, "1" } });
+    PointInputs badSolar;
     badSolar.solar = "sunny";
-    PointSpec unknownMethod;
+    PointInputs unknownMethod;
     unknownMethod.methods = "pmv,utci";
-    PointSpec emptyMethodName;
+    PointInputs emptyMethodName;
     emptyMethodName.methods = "pmv,,hsi";
-    PointSpec columnSeparatorOnCommandLine;
+    PointInputs columnSeparatorOnCommandLine;
     columnSeparatorOnCommandLine.methods = "pmv;hsi";
     const Row rows[] = {
         { "comma decimal", pointWith({ { Field::Taseco, "18,5" } }), kOptionSpelling, "--ta" },
@@ -123,7 +123,7 @@ TEST(BuildInput, RefusesWhatCannotBeReadNamingTheOption)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         try {
-            BuildInput(row.spec, row.spelling);
+            BuildInput(row.point, row.spelling);
             ADD_FAILURE() << "accepted";
         } catch (const InputError &error) {
             EXPECT_NE(std::string(error.what()).find(row.mentions), std::string::npos)

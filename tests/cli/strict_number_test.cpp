@@ -1,5 +1,6 @@
 #include "cli/strict_number.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -45,14 +46,23 @@ TEST(StrictNumber, ReadsOnlyPlainDecimalNumbers)
         { "nan", std::nullopt },
         { "1e999", std::nullopt },
         { "-1e999", std::nullopt },
-        { "1e-999", std::nullopt },
+        { "1e-999", 0.0 }, // below the smallest double: zero, as strtod reads it
+        { "-1e-999", -0.0 },
+        { "1e-400", 0.0 },
+        { "0.0000001e-330", 0.0 },
+        { "1e-320", 1e-320 }, // subnormal, still a double
+        { "100000e-330", 1e-325 }, // rounds to zero
+        { "0.001e311", 1e308 }, // within range although the exponent alone is not
         { "++1", std::nullopt },
         { "+-1", std::nullopt },
         { "2 5", std::nullopt },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(testing::Message() << "text '" << row.text << "'");
-        EXPECT_EQ(StrictNumber(row.text), row.expected);
+        const std::optional<double> read = StrictNumber(row.text);
+        EXPECT_EQ(read, row.expected);
+        if (read && row.expected)
+            EXPECT_EQ(std::signbit(*read), std::signbit(*row.expected));
     }
 }
 
