@@ -10,8 +10,8 @@
 #include "engine/wbgt.h"
 #include "engine/wind_chill.h"
 #include "evaluation_stage.h"
-#include "option_boxes.h"
 #include "field_caption.h"
+#include "option_boxes.h"
 #include "ratings.h"
 
 namespace kalvora::model {

@@ -10,8 +10,8 @@
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
 #include "ui/shell/windows.h"
-#include "walk_results.h"
 #include "walk_clothing_and_help.h"
+#include "walk_results.h"
 
 #include <QAbstractButton>
 #include <QApplication>
