@@ -10,7 +10,6 @@
 #include "ui/shell/scale_marker.h"
 #include "ui/shell/twips.h"
 #include "ui/shell/value_area.h"
-#include "ui/shell/view_picture_row.h"
 #include "view_parts.h"
 
 #include <QGridLayout>
@@ -46,8 +45,7 @@ double arrowMiddle(double top)
 } // namespace
 
 Form6::Form6(AppState &state, Windows &windows, QWidget *parent)
-    : QWidget(parent)
-    , m_state(state)
+    : MethodView(state, windows, WindowId::Form6, parent)
     , m_heading(createHeading("TISC", this))
     , m_indexCaption(createLabel("T2ISC", this))
     , m_indexSymbol(createLabel("Label5", this))
@@ -70,9 +68,7 @@ Form6::Form6(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(m_scaleHeading, 3, 0, 1, 3);
     grid->addWidget(createScale(), 4, 0, 1, 3, Qt::AlignHCenter);
     // Built last, so that Tab reaches the pictures after the values.
-    m_pictures = new ViewPictureRow(*this, {});
-    connectViewActions(*m_pictures, state, windows, WindowId::Form6);
-    grid->addWidget(m_pictures, 5, 0, 1, 3);
+    grid->addWidget(createPictures(), 5, 0, 1, 3);
 }
 
 QWidget *Form6::createScale()
@@ -91,12 +87,6 @@ QWidget *Form6::createScale()
     m_arrow->setObjectName(QStringLiteral("flecha"));
     m_arrow->setSizeInTwips(kArrowLength, kArrowHeight);
     return m_scale;
-}
-
-void Form6::load()
-{
-    applyCaptions();
-    show(m_state.results());
 }
 
 void Form6::show(const model::MethodResults &results)
@@ -130,7 +120,6 @@ void Form6::applyCaptions()
         area->adjustSize();
         m_scale->place(*area, kCategoryLeft, category.top);
     }
-    m_pictures->applyCaptions(language);
 }
 
 void Form6::placeArrow(double ISC)

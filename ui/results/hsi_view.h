@@ -2,8 +2,8 @@
 // The HSI view: the heat stress index and the allowable exposure time, the strain categories
 // beside the index scale, and an arrow at the height of the index.
 
+#include "method_view.h"
 #include "model/method_results.h"
-#include "ui/shell/loads_on_open.h"
 
 #include <QWidget>
 #include <vector>
@@ -17,25 +17,20 @@ class HsiScale;
 class ScaleMarker;
 class TwipsPanel;
 class ValueArea;
-class ViewPictureRow;
 class Windows;
 
-class Form6 : public QWidget, public LoadsOnOpen
+class Form6 : public MethodView
 {
     Q_OBJECT
 public:
     Form6(AppState &state, Windows &windows, QWidget *parent = nullptr);
-    void load() override;
-    /// Writes the values of results (and what the input form holds) and places the markers;
-    /// the load shows the run's record this way, after the captions.
-    void show(const model::MethodResults &results);
+    void show(const model::MethodResults &results) override;
 
 private:
     QWidget *createScale();
-    void applyCaptions();
+    void applyCaptions() override;
     void placeArrow(double ISC);
 
-    AppState &m_state;
     QLabel *m_heading;
     QLabel *m_indexCaption;
     QLabel *m_indexSymbol;
@@ -48,7 +43,6 @@ private:
     HsiScale *m_ticks = nullptr;
     std::vector<ValueArea *> m_categories;
     ScaleMarker *m_arrow = nullptr;
-    ViewPictureRow *m_pictures = nullptr;
 };
 
 } // namespace kalvora::ui

@@ -10,7 +10,6 @@
 #include "ui/shell/rating_light.h"
 #include "ui/shell/twips.h"
 #include "ui/shell/value_area.h"
-#include "ui/shell/view_picture_row.h"
 #include "view_parts.h"
 
 #include <QGridLayout>
@@ -90,8 +89,7 @@ IreqText verdict(std::int16_t rating)
 } // namespace
 
 FormIREQ::FormIREQ(AppState &state, Windows &windows, QWidget *parent)
-    : QWidget(parent)
-    , m_state(state)
+    : MethodView(state, windows, WindowId::FormIREQ, parent)
 {
     setObjectName(QStringLiteral("FormIREQ"));
 
@@ -99,9 +97,7 @@ FormIREQ::FormIREQ(AppState &state, Windows &windows, QWidget *parent)
     grid->addLayout(createValues(), 0, 0, Qt::AlignTop);
     grid->addWidget(createClothingList(), 0, 1, Qt::AlignTop);
     // Built last, so that Tab reaches the pictures after the values.
-    m_pictures = new ViewPictureRow(*this, {});
-    connectViewActions(*m_pictures, state, windows, WindowId::FormIREQ);
-    grid->addWidget(m_pictures, 1, 0, 1, 2);
+    grid->addWidget(createPictures(), 1, 0, 1, 2);
 }
 
 QLayout *FormIREQ::createValues()
@@ -147,12 +143,6 @@ QWidget *FormIREQ::createClothingList()
     return m_list;
 }
 
-void FormIREQ::load()
-{
-    applyCaptions();
-    show(m_state.results());
-}
-
 void FormIREQ::show(const model::MethodResults &results)
 {
     // The worn insulation as typed on the input form, read by the input rule.
@@ -190,7 +180,6 @@ void FormIREQ::applyCaptions()
     m_wornMarker->setText(pick(ireqCaption(IreqText::tId), language));
     m_minimalMarker->setText(pick(ireqCaption(IreqText::min), language));
     m_neutralMarker->setText(pick(ireqCaption(IreqText::Neut), language));
-    m_pictures->applyCaptions(language);
 }
 
 void FormIREQ::writeValues(const model::MethodResults &results, double Iclr)

@@ -6,7 +6,6 @@
 #include "ui/shell/app_state.h"
 #include "ui/shell/scale_marker.h"
 #include "ui/shell/value_area.h"
-#include "ui/shell/view_picture_row.h"
 #include "view_parts.h"
 
 #include <QGridLayout>
@@ -36,8 +35,7 @@ int stepIndex(int step)
 } // namespace
 
 Form4::Form4(AppState &state, Windows &windows, QWidget *parent)
-    : QWidget(parent)
-    , m_state(state)
+    : MethodView(state, windows, WindowId::Form4, parent)
     , m_heading(createHeading("Label1", this))
     , m_vote(new ValueArea(QStringLiteral("PicIVM"), this))
     , m_percentageCaption(createLabel("Label3", this))
@@ -59,9 +57,7 @@ Form4::Form4(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(createScale(), 0, 1, Qt::AlignTop);
     grid->addWidget(m_chart = createPpdChart(this), 1, 0, 1, 2);
     // Built last, so that Tab reaches the pictures after the values.
-    m_pictures = new ViewPictureRow(*this, {});
-    connectViewActions(*m_pictures, state, windows, WindowId::Form4);
-    grid->addWidget(m_pictures, 2, 0, 1, 2);
+    grid->addWidget(createPictures(), 2, 0, 1, 2);
 }
 
 QWidget *Form4::createScale()
@@ -73,12 +69,6 @@ QWidget *Form4::createScale()
     m_arrow->setObjectName(QStringLiteral("Flecha"));
     m_arrow->setSizeInTwips(kArrowLength, kRowHeight);
     return m_scale;
-}
-
-void Form4::load()
-{
-    applyCaptions();
-    show(m_state.results());
 }
 
 void Form4::show(const model::MethodResults &results)
@@ -100,7 +90,6 @@ void Form4::applyCaptions()
     m_percentage->setAccessibleDescription(m_percentageCaption->text());
     m_recommended->setText(pick(pmvCaption(PmvText::Label4), language));
     m_chart->setAccessibleName(pick(pmvCaption(PmvText::Chart), language));
-    m_pictures->applyCaptions(language);
     for (int step = 3; step >= -3; --step) {
         QLabel *label = m_steps[stepIndex(step)];
         label->setText(pick(pmvScaleCaption(step), language));

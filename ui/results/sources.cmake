@@ -40,6 +40,8 @@ target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ireq_view_captions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ireq_view_captions.h
   ${CMAKE_CURRENT_LIST_DIR}/method_charts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/method_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/method_view.h
   ${CMAKE_CURRENT_LIST_DIR}/method_charts.h
   ${CMAKE_CURRENT_LIST_DIR}/pmv_view.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pmv_view.h

@@ -7,7 +7,6 @@
 #include "ui/shell/control_name.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/value_area.h"
-#include "ui/shell/view_picture_row.h"
 #include "view_parts.h"
 
 #include <QFrame>
@@ -45,8 +44,7 @@ QString exposureText(
 } // namespace
 
 Form7::Form7(AppState &state, Windows &windows, QWidget *parent)
-    : QWidget(parent)
-    , m_state(state)
+    : MethodView(state, windows, WindowId::Form7, parent)
     , m_heading(createHeading("ISWreq", this))
 {
     setObjectName(QStringLiteral("Form7"));
@@ -56,9 +54,7 @@ Form7::Form7(AppState &state, Windows &windows, QWidget *parent)
     for (int block = 0; block < 2; ++block)
         layout->addWidget(createBlock(block));
     // Built last, so that Tab reaches the pictures after the values.
-    m_pictures = new ViewPictureRow(*this, {});
-    connectViewActions(*m_pictures, state, windows, WindowId::Form7);
-    layout->addWidget(m_pictures);
+    layout->addWidget(createPictures());
 }
 
 QWidget *Form7::createBlock(int block)
@@ -94,12 +90,6 @@ QWidget *Form7::createBlock(int block)
         }
     }
     return frame;
-}
-
-void Form7::load()
-{
-    applyCaptions();
-    show(m_state.results());
 }
 
 void Form7::show(const model::MethodResults &results)
@@ -140,7 +130,6 @@ void Form7::applyCaptions()
                 + pick(kSweatCriterionHeadings[column].caption, language) + QLatin1Char(' ')
                 + m_blockHeadings[block]->text());
     }
-    m_pictures->applyCaptions(language);
 }
 
 } // namespace kalvora::ui

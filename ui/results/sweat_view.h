@@ -3,9 +3,9 @@
 // and the danger criterion, the skin wettedness, evaporation rate, sweat rate, water loss and
 // allowable exposure time, as a grid.
 
+#include "method_view.h"
 #include "model/method_results.h"
 #include "model/sweat_criteria.h"
-#include "ui/shell/loads_on_open.h"
 
 #include <QWidget>
 #include <array>
@@ -18,34 +18,28 @@ namespace kalvora::ui {
 
 class AppState;
 class ValueArea;
-class ViewPictureRow;
 class Windows;
 
-class Form7 : public QWidget, public LoadsOnOpen
+class Form7 : public MethodView
 {
     Q_OBJECT
 public:
     Form7(AppState &state, Windows &windows, QWidget *parent = nullptr);
-    void load() override;
-    /// Writes the values of results (and what the input form holds) and places the markers;
-    /// the load shows the run's record this way, after the captions.
-    void show(const model::MethodResults &results);
+    void show(const model::MethodResults &results) override;
 
 private:
     /// The block of one kind of subjects (0 non-acclimatized, 1 acclimatized) and its two
     /// criteria.
     QWidget *createBlock(int block);
-    void applyCaptions();
+    void applyCaptions() override;
 
     static constexpr int kRows = 5; // wp, Ep, SWp, D, DLE
 
-    AppState &m_state;
     QLabel *m_heading;
     std::array<QLabel *, 2> m_blockHeadings {};
     std::vector<QLabel *> m_blockLabels; ///< row labels and criterion headings of both blocks
     /// Value areas by criterion (naa, nap, aa, ap) and row.
     std::array<std::array<ValueArea *, kRows>, 4> m_values {};
-    ViewPictureRow *m_pictures = nullptr;
 };
 
 } // namespace kalvora::ui

@@ -3,7 +3,6 @@
 #include "method_charts.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/value_area.h"
-#include "ui/shell/view_picture_row.h"
 #include "view_parts.h"
 #include "wbgt_view_captions.h"
 
@@ -13,8 +12,7 @@
 namespace kalvora::ui {
 
 Form3::Form3(AppState &state, Windows &windows, QWidget *parent)
-    : QWidget(parent)
-    , m_state(state)
+    : MethodView(state, windows, WindowId::Form3, parent)
     , m_heading(createHeading("Label1", this))
     , m_indexCaption(createLabel("Label2", this))
     , m_index(new ValueArea(QStringLiteral("indice"), this))
@@ -35,15 +33,7 @@ Form3::Form3(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(m_chartHeading, 3, 0, 1, 2);
     grid->addWidget(m_chart, 4, 0, 1, 2);
     // Built last, so that Tab reaches the pictures after the values.
-    m_pictures = new ViewPictureRow(*this, {});
-    connectViewActions(*m_pictures, state, windows, WindowId::Form3);
-    grid->addWidget(m_pictures, 5, 0, 1, 2);
-}
-
-void Form3::load()
-{
-    applyCaptions();
-    show(m_state.results());
+    grid->addWidget(createPictures(), 5, 0, 1, 2);
 }
 
 void Form3::show(const model::MethodResults &results)
@@ -69,7 +59,6 @@ void Form3::applyCaptions()
     m_metabolic->setAccessibleDescription(m_metabolicCaption->text());
     m_chartHeading->setText(pick(wbgtCaption(WbgtText::Label4), language));
     m_chart->setAccessibleName(pick(wbgtCaption(WbgtText::Chart), language));
-    m_pictures->applyCaptions(language);
 }
 
 } // namespace kalvora::ui

@@ -2,8 +2,8 @@
 // The WBGT view: the index and the metabolic power that was typed, beside the chart of maximal
 // reference values, for a comparison by eye. The rating itself is the summary's.
 
+#include "method_view.h"
 #include "model/method_results.h"
-#include "ui/shell/loads_on_open.h"
 
 #include <QWidget>
 
@@ -13,23 +13,18 @@ namespace kalvora::ui {
 
 class AppState;
 class ValueArea;
-class ViewPictureRow;
 class Windows;
 
-class Form3 : public QWidget, public LoadsOnOpen
+class Form3 : public MethodView
 {
     Q_OBJECT
 public:
     Form3(AppState &state, Windows &windows, QWidget *parent = nullptr);
-    void load() override;
-    /// Writes the values of results (and what the input form holds) and places the markers;
-    /// the load shows the run's record this way, after the captions.
-    void show(const model::MethodResults &results);
+    void show(const model::MethodResults &results) override;
 
 private:
-    void applyCaptions();
+    void applyCaptions() override;
 
-    AppState &m_state;
     QLabel *m_heading;
     QLabel *m_indexCaption;
     ValueArea *m_index;
@@ -37,7 +32,6 @@ private:
     ValueArea *m_metabolic;
     QLabel *m_chartHeading;
     QWidget *m_chart;
-    ViewPictureRow *m_pictures = nullptr;
 };
 
 } // namespace kalvora::ui

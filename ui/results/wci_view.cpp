@@ -3,7 +3,6 @@
 #include "ui/shell/app_state.h"
 #include "ui/shell/scale_marker.h"
 #include "ui/shell/value_area.h"
-#include "ui/shell/view_picture_row.h"
 #include "view_parts.h"
 #include "wci_view_captions.h"
 #include "wind_chill_table.h"
@@ -40,8 +39,7 @@ ColdCategory categoryAt(int index)
 } // namespace
 
 Form5::Form5(AppState &state, Windows &windows, QWidget *parent)
-    : QWidget(parent)
-    , m_state(state)
+    : MethodView(state, windows, WindowId::Form5, parent)
     , m_heading(createHeading("Label1", this))
     , m_indexCaption(createLabel("Label2", this))
     , m_index(new ValueArea(QStringLiteral("CalculoWCI"), this))
@@ -60,9 +58,7 @@ Form5::Form5(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(m_scaleHeading, 3, 0, 1, 2);
     grid->addWidget(createScale(), 4, 0, 1, 2);
     // Built last, so that Tab reaches the pictures after the values.
-    m_pictures = new ViewPictureRow(*this, {});
-    connectViewActions(*m_pictures, state, windows, WindowId::Form5);
-    grid->addWidget(m_pictures, 5, 0, 1, 2);
+    grid->addWidget(createPictures(), 5, 0, 1, 2);
 }
 
 QWidget *Form5::createScale()
@@ -77,12 +73,6 @@ QWidget *Form5::createScale()
     m_arrow->setObjectName(QStringLiteral("Flecha"));
     m_arrow->setSizeInTwips(kArrowLength, kArrowHeight);
     return m_scale;
-}
-
-void Form5::load()
-{
-    applyCaptions();
-    show(m_state.results());
 }
 
 void Form5::show(const model::MethodResults &results)
@@ -116,7 +106,6 @@ void Form5::applyCaptions()
         area->adjustSize();
         m_scale->place(*area, kCategoryLeft, kCategoryTops[index]);
     }
-    m_pictures->applyCaptions(language);
 }
 
 void Form5::placeArrow(double tch)

@@ -3,9 +3,9 @@
 // categories beside the table of equivalent indices, and an arrow at the category of the
 // chilling temperature.
 
+#include "method_view.h"
 #include "model/method_results.h"
 #include "model/scale_positions.h"
-#include "ui/shell/loads_on_open.h"
 
 #include <QWidget>
 #include <array>
@@ -18,25 +18,20 @@ class AppState;
 class ScaleMarker;
 class TwipsPanel;
 class ValueArea;
-class ViewPictureRow;
 class Windows;
 
-class Form5 : public QWidget, public LoadsOnOpen
+class Form5 : public MethodView
 {
     Q_OBJECT
 public:
     Form5(AppState &state, Windows &windows, QWidget *parent = nullptr);
-    void load() override;
-    /// Writes the values of results (and what the input form holds) and places the markers;
-    /// the load shows the run's record this way, after the captions.
-    void show(const model::MethodResults &results);
+    void show(const model::MethodResults &results) override;
 
 private:
     QWidget *createScale();
-    void applyCaptions();
+    void applyCaptions() override;
     void placeArrow(double tch);
 
-    AppState &m_state;
     QLabel *m_heading;
     QLabel *m_indexCaption;
     ValueArea *m_index;
@@ -47,7 +42,6 @@ private:
     QWidget *m_table = nullptr;
     std::array<ValueArea *, model::kColdCategoryCount> m_categories {};
     ScaleMarker *m_arrow = nullptr;
-    ViewPictureRow *m_pictures = nullptr;
 };
 
 } // namespace kalvora::ui
