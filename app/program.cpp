@@ -17,7 +17,7 @@ void registerProgramWindows(AppState &state, Windows &windows)
 
 void startProgram(Windows &windows)
 {
-    windows.open(WindowId::FormVelsa);
+    windows.open(WindowId::CreditsSplash);
 }
 
 } // namespace kalvora::ui

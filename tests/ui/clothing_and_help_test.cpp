@@ -31,8 +31,8 @@ struct Program : FormDriver
         registerShellWindows(state, windows);
         perform(methods);
     }
-    QWidget *selector() const { return windows.window(WindowId::Form13); }
-    QWidget *help() const { return windows.window(WindowId::Form8); }
+    QWidget *selector() const { return windows.window(WindowId::ClothingSelector); }
+    QWidget *help() const { return windows.window(WindowId::HelpViewer); }
 };
 
 QString shownDocument(QWidget *help)
@@ -112,7 +112,7 @@ void ClothingAndHelpTest::selectorWritesItsBoxBack()
     QCOMPARE(
         control<QLineEdit>(program.form(), QStringLiteral("Iclo"))->text(), QStringLiteral("0.7"));
     program.click(selector, QStringLiteral("salir"));
-    QVERIFY(!program.windows.isOpen(WindowId::Form13));
+    QVERIFY(!program.windows.isOpen(WindowId::ClothingSelector));
     QCOMPARE(control<QLineEdit>(program.form(), QStringLiteral("Iclo"))->text(), iclo);
     QCOMPARE(QString::fromStdString(program.state.input().text(model::Field::Iclo)), iclo);
 }
@@ -122,7 +122,7 @@ void ClothingAndHelpTest::selectorOpensOnlyWhileTheCaptionIsEnabled()
     // Wind chill and WBGT leave the clothing out: its caption is disabled.
     Program program(model::Language::Spanish, { "Método_4", "Método_2" });
     program.click(program.form(), QStringLiteral("Label6"));
-    QVERIFY(!program.windows.isOpen(WindowId::Form13));
+    QVERIFY(!program.windows.isOpen(WindowId::ClothingSelector));
     program.perform({ "Método_1" });
     program.type(QStringLiteral("Iclo"), QStringLiteral("1.2"));
     program.click(program.form(), QStringLiteral("Label6"));
@@ -263,7 +263,7 @@ void ClothingAndHelpTest::pageButtonsFollowThePage()
         QCOMPARE(viewerState(help), states[i + 1]);
     }
     program.click(help, QStringLiteral("salir"));
-    QVERIFY(!program.windows.isOpen(WindowId::Form8));
+    QVERIFY(!program.windows.isOpen(WindowId::HelpViewer));
 }
 
 void ClothingAndHelpTest::aNewRequestReplacesThePages()

@@ -15,22 +15,22 @@ using Ids = QList<int>;
 namespace {
 
 constexpr WindowId kEveryWindow[] = {
-    WindowId::FormVelsa,
-    WindowId::Form0,
-    WindowId::Form1,
-    WindowId::Form2,
-    WindowId::Form3,
-    WindowId::Form4,
-    WindowId::Form5,
-    WindowId::Form6,
-    WindowId::Form7,
-    WindowId::Form8,
-    WindowId::Form10,
-    WindowId::Form11,
-    WindowId::Form12,
-    WindowId::Form13,
-    WindowId::Form14,
-    WindowId::FormIREQ,
+    WindowId::CreditsSplash,
+    WindowId::StartScreen,
+    WindowId::InputForm,
+    WindowId::Hub,
+    WindowId::WbgtView,
+    WindowId::PmvView,
+    WindowId::WindChillView,
+    WindowId::HsiView,
+    WindowId::SweatRateView,
+    WindowId::HelpViewer,
+    WindowId::ResultsSummary,
+    WindowId::SweepWindow,
+    WindowId::RangesView,
+    WindowId::ClothingSelector,
+    WindowId::ParametersReport,
+    WindowId::IreqView,
 };
 
 int id(WindowId window)
@@ -50,7 +50,7 @@ struct Run
         for (const int window : open)
             windows.open(WindowId(window));
         if (open.size() > 1)
-            windows.hide(WindowId::Form0);
+            windows.hide(WindowId::StartScreen);
     }
     Ids openWindows() const
     {
@@ -89,11 +89,15 @@ void ExitConfirmationTest::yesClosesTheChainInOrder_data()
     QTest::addColumn<Ids>("open");
     QTest::addColumn<Ids>("closedInOrder");
 
-    const int f0 = id(WindowId::Form0), f1 = id(WindowId::Form1), f2 = id(WindowId::Form2);
-    const int f3 = id(WindowId::Form3), f4 = id(WindowId::Form4), f5 = id(WindowId::Form5);
-    const int f6 = id(WindowId::Form6), f7 = id(WindowId::Form7), f8 = id(WindowId::Form8);
-    const int f10 = id(WindowId::Form10), f11 = id(WindowId::Form11), f12 = id(WindowId::Form12);
-    const int f13 = id(WindowId::Form13), f14 = id(WindowId::Form14), ireq = id(WindowId::FormIREQ);
+    const int f0 = id(WindowId::StartScreen), f1 = id(WindowId::InputForm), f2 = id(WindowId::Hub);
+    const int f3 = id(WindowId::WbgtView), f4 = id(WindowId::PmvView),
+              f5 = id(WindowId::WindChillView);
+    const int f6 = id(WindowId::HsiView), f7 = id(WindowId::SweatRateView),
+              f8 = id(WindowId::HelpViewer);
+    const int f10 = id(WindowId::ResultsSummary), f11 = id(WindowId::SweepWindow),
+              f12 = id(WindowId::RangesView);
+    const int f13 = id(WindowId::ClothingSelector), f14 = id(WindowId::ParametersReport),
+              ireq = id(WindowId::IreqView);
 
     QTest::newRow("start screen") << f0 << 0 << Ids { f0 } << Ids { f0 };
     QTest::newRow("input form, help and clothing stay")
@@ -178,7 +182,7 @@ void ExitConfirmationTest::noLeavesEveryWindow()
     QCOMPARE(closed.count(), 0);
     QCOMPARE(run.openWindows(), sorted(everything));
     for (const WindowId window : kEveryWindow)
-        QCOMPARE(run.windows.window(window)->isVisible(), window != WindowId::Form0);
+        QCOMPARE(run.windows.window(window)->isVisible(), window != WindowId::StartScreen);
 }
 
 void ExitConfirmationTest::windowWithoutExitPictureAsksNothing()
@@ -186,8 +190,8 @@ void ExitConfirmationTest::windowWithoutExitPictureAsksNothing()
     Ids everything;
     for (const WindowId window : kEveryWindow)
         everything.push_back(id(window));
-    for (const WindowId window :
-        { WindowId::FormVelsa, WindowId::Form8, WindowId::Form12, WindowId::Form13 }) {
+    for (const WindowId window : { WindowId::CreditsSplash, WindowId::HelpViewer,
+             WindowId::RangesView, WindowId::ClothingSelector }) {
         Run run(everything);
         test::MessageRecorder messages(QMessageBox::Yes);
         ConfirmExit(run.state, run.windows, window);
@@ -198,10 +202,10 @@ void ExitConfirmationTest::windowWithoutExitPictureAsksNothing()
 
 void ExitConfirmationTest::titleStaysSpanishInEnglish()
 {
-    Run run({ id(WindowId::Form0), id(WindowId::Form1), id(WindowId::Form2) });
+    Run run({ id(WindowId::StartScreen), id(WindowId::InputForm), id(WindowId::Hub) });
     run.state.setLanguage(kalvora::model::Language::English);
     test::MessageRecorder messages(QMessageBox::No);
-    ConfirmExit(run.state, run.windows, WindowId::Form2);
+    ConfirmExit(run.state, run.windows, WindowId::Hub);
     QCOMPARE(messages.count(), 1);
     const test::Message &question = messages.seen().front();
     QCOMPARE(question.title, QStringLiteral("Salir del programa"));

@@ -18,13 +18,13 @@ FormDriver::FormDriver(model::Language language)
     state.setLanguage(language);
     registerInputForm(state, windows);
     registerHub(state, windows);
-    windows.open(WindowId::Form1);
+    windows.open(WindowId::InputForm);
 }
 
 FormDriver::~FormDriver()
 {
-    windows.close(WindowId::Form2);
-    windows.close(WindowId::Form1);
+    windows.close(WindowId::Hub);
+    windows.close(WindowId::InputForm);
     settle();
 }
 

@@ -23,8 +23,8 @@ public:
     AppState state;
     Windows windows;
 
-    QWidget *form() const { return windows.window(WindowId::Form1); }
-    QWidget *hub() const { return windows.window(WindowId::Form2); }
+    QWidget *form() const { return windows.window(WindowId::InputForm); }
+    QWidget *hub() const { return windows.window(WindowId::Hub); }
 
     /// Each action is the name of a control of the input form to click, or "name=text" to
     /// replace the text of a box by typing.

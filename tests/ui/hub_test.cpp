@@ -221,7 +221,7 @@ void HubTest::pmvOutOfRangeSwitchesPmvOff()
     // The registry records the hub before its load evaluates and raises the message.
     int messagesWhenRecorded = -1;
     QObject::connect(&driver.windows, &Windows::opened, &driver.windows, [&](WindowId id) {
-        if (id == WindowId::Form2)
+        if (id == WindowId::Hub)
             messagesWhenRecorded = messages.count();
     });
     driver.load();
@@ -315,7 +315,7 @@ void HubTest::faultIsReportedAndTheHubStaysUsable()
     QCOMPARE(enabledButtons(hub), enabledAfter);
     driver.click(hub, "modif");
     FormDriver::settle();
-    QVERIFY(!driver.windows.isOpen(WindowId::Form2));
+    QVERIFY(!driver.windows.isOpen(WindowId::Hub));
     driver.perform({ "vaire=0.15", "Metabolismo=85", "Taseco=18", "tbhn=16" });
     messages.clear();
     driver.load();
@@ -342,7 +342,7 @@ void HubTest::modifyThenLoadEvaluatesAfresh()
 
     driver.click(driver.hub(), back);
     FormDriver::settle();
-    QVERIFY(!driver.windows.isOpen(WindowId::Form2));
+    QVERIFY(!driver.windows.isOpen(WindowId::Hub));
     QVERIFY(driver.form()->isVisible());
     QCOMPARE(driver.state.results().WBGT, 0.7 * 16 + 0.3 * 20); // the record outlives the window
 
@@ -377,18 +377,18 @@ void HubTest::controlsOpenTheirWindows_data()
     QTest::addColumn<int>("opens");
 
     const std::tuple<const char *, const char *, WindowId> rows[] = {
-        { "Método_0", "BIVM", WindowId::Form4 },
-        { "Método_1", "BISC", WindowId::Form6 },
-        { "Método_2", "BWBGT", WindowId::Form3 },
-        { "Método_3", "BSWreq", WindowId::Form7 },
-        { "Método_4", "BIVF", WindowId::Form5 },
-        { "Método_5", "BIREQ", WindowId::FormIREQ },
-        { "Método_4", "result", WindowId::Form10 },
-        { "Método_4", "Picture1", WindowId::Form10 },
-        { "Método_4", "param", WindowId::Form14 },
-        { "Método_4", "observaciones", WindowId::Form14 },
-        { "Método_4", "infv", WindowId::Form11 },
-        { "Método_4", "Picture3", WindowId::Form11 },
+        { "Método_0", "BIVM", WindowId::PmvView },
+        { "Método_1", "BISC", WindowId::HsiView },
+        { "Método_2", "BWBGT", WindowId::WbgtView },
+        { "Método_3", "BSWreq", WindowId::SweatRateView },
+        { "Método_4", "BIVF", WindowId::WindChillView },
+        { "Método_5", "BIREQ", WindowId::IreqView },
+        { "Método_4", "result", WindowId::ResultsSummary },
+        { "Método_4", "Picture1", WindowId::ResultsSummary },
+        { "Método_4", "param", WindowId::ParametersReport },
+        { "Método_4", "observaciones", WindowId::ParametersReport },
+        { "Método_4", "infv", WindowId::SweepWindow },
+        { "Método_4", "Picture3", WindowId::SweepWindow },
     };
     for (const auto &[method, name, opens] : rows)
         QTest::newRow(name) << utf8(method) << QString::fromLatin1(name) << int(opens);
@@ -413,7 +413,7 @@ void HubTest::controlsOpenTheirWindows()
     }
     driver.click(hub, control);
     QVERIFY(driver.windows.isOpen(WindowId(opens)));
-    QVERIFY(driver.windows.isOpen(WindowId::Form2));
+    QVERIFY(driver.windows.isOpen(WindowId::Hub));
     driver.windows.close(WindowId(opens));
 }
 
@@ -425,13 +425,13 @@ void HubTest::exitClosesTheChain()
         MessageRecorder no(QMessageBox::No);
         driver.click(driver.hub(), "Picture2");
         QCOMPARE(no.count(), 1);
-        QVERIFY(driver.windows.isOpen(WindowId::Form2));
+        QVERIFY(driver.windows.isOpen(WindowId::Hub));
     }
     MessageRecorder yes(QMessageBox::Yes);
     driver.click(driver.hub(), "Picture2");
     QCOMPARE(yes.count(), 1);
-    QVERIFY(!driver.windows.isOpen(WindowId::Form2));
-    QVERIFY(!driver.windows.isOpen(WindowId::Form1));
+    QVERIFY(!driver.windows.isOpen(WindowId::Hub));
+    QVERIFY(!driver.windows.isOpen(WindowId::InputForm));
 }
 
 void HubTest::valueAreasAreNamedByTheirCaptions_data()
@@ -482,9 +482,9 @@ void HubTest::enterOnAFocusedPictureActivatesIt_data()
 {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<int>("opens"); // -1: the exit question
-    QTest::newRow("results") << "Picture1" << int(WindowId::Form10);
-    QTest::newRow("report") << "observaciones" << int(WindowId::Form14);
-    QTest::newRow("sweep") << "Picture3" << int(WindowId::Form11);
+    QTest::newRow("results") << "Picture1" << int(WindowId::ResultsSummary);
+    QTest::newRow("report") << "observaciones" << int(WindowId::ParametersReport);
+    QTest::newRow("sweep") << "Picture3" << int(WindowId::SweepWindow);
     QTest::newRow("exit") << "Picture2" << -1;
 }
 

@@ -222,7 +222,7 @@ void InputFormTest::helpLinksReactOnlyWhileEnabled_data()
     QTest::addColumn<int>("opens");
     QTest::addColumn<QStringList>("pages");
 
-    const int help = int(WindowId::Form8);
+    const int help = int(WindowId::HelpViewer);
     QTest::newRow("air temperature") << "Método_4"
                                      << "Label4" << help << QStringList { "taire1.doc" };
     QTest::newRow("metabolic power")
@@ -235,7 +235,7 @@ void InputFormTest::helpLinksReactOnlyWhileEnabled_data()
     QTest::newRow("natural wet bulb") << "Método_2"
                                       << "Label12" << help << QStringList { "tbhn.doc" };
     QTest::newRow("clothing") << "Método_5"
-                              << "Label6" << int(WindowId::Form13) << QStringList {};
+                              << "Label6" << int(WindowId::ClothingSelector) << QStringList {};
 }
 
 void InputFormTest::helpLinksReactOnlyWhileEnabled()
@@ -325,7 +325,7 @@ void InputFormTest::loadRefusesContradictoryTemperatures()
         QCOMPARE(message.icon, QMessageBox::Warning);
         QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
-    QCOMPARE(driver.windows.isOpen(WindowId::Form2), refusals.isEmpty());
+    QCOMPARE(driver.windows.isOpen(WindowId::Hub), refusals.isEmpty());
     QVERIFY(driver.form()->isVisible());
 }
 
@@ -414,7 +414,7 @@ void InputFormTest::anyTextInAnyFieldLoadsWithoutCrashing()
             if (driver.hub())
                 driver.click(driver.hub(), "modif");
             FormDriver::settle();
-            QVERIFY(!driver.windows.isOpen(WindowId::Form2));
+            QVERIFY(!driver.windows.isOpen(WindowId::Hub));
         }
     }
 }
@@ -426,13 +426,13 @@ void InputFormTest::exitAsksFirst()
         MessageRecorder no(QMessageBox::No);
         driver.click(driver.form(), "salir");
         QCOMPARE(no.count(), 1);
-        QVERIFY(driver.windows.isOpen(WindowId::Form1));
+        QVERIFY(driver.windows.isOpen(WindowId::InputForm));
     }
     MessageRecorder yes(QMessageBox::Yes);
     driver.click(driver.form(), "salir");
     QCOMPARE(yes.count(), 1);
     QCOMPARE(yes.seen().front().title, spanish("Salir del programa"));
-    QVERIFY(!driver.windows.isOpen(WindowId::Form1));
+    QVERIFY(!driver.windows.isOpen(WindowId::InputForm));
 }
 
 void InputFormTest::everyWayOfTickingRunsTheRule_data()
@@ -542,7 +542,7 @@ void InputFormTest::enterOnAFocusedPictureActivatesIt()
     MessageRecorder messages(QMessageBox::No);
     QTest::keyClick(target, Qt::Key(key));
     if (picture == QStringLiteral("Cargar_datos")) {
-        QVERIFY(driver.windows.isOpen(WindowId::Form2));
+        QVERIFY(driver.windows.isOpen(WindowId::Hub));
         QCOMPARE(messages.count(), 0);
     } else {
         QCOMPARE(messages.count(), 1);
@@ -554,7 +554,7 @@ void InputFormTest::captionLinksAnswerTheScreenReader()
 {
     FormDriver driver(model::Language::Spanish);
     int opened = 0;
-    for (const WindowId window : { WindowId::Form8, WindowId::Form13 })
+    for (const WindowId window : { WindowId::HelpViewer, WindowId::ClothingSelector })
         driver.windows.registerFactory(window, [&opened] {
             ++opened;
             return new QWidget;
@@ -570,7 +570,7 @@ void InputFormTest::captionLinksAnswerTheScreenReader()
     doAccessibleAction(control(form, "Label4"), QAccessibleActionInterface::pressAction());
     QCOMPARE(helpPages(driver.state), QStringList { "taire1.doc" });
     doAccessibleAction(control(form, "Label6"), QAccessibleActionInterface::pressAction());
-    QVERIFY(driver.windows.isOpen(WindowId::Form13));
+    QVERIFY(driver.windows.isOpen(WindowId::ClothingSelector));
     QCOMPARE(opened, 2);
 }
 

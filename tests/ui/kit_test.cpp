@@ -235,14 +235,14 @@ void KitTest::pictureRowBackExitAndEsc()
     AppState state;
     state.setLanguage(kalvora::model::Language::English);
     Windows windows;
-    windows.registerFactory(WindowId::Form3,
-        [&] { return viewWithPictures(state, windows, WindowId::Form3, nullptr); });
-    windows.registerFactory(WindowId::Form2, [] { return new QWidget; });
+    windows.registerFactory(WindowId::WbgtView,
+        [&] { return viewWithPictures(state, windows, WindowId::WbgtView, nullptr); });
+    windows.registerFactory(WindowId::Hub, [] { return new QWidget; });
 
     // Back, by the picture and by Esc, closes the view alone.
     for (const bool byEscape : { false, true }) {
-        windows.open(WindowId::Form2);
-        QWidget *view = windows.open(WindowId::Form3);
+        windows.open(WindowId::Hub);
+        QWidget *view = windows.open(WindowId::WbgtView);
         QVERIFY(QTest::qWaitForWindowActive(view));
         auto *row = view->findChild<ViewPictureRow *>();
         QCOMPARE(row->backPicture()->objectName(), QStringLiteral("salir"));
@@ -251,13 +251,13 @@ void KitTest::pictureRowBackExitAndEsc()
             QTest::keyClick(view, Qt::Key_Escape);
         else
             QTest::mouseClick(row->backPicture(), Qt::LeftButton);
-        QVERIFY(!windows.isOpen(WindowId::Form3));
-        QVERIFY(windows.isOpen(WindowId::Form2));
+        QVERIFY(!windows.isOpen(WindowId::WbgtView));
+        QVERIFY(windows.isOpen(WindowId::Hub));
     }
 
     // Exit asks the one exit question for this window; yes closes the chain down to it.
-    windows.open(WindowId::Form2);
-    QWidget *view = windows.open(WindowId::Form3);
+    windows.open(WindowId::Hub);
+    QWidget *view = windows.open(WindowId::WbgtView);
     auto *row = view->findChild<ViewPictureRow *>();
     QCOMPARE(row->exitPicture()->objectName(), QStringLiteral("Picture2"));
     QCOMPARE(row->exitPicture()->accessibleName(), QStringLiteral("Exit the program"));
@@ -265,8 +265,8 @@ void KitTest::pictureRowBackExitAndEsc()
     QTest::mouseClick(row->exitPicture(), Qt::LeftButton);
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.seen().front().title, QStringLiteral("Salir del programa"));
-    QVERIFY(!windows.isOpen(WindowId::Form3));
-    QVERIFY(!windows.isOpen(WindowId::Form2));
+    QVERIFY(!windows.isOpen(WindowId::WbgtView));
+    QVERIFY(!windows.isOpen(WindowId::Hub));
 }
 
 void KitTest::pictureRowPrintsOnlyWhereAsked()
@@ -293,16 +293,17 @@ void KitTest::registryKnowsTheWindowBeforeItsLoad()
     int loads = 0;
     bool openAtLoad = false;
     bool visibleAtLoad = true;
-    windows.registerFactory(WindowId::Form4, [&] {
+    windows.registerFactory(WindowId::PmvView, [&] {
         return new LoadingWindow([&] {
             ++loads;
-            openAtLoad = windows.isOpen(WindowId::Form4);
-            visibleAtLoad = windows.window(WindowId::Form4)->isVisible();
-            showWarning(windows.window(WindowId::Form4), QStringLiteral("t"), QStringLiteral("m"));
+            openAtLoad = windows.isOpen(WindowId::PmvView);
+            visibleAtLoad = windows.window(WindowId::PmvView)->isVisible();
+            showWarning(
+                windows.window(WindowId::PmvView), QStringLiteral("t"), QStringLiteral("m"));
         });
     });
     test::MessageRecorder messages;
-    QWidget *view = windows.open(WindowId::Form4);
+    QWidget *view = windows.open(WindowId::PmvView);
     QVERIFY(view && view->isVisible());
     QCOMPARE(loads, 1);
     QVERIFY(openAtLoad);
@@ -310,7 +311,7 @@ void KitTest::registryKnowsTheWindowBeforeItsLoad()
     QCOMPARE(messages.count(), 1);
 
     // Bringing the open window to the front does not load it again.
-    QCOMPARE(windows.open(WindowId::Form4), view);
+    QCOMPARE(windows.open(WindowId::PmvView), view);
     QCOMPARE(loads, 1);
 }
 
@@ -318,21 +319,21 @@ void KitTest::loadThatClosesItsWindowOpensNothing()
 {
     AppState state;
     Windows windows;
-    windows.registerFactory(WindowId::Form0, [] { return new QWidget; });
-    windows.registerFactory(WindowId::Form3,
-        [&] { return new LoadingWindow([&] { windows.close(WindowId::Form3); }); });
-    windows.registerFactory(WindowId::Form4,
-        [&] { return new LoadingWindow([&] { ConfirmExit(state, windows, WindowId::Form4); }); });
-    windows.open(WindowId::Form0);
-    QCOMPARE(windows.open(WindowId::Form3), nullptr);
-    QVERIFY(!windows.isOpen(WindowId::Form3));
+    windows.registerFactory(WindowId::StartScreen, [] { return new QWidget; });
+    windows.registerFactory(WindowId::WbgtView,
+        [&] { return new LoadingWindow([&] { windows.close(WindowId::WbgtView); }); });
+    windows.registerFactory(WindowId::PmvView,
+        [&] { return new LoadingWindow([&] { ConfirmExit(state, windows, WindowId::PmvView); }); });
+    windows.open(WindowId::StartScreen);
+    QCOMPARE(windows.open(WindowId::WbgtView), nullptr);
+    QVERIFY(!windows.isOpen(WindowId::WbgtView));
 
     // A question asked while loading comes up once the window is open; yes closes the chain.
     test::MessageRecorder messages(QMessageBox::Yes);
-    QVERIFY(windows.open(WindowId::Form4));
+    QVERIFY(windows.open(WindowId::PmvView));
     QCOMPARE(messages.count(), 1);
-    QVERIFY(!windows.isOpen(WindowId::Form4));
-    QVERIFY(!windows.isOpen(WindowId::Form0));
+    QVERIFY(!windows.isOpen(WindowId::PmvView));
+    QVERIFY(!windows.isOpen(WindowId::StartScreen));
 }
 
 QTEST_MAIN(KitTest)

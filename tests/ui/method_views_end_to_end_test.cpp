@@ -79,25 +79,25 @@ void MethodViewsEndToEndTest::everyViewShowsWhatTheCommandLinePrints()
 
     // The expected line of every value area, per view.
     const QMap<WindowId, QStringList> expected {
-        { WindowId::Form3, { "indice=WBGT = " + value("WBGT") + "°C", "M=M = 80.00 W/m²" } },
-        { WindowId::Form4,
+        { WindowId::WbgtView, { "indice=WBGT = " + value("WBGT") + "°C", "M=M = 80.00 W/m²" } },
+        { WindowId::PmvView,
             { "PicIVM=PMV = " + value("IVM"), "PicPPI=PPD = " + value("PPI") + " %" } },
-        { WindowId::Form5,
+        { WindowId::WindChillView,
             { "CalculoWCI=WCI = " + value("WCI") + "W/m²",
                 "Calculotch=Tch = " + value("tch") + "°C" } },
         // Negative: the exposure is not limited.
-        { WindowId::Form6, { "IISC=" + value("ISC") + "%", "ITEP=Ilimitado" } },
-        { WindowId::Form7,
+        { WindowId::HsiView, { "IISC=" + value("ISC") + "%", "ITEP=Ilimitado" } },
+        { WindowId::SweatRateView,
             { "pwpnaa=" + value("wpnaa"), "pSWpap=" + value("SWpap"),
                 "pEpaa=" + twoDecimals(cli["wpaa"].toDouble() * cli["EmaxSW"].toDouble()),
                 "pDnap=" + twoDecimals(cli["SWpnap"].toDouble() * 2.6), "pDLEnaa=Ulimited" } },
-        { WindowId::FormIREQ,
+        { WindowId::IreqView,
             { "IREQ1=" + value("IREQ1"), "IREQ2=" + value("IREQ2"), "Iclod=0.80",
                 "PDLEmin=" + value("DLE3"), "PDLEneut=" + value("DLE4") } },
     };
-    const Door kDoors[] = { { "BWBGT", WindowId::Form3 }, { "BIVM", WindowId::Form4 },
-        { "BIVF", WindowId::Form5 }, { "BISC", WindowId::Form6 }, { "BSWreq", WindowId::Form7 },
-        { "BIREQ", WindowId::FormIREQ } };
+    const Door kDoors[] = { { "BWBGT", WindowId::WbgtView }, { "BIVM", WindowId::PmvView },
+        { "BIVF", WindowId::WindChillView }, { "BISC", WindowId::HsiView },
+        { "BSWreq", WindowId::SweatRateView }, { "BIREQ", WindowId::IreqView } };
     for (const Door &door : kDoors) {
         QVERIFY2(control(driver.hub(), door.button)->isEnabled(), door.button);
         driver.click(driver.hub(), QString::fromUtf8(door.button));

@@ -55,8 +55,8 @@ public:
     }
     ~Views()
     {
-        for (WindowId id : { WindowId::Form3, WindowId::Form4, WindowId::Form5, WindowId::Form6,
-                 WindowId::Form7, WindowId::FormIREQ })
+        for (WindowId id : { WindowId::WbgtView, WindowId::PmvView, WindowId::WindChillView,
+                 WindowId::HsiView, WindowId::SweatRateView, WindowId::IreqView })
             windows.close(id);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -172,7 +172,7 @@ void MethodViewsTest::wbgtView()
     views.state.setText(model::Field::Metabolismo, typedM.toStdString());
     model::MethodResults results;
     results.WBGT = wbgt;
-    QWidget *view = views.open<Form3>(WindowId::Form3, results);
+    QWidget *view = views.open<WbgtView>(WindowId::WbgtView, results);
     QCOMPARE(view->windowTitle(), QStringLiteral("WBGT (ISO 7243)"));
     for (const QString &pair : expected)
         QCOMPARE(text(view, pair.section('=', 0, 0)), pair.section('=', 1));
@@ -207,7 +207,7 @@ void MethodViewsTest::pmvView()
     model::MethodResults results;
     results.IVM = vote;
     results.PPI = percentage;
-    QWidget *view = views.open<Form4>(WindowId::Form4, results);
+    QWidget *view = views.open<PmvView>(WindowId::PmvView, results);
     QCOMPARE(view->windowTitle(), language == en ? "PMV (ISO 7730)" : "IVM (ISO 7730)");
     for (const QString &pair : expected)
         QCOMPARE(text(view, pair.section('=', 0, 0)), pair.section('=', 1));
@@ -249,7 +249,7 @@ void MethodViewsTest::pmvArrowFacesItsStep()
     Views views(es);
     model::MethodResults results;
     results.IVM = vote;
-    QWidget *view = views.open<Form4>(WindowId::Form4, results);
+    QWidget *view = views.open<PmvView>(WindowId::PmvView, results);
     QWidget *arrow = control(view, QStringLiteral("Flecha"));
     QVERIFY(description(arrow).contains(words));
 
@@ -310,7 +310,7 @@ void MethodViewsTest::windChillView()
     model::MethodResults results;
     results.WCI = wci;
     results.tch = tch;
-    QWidget *view = views.open<Form5>(WindowId::Form5, results);
+    QWidget *view = views.open<WindChillView>(WindowId::WindChillView, results);
     QCOMPARE(view->windowTitle(), QStringLiteral("WCI (ISO 11079)"));
     for (const QString &pair : expected)
         QCOMPARE(text(view, pair.section('=', 0, 0)), pair.section('=', 1));
@@ -360,7 +360,7 @@ void MethodViewsTest::hsiView()
     model::MethodResults results;
     results.ISC = isc;
     results.TEP = tep;
-    QWidget *view = views.open<Form6>(WindowId::Form6, results);
+    QWidget *view = views.open<HsiView>(WindowId::HsiView, results);
     QCOMPARE(view->windowTitle(), language == en ? "HSI" : "ISC");
     for (const QString &pair : expected)
         QCOMPARE(text(view, pair.section('=', 0, 0)), pair.section('=', 1));
@@ -413,7 +413,7 @@ void MethodViewsTest::sweatView()
     results.wpnap = 0.7, results.SWpnap = 300, results.DLEnap = 12.345;
     results.wpaa = 0.6, results.SWpaa = 350, results.DLEaa = 0; // zero is a time, not the marker
     results.wpap = 0.9, results.SWpap = 400, results.DLEap = -1;
-    QWidget *view = views.open<Form7>(WindowId::Form7, results);
+    QWidget *view = views.open<SweatRateView>(WindowId::SweatRateView, results);
     QCOMPARE(view->windowTitle(), QStringLiteral("SWreq (ISO 7933)"));
     for (const QString &pair : expected)
         QCOMPARE(text(view, pair.section('=', 0, 0)), pair.section('=', 1));
@@ -450,7 +450,7 @@ void MethodViewsTest::ireqView()
     views.state.setText(model::Field::Iclo, worn.toStdString());
     model::MethodResults results;
     results.IREQ1 = 1.2, results.IREQ2 = 1.6, results.DLE3 = 2.5, results.DLE4 = 1.25;
-    QWidget *view = views.open<FormIREQ>(WindowId::FormIREQ, results);
+    QWidget *view = views.open<IreqView>(WindowId::IreqView, results);
     QCOMPARE(view->windowTitle(), QStringLiteral("IREQ (ISO 11079)"));
     QCOMPARE(text(view, "PDLEmin"), exposures.section('|', 0, 0));
     QCOMPARE(text(view, "PDLEneut"), exposures.section('|', 1));
@@ -475,7 +475,7 @@ void MethodViewsTest::ireqMarkersStandAtTheirRows()
     views.state.setText(model::Field::Iclo, "0.5");
     model::MethodResults results;
     results.IREQ1 = 1.3, results.IREQ2 = 3;
-    QWidget *view = views.open<FormIREQ>(WindowId::FormIREQ, results);
+    QWidget *view = views.open<IreqView>(WindowId::IreqView, results);
     const auto top = [&view](const char *name) {
         return control(view, QString::fromUtf8(name))->mapTo(view, QPoint()).y();
     };
@@ -484,21 +484,21 @@ void MethodViewsTest::ireqMarkersStandAtTheirRows()
     QVERIFY(std::abs(top("Neut") - top("I3")) <= 1);
     QVERIFY(description(control(view, "Neut")).contains("Arctic"));
 
-    views.windows.close(WindowId::FormIREQ);
+    views.windows.close(WindowId::IreqView);
     views.state.setText(model::Field::Iclo, "0.3");
-    view = views.open<FormIREQ>(WindowId::FormIREQ, results);
+    view = views.open<IreqView>(WindowId::IreqView, results);
     QVERIFY(top("tId") > top("I05"));
 }
 
 void MethodViewsTest::keysAndExitPicture_data()
 {
     QTest::addColumn<int>("id");
-    QTest::newRow("WBGT") << int(WindowId::Form3);
-    QTest::newRow("PMV") << int(WindowId::Form4);
-    QTest::newRow("WCI") << int(WindowId::Form5);
-    QTest::newRow("HSI") << int(WindowId::Form6);
-    QTest::newRow("SWreq") << int(WindowId::Form7);
-    QTest::newRow("IREQ") << int(WindowId::FormIREQ);
+    QTest::newRow("WBGT") << int(WindowId::WbgtView);
+    QTest::newRow("PMV") << int(WindowId::PmvView);
+    QTest::newRow("WCI") << int(WindowId::WindChillView);
+    QTest::newRow("HSI") << int(WindowId::HsiView);
+    QTest::newRow("SWreq") << int(WindowId::SweatRateView);
+    QTest::newRow("IREQ") << int(WindowId::IreqView);
 }
 
 void MethodViewsTest::keysAndExitPicture()

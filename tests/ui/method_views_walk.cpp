@@ -10,8 +10,8 @@ namespace kalvora::ui::test {
 
 void walkThroughMethodViews(Windows &windows, const WalkActions &walk)
 {
-    walk.click(WindowId::Form2, QStringLiteral("modificar"));
-    QWidget *input = windows.window(WindowId::Form1);
+    walk.click(WindowId::Hub, QStringLiteral("modificar"));
+    QWidget *input = windows.window(WindowId::InputForm);
     QVERIFY(input);
     for (int method = 0; method < 6; ++method) {
         const QString name = controlName("Método", method);
@@ -24,9 +24,9 @@ void walkThroughMethodViews(Windows &windows, const WalkActions &walk)
         }
         QVERIFY2(box->isChecked(), qPrintable(name));
     }
-    walk.snap(WindowId::Form1, QStringLiteral("input_all_methods"));
-    walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
-    QVERIFY(windows.isOpen(WindowId::Form2));
+    walk.snap(WindowId::InputForm, QStringLiteral("input_all_methods"));
+    walk.click(WindowId::InputForm, QStringLiteral("Cargar_datos"));
+    QVERIFY(windows.isOpen(WindowId::Hub));
 
     struct Door
     {
@@ -35,15 +35,15 @@ void walkThroughMethodViews(Windows &windows, const WalkActions &walk)
         const char *picture;
     };
     constexpr Door kDoors[] = {
-        { "BWBGT", WindowId::Form3, "view_wbgt" },
-        { "BIVM", WindowId::Form4, "view_pmv" },
-        { "BIVF", WindowId::Form5, "view_wci" },
-        { "BISC", WindowId::Form6, "view_hsi" },
-        { "BSWreq", WindowId::Form7, "view_swreq" },
-        { "BIREQ", WindowId::FormIREQ, "view_ireq" },
+        { "BWBGT", WindowId::WbgtView, "view_wbgt" },
+        { "BIVM", WindowId::PmvView, "view_pmv" },
+        { "BIVF", WindowId::WindChillView, "view_wci" },
+        { "BISC", WindowId::HsiView, "view_hsi" },
+        { "BSWreq", WindowId::SweatRateView, "view_swreq" },
+        { "BIREQ", WindowId::IreqView, "view_ireq" },
     };
     for (const Door &door : kDoors) {
-        walk.click(WindowId::Form2, QString::fromUtf8(door.button));
+        walk.click(WindowId::Hub, QString::fromUtf8(door.button));
         QWidget *view = windows.window(door.view);
         QVERIFY2(view && view->isVisible(), door.button);
         QVERIFY2(!view->windowTitle().isEmpty(), door.button);

@@ -54,8 +54,8 @@ struct Setup
     }
     ~Setup()
     {
-        windows.close(WindowId::Form12);
-        windows.close(WindowId::Form10);
+        windows.close(WindowId::RangesView);
+        windows.close(WindowId::ResultsSummary);
         FormDriver::settle();
     }
     QWidget *open(WindowId id) { return windows.open(id); }
@@ -153,7 +153,7 @@ void RangesViewTest::brokenRangesTurnRed()
     };
     for (const Case &c : cases) {
         Setup setup(model::Language::Spanish, c.in);
-        QWidget *view = setup.open(WindowId::Form12);
+        QWidget *view = setup.open(WindowId::RangesView);
         QVERIFY2(view, c.what);
         const RowGuard row { c.what };
         QCOMPARE(redLabels(view), c.red);
@@ -201,7 +201,7 @@ void RangesViewTest::valuesPanel()
     };
     for (const Case &c : cases) {
         Setup setup(c.language, c.in);
-        QWidget *view = setup.open(WindowId::Form12);
+        QWidget *view = setup.open(WindowId::RangesView);
         QVERIFY2(view, c.what);
         const RowGuard row { c.what };
         for (const QString &pair : c.expected) {
@@ -216,7 +216,7 @@ void RangesViewTest::valuesPanel()
 void RangesViewTest::englishKeepsTheRangeBlockSpanish()
 {
     Setup setup(model::Language::English, { { Method::Pmv } });
-    QWidget *view = setup.open(WindowId::Form12);
+    QWidget *view = setup.open(WindowId::RangesView);
     QCOMPARE(view->windowTitle(), QStringLiteral("Apllication rank"));
     QCOMPARE(shown(view, "Titulo"),
         QStringLiteral("RANGOS DE VALIDEZ DE LOS PARAMETROS EN FUNCION DEL METODO"));
@@ -259,8 +259,8 @@ void RangesViewTest::summaryAndViewAgree()
     };
     for (const Case &c : cases) {
         Setup setup(model::Language::Spanish, c.in);
-        QWidget *summary = setup.open(WindowId::Form10);
-        QWidget *view = setup.open(WindowId::Form12);
+        QWidget *summary = setup.open(WindowId::ResultsSummary);
+        QWidget *view = setup.open(WindowId::RangesView);
         for (const auto &[method, names] : labels) {
             if (!setup.state.input().method(method))
                 continue;
@@ -279,11 +279,11 @@ void RangesViewTest::summaryAndViewAgree()
 void RangesViewTest::salirCloses()
 {
     Setup setup(model::Language::Spanish, { { Method::Pmv } });
-    QWidget *view = setup.open(WindowId::Form12);
+    QWidget *view = setup.open(WindowId::RangesView);
     QWidget *salir = control(view, "salir");
     salir->setFocus();
     QTest::keyClick(salir, Qt::Key_Space);
-    QVERIFY(!setup.windows.isOpen(WindowId::Form12));
+    QVERIFY(!setup.windows.isOpen(WindowId::RangesView));
 }
 
 QTEST_MAIN(RangesViewTest)

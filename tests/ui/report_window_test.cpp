@@ -64,7 +64,7 @@ void ReportWindowTest::windChillAloneGreysTheMethodBlocks()
     driver.perform({ "Método_4" });
     driver.load();
     driver.click(driver.hub(), QStringLiteral("observaciones"));
-    QWidget *report = driver.windows.window(WindowId::Form14);
+    QWidget *report = driver.windows.window(WindowId::ParametersReport);
     QVERIFY(report);
     QCOMPARE(report->windowTitle(), QString::fromUtf8("Parámetros"));
 
@@ -132,7 +132,7 @@ void ReportWindowTest::inputsAsTypedWithTheInputFormsCaptions()
     driver.perform(actions);
     driver.load();
     driver.click(driver.hub(), QStringLiteral("param"));
-    QWidget *report = driver.windows.window(WindowId::Form14);
+    QWidget *report = driver.windows.window(WindowId::ParametersReport);
     QVERIFY(report);
     expectTexts(report, expected);
 }
@@ -185,7 +185,7 @@ void ReportWindowTest::resultRows()
     driver.perform(actions);
     driver.load();
     driver.click(driver.hub(), QStringLiteral("observaciones"));
-    QWidget *report = driver.windows.window(WindowId::Form14);
+    QWidget *report = driver.windows.window(WindowId::ParametersReport);
     QVERIFY(report);
     expectTexts(report, expected);
     for (const QString &pair : notExpected) {
@@ -206,7 +206,7 @@ void ReportWindowTest::aMethodStoppedByAFaultShowsNoValues()
         QCOMPARE(fault.count(), 1);
     }
     driver.click(driver.hub(), QStringLiteral("observaciones"));
-    QWidget *report = driver.windows.window(WindowId::Form14);
+    QWidget *report = driver.windows.window(WindowId::ParametersReport);
     QVERIFY(report);
     for (const QString &name : arrayNames("ISC", 10))
         QVERIFY2(!labelOf(report, name)->isEnabled(), qPrintable(name));
@@ -221,7 +221,7 @@ void ReportWindowTest::buttonsCloseAndAskToExit()
     driver.perform({ "Método_4" });
     driver.load();
     driver.click(driver.hub(), QStringLiteral("param"));
-    QWidget *report = driver.windows.window(WindowId::Form14);
+    QWidget *report = driver.windows.window(WindowId::ParametersReport);
     QVERIFY(report);
     QCOMPARE(report->windowTitle(), QStringLiteral("Parameters"));
     {
@@ -229,13 +229,13 @@ void ReportWindowTest::buttonsCloseAndAskToExit()
         driver.click(report, QStringLiteral("Picture2"));
         QCOMPARE(no.count(), 1);
     }
-    QVERIFY(driver.windows.isOpen(WindowId::Form14));
+    QVERIFY(driver.windows.isOpen(WindowId::ParametersReport));
     QCOMPARE(
         control(report, QStringLiteral("Picture4"))->accessibleName(), QStringLiteral("Print"));
     expectPdfOfWindow(*report, QStringLiteral("report.pdf"));
     driver.click(report, QStringLiteral("salir"));
-    QVERIFY(!driver.windows.isOpen(WindowId::Form14));
-    QVERIFY(driver.windows.isOpen(WindowId::Form2));
+    QVERIFY(!driver.windows.isOpen(WindowId::ParametersReport));
+    QVERIFY(driver.windows.isOpen(WindowId::Hub));
 }
 
 QTEST_MAIN(ReportWindowTest)

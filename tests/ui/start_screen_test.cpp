@@ -33,7 +33,7 @@ struct Run
         if (withInputForm)
             registerInputForm(state, windows);
     }
-    QWidget *startScreen() { return windows.open(WindowId::Form0); }
+    QWidget *startScreen() { return windows.open(WindowId::StartScreen); }
 };
 
 template <class T> T *control(QWidget *window, const QString &name)
@@ -87,23 +87,23 @@ private slots:
 void StartScreenTest::splashClickShowsTheStartScreenAndGoes()
 {
     Run run(false);
-    QPointer<QWidget> splash = run.windows.open(WindowId::FormVelsa);
+    QPointer<QWidget> splash = run.windows.open(WindowId::CreditsSplash);
     QCOMPARE(splash->windowTitle(), QStringLiteral("Kalvora 3.0"));
 
     click(splash, QStringLiteral("Picture1"));
 
-    QWidget *start = run.windows.window(WindowId::Form0);
+    QWidget *start = run.windows.window(WindowId::StartScreen);
     QVERIFY(start && start->isVisible());
     QCOMPARE(start->windowTitle(), QStringLiteral("Selección de Idioma"));
     QVERIFY(control<QRadioButton>(start, controlName("Idioma", 0))->isChecked());
-    QVERIFY(!run.windows.isOpen(WindowId::FormVelsa));
+    QVERIFY(!run.windows.isOpen(WindowId::CreditsSplash));
     QTRY_VERIFY(splash.isNull());
 }
 
 void StartScreenTest::controlsAreAccessibleByName()
 {
     Run run(false);
-    QWidget *splash = run.windows.open(WindowId::FormVelsa);
+    QWidget *splash = run.windows.open(WindowId::CreditsSplash);
     QAccessibleInterface *splashAccess = QAccessible::queryAccessibleInterface(splash);
     QAccessibleInterface *picture = accessibleChild(splashAccess, QAccessible::Button,
         QStringLiteral("Kalvora 3.0 – pulse para continuar / click to continue"));
@@ -195,13 +195,13 @@ void StartScreenTest::englishStartOpensTheInputFormInEnglish()
     click(start, controlName("Idioma", 1));
     click(start, QStringLiteral("Inicio"));
 
-    QWidget *input = run.windows.window(WindowId::Form1);
+    QWidget *input = run.windows.window(WindowId::InputForm);
     QVERIFY(input && input->isVisible());
     QCOMPARE(input->windowTitle(), QStringLiteral("Thermal comfort"));
     QCOMPARE(control<PictureButton>(input, QStringLiteral("Cargar_datos"))->drawnCaption(),
         QStringLiteral("  LOAD VALUES "));
     // Hidden, not closed: the start screen keeps the language of the run.
-    QVERIFY(run.windows.isOpen(WindowId::Form0));
+    QVERIFY(run.windows.isOpen(WindowId::StartScreen));
     QVERIFY(!start->isVisible());
     QCOMPARE(run.state.language(), Language::English);
 }
@@ -243,7 +243,7 @@ void StartScreenTest::everyWayOfChoosingTheLanguageCounts()
     QCOMPARE(
         control<QPushButton>(start, QStringLiteral("Inicio"))->text(), QStringLiteral("Start"));
     click(start, QStringLiteral("Inicio"));
-    QWidget *input = run.windows.window(WindowId::Form1);
+    QWidget *input = run.windows.window(WindowId::InputForm);
     QVERIFY(input);
     QCOMPARE(control<PictureButton>(input, QStringLiteral("Cargar_datos"))->drawnCaption(),
         QStringLiteral("  LOAD VALUES "));
@@ -288,7 +288,7 @@ void StartScreenTest::exitQuestionSpeaksTheLanguageChosen()
     shown.sort();
     QCOMPARE(shown, buttons);
     // No: the start screen stays as it was.
-    QVERIFY(run.windows.isOpen(WindowId::Form0));
+    QVERIFY(run.windows.isOpen(WindowId::StartScreen));
     QVERIFY(start->isVisible());
 }
 
@@ -302,7 +302,7 @@ void StartScreenTest::yesOnTheStartScreenEndsTheProgram()
     QCOMPARE(status, 0);
     QCOMPARE(messages.count(), 1);
     QCOMPARE(closed.count(), 1);
-    QCOMPARE(closed.at(0).at(0).value<WindowId>(), WindowId::Form0);
+    QCOMPARE(closed.at(0).at(0).value<WindowId>(), WindowId::StartScreen);
 }
 
 void StartScreenTest::hiddenStartScreenDoesNotOutliveTheInputForm()
@@ -310,12 +310,12 @@ void StartScreenTest::hiddenStartScreenDoesNotOutliveTheInputForm()
     Run run(true);
     QWidget *start = run.startScreen();
     click(start, QStringLiteral("Inicio"));
-    QWidget *input = run.windows.window(WindowId::Form1);
+    QWidget *input = run.windows.window(WindowId::InputForm);
     QVERIFY(input);
     // The user closes the input form with the title bar's close box; the start screen is hidden.
     const int status = test::runUntilTheEnd([input] { input->close(); });
     QCOMPARE(status, 0);
-    QVERIFY(!run.windows.isOpen(WindowId::Form1));
+    QVERIFY(!run.windows.isOpen(WindowId::InputForm));
 }
 
 QTEST_MAIN(StartScreenTest)

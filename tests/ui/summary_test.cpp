@@ -84,7 +84,7 @@ QWidget *openSummary(FormDriver &driver, const QStringList &methods)
     driver.perform(methods);
     driver.load();
     driver.click(driver.hub(), QStringLiteral("Picture1"));
-    QWidget *summary = driver.windows.window(WindowId::Form10);
+    QWidget *summary = driver.windows.window(WindowId::ResultsSummary);
     if (!summary)
         qFatal("the summary did not open");
     return summary;
@@ -234,27 +234,27 @@ void SummaryTest::pmvSwitchedOffByTheHubIsNotSelected()
     driver.load();
     QCOMPARE(messages.count(), 1);
     driver.click(driver.hub(), QStringLiteral("Picture1"));
-    QWidget *summary = driver.windows.window(WindowId::Form10);
+    QWidget *summary = driver.windows.window(WindowId::ResultsSummary);
     QVERIFY(summary);
     QCOMPARE(control<QLabel>(summary, "p1")->text(), QStringLiteral("No seleccionado."));
     QVERIFY(control<QLabel>(summary, "p3")->text().startsWith(QStringLiteral("WBGT = ")));
-    driver.windows.close(WindowId::Form10);
+    driver.windows.close(WindowId::ResultsSummary);
 }
 
 void SummaryTest::lightsOpenTheirWindows()
 {
     FormDriver driver(es);
     QWidget *summary = openSummary(driver, { "Método_0" });
-    driver.windows.registerFactory(WindowId::Form4, [] { return new QWidget; });
-    driver.windows.registerFactory(WindowId::Form5, [] { return new QWidget; });
+    driver.windows.registerFactory(WindowId::PmvView, [] { return new QWidget; });
+    driver.windows.registerFactory(WindowId::WindChillView, [] { return new QWidget; });
 
     // WCI not selected: its light leads nowhere and the summary is not marked as the way.
     press(summary, "s5");
-    QVERIFY(!driver.windows.isOpen(WindowId::Form5));
+    QVERIFY(!driver.windows.isOpen(WindowId::WindChillView));
     QCOMPARE(driver.state.cont(), 0);
 
     press(summary, "s1");
-    QVERIFY(driver.windows.isOpen(WindowId::Form4));
+    QVERIFY(driver.windows.isOpen(WindowId::PmvView));
     QCOMPARE(driver.state.cont(), 1);
 
     // Any range light opens the ranges view, also that of a row not selected; the assistive
@@ -263,8 +263,8 @@ void SummaryTest::lightsOpenTheirWindows()
         = QAccessible::queryAccessibleInterface(control(summary, "rango_3"));
     QVERIFY(range->actionInterface());
     range->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(driver.windows.isOpen(WindowId::Form12));
-    for (const WindowId id : { WindowId::Form4, WindowId::Form12, WindowId::Form10 })
+    QVERIFY(driver.windows.isOpen(WindowId::RangesView));
+    for (const WindowId id : { WindowId::PmvView, WindowId::RangesView, WindowId::ResultsSummary })
         driver.windows.close(id);
 }
 
@@ -375,8 +375,8 @@ void SummaryTest::windowTitleLegendsAndLeaving()
         QCOMPARE(accessibleName(control(summary, "Picture9")), QStringLiteral("Print"));
         press(summary, "salir");
         FormDriver::settle();
-        QVERIFY(!driver.windows.isOpen(WindowId::Form10));
-        QVERIFY(driver.windows.isOpen(WindowId::Form2));
+        QVERIFY(!driver.windows.isOpen(WindowId::ResultsSummary));
+        QVERIFY(driver.windows.isOpen(WindowId::Hub));
     }
     FormDriver driver(es);
     QWidget *summary = openSummary(driver, { "Método_4" });
@@ -387,7 +387,8 @@ void SummaryTest::windowTitleLegendsAndLeaving()
     QList<WindowId> order;
     for (const QList<QVariant> &signal : closed)
         order << signal.at(0).value<WindowId>();
-    QCOMPARE(order, (QList<WindowId> { WindowId::Form1, WindowId::Form2, WindowId::Form10 }));
+    QCOMPARE(
+        order, (QList<WindowId> { WindowId::InputForm, WindowId::Hub, WindowId::ResultsSummary }));
 }
 
 void SummaryTest::printsToAOnePagePdf()
@@ -407,7 +408,7 @@ void SummaryTest::printsToAOnePagePdf()
     QCOMPARE(QString::fromLatin1(pdf).count(page), 1);
     QVERIFY(pdf.contains("/Subtype /Image"));
     QVERIFY(pdf.size() > 10000);
-    driver.windows.close(WindowId::Form10);
+    driver.windows.close(WindowId::ResultsSummary);
 }
 
 QTEST_MAIN(SummaryTest)

@@ -30,7 +30,7 @@ QWidget *openSweep(FormDriver &driver, const QStringList &actions)
     driver.perform(actions);
     driver.load();
     driver.click(driver.hub(), QStringLiteral("Picture3"));
-    return driver.windows.window(WindowId::Form11);
+    return driver.windows.window(WindowId::SweepWindow);
 }
 
 QTableWidgetItem *item(QWidget *sweep, int row, SweepColumn column)
@@ -268,13 +268,13 @@ void SweepWindowTest::buttonsCloseAndAskToExit()
         QCOMPARE(no.count(), 1);
         QCOMPARE(no.seen().front().title, QStringLiteral("Salir del programa"));
     }
-    QVERIFY(driver.windows.isOpen(WindowId::Form11));
+    QVERIFY(driver.windows.isOpen(WindowId::SweepWindow));
     QCOMPARE(
         control(sweep, QStringLiteral("Picture4"))->accessibleName(), QStringLiteral("Imprimir"));
     expectPdfOfWindow(*sweep, QStringLiteral("sweep.pdf"));
     driver.click(sweep, QStringLiteral("salir"));
-    QVERIFY(!driver.windows.isOpen(WindowId::Form11));
-    QVERIFY(driver.windows.isOpen(WindowId::Form2));
+    QVERIFY(!driver.windows.isOpen(WindowId::SweepWindow));
+    QVERIFY(driver.windows.isOpen(WindowId::Hub));
 }
 
 QTEST_MAIN(SweepWindowTest)

@@ -124,77 +124,81 @@ void ToolkitTest::openingAnOpenWindowRaisesTheSameOne()
 {
     Windows windows;
     int built = 0;
-    windows.registerFactory(WindowId::Form3, [&built] {
+    windows.registerFactory(WindowId::WbgtView, [&built] {
         ++built;
-        return plainWindow(QStringLiteral("Form3"));
+        return plainWindow(QStringLiteral("WbgtView"));
     });
-    QVERIFY(!windows.canOpen(WindowId::Form4));
-    QCOMPARE(windows.open(WindowId::Form4), nullptr);
+    QVERIFY(!windows.canOpen(WindowId::PmvView));
+    QCOMPARE(windows.open(WindowId::PmvView), nullptr);
 
     QSignalSpy opened(&windows, &Windows::opened);
-    QWidget *first = windows.open(WindowId::Form3);
+    QWidget *first = windows.open(WindowId::WbgtView);
     QVERIFY(first && first->isVisible() && first->isWindow());
     QCOMPARE(first->parentWidget(), nullptr);
     QCOMPARE(first->windowModality(), Qt::NonModal);
 
     first->hide();
-    QCOMPARE(windows.open(WindowId::Form3), first);
+    QCOMPARE(windows.open(WindowId::WbgtView), first);
     QVERIFY(first->isVisible());
     QCOMPARE(built, 1);
     QCOMPARE(opened.count(), 1);
-    windows.close(WindowId::Form3);
+    windows.close(WindowId::WbgtView);
 }
 
 void ToolkitTest::closingHidesThenDestroysAndForgets()
 {
     Windows windows;
-    windows.registerFactory(WindowId::Form5, [] { return plainWindow(QStringLiteral("Form5")); });
+    windows.registerFactory(
+        WindowId::WindChillView, [] { return plainWindow(QStringLiteral("WindChillView")); });
     QSignalSpy closed(&windows, &Windows::closed);
 
-    windows.close(WindowId::Form5); // not open: nothing
+    windows.close(WindowId::WindChillView); // not open: nothing
     QCOMPARE(closed.count(), 0);
 
-    QPointer<QWidget> window = windows.open(WindowId::Form5);
-    windows.close(WindowId::Form5);
-    QVERIFY(!windows.isOpen(WindowId::Form5));
+    QPointer<QWidget> window = windows.open(WindowId::WindChillView);
+    windows.close(WindowId::WindChillView);
+    QVERIFY(!windows.isOpen(WindowId::WindChillView));
     QVERIFY(!window || !window->isVisible());
     QTRY_VERIFY(window.isNull());
-    QCOMPARE(closedOrder(closed), std::vector { WindowId::Form5 });
+    QCOMPARE(closedOrder(closed), std::vector { WindowId::WindChillView });
 
     // Opened again, it is a new window.
-    QVERIFY(windows.open(WindowId::Form5) != nullptr);
-    QVERIFY(windows.isOpen(WindowId::Form5));
-    windows.close(WindowId::Form5);
+    QVERIFY(windows.open(WindowId::WindChillView) != nullptr);
+    QVERIFY(windows.isOpen(WindowId::WindChillView));
+    windows.close(WindowId::WindChillView);
     QCOMPARE(closed.count(), 2);
 }
 
 void ToolkitTest::closeBoxOfTheWindowManagerIsSeen()
 {
     Windows windows;
-    windows.registerFactory(WindowId::Form8, [] { return plainWindow(QStringLiteral("Form8")); });
+    windows.registerFactory(
+        WindowId::HelpViewer, [] { return plainWindow(QStringLiteral("HelpViewer")); });
     QSignalSpy closed(&windows, &Windows::closed);
-    QPointer<QWidget> window = windows.open(WindowId::Form8);
+    QPointer<QWidget> window = windows.open(WindowId::HelpViewer);
 
     window->close(); // what the title bar's close box does
-    QVERIFY(!windows.isOpen(WindowId::Form8));
+    QVERIFY(!windows.isOpen(WindowId::HelpViewer));
     QCOMPARE(closed.count(), 1);
     QTRY_VERIFY(window.isNull());
     QCOMPARE(closed.count(), 1);
 
-    QWidget *fresh = windows.open(WindowId::Form8);
+    QWidget *fresh = windows.open(WindowId::HelpViewer);
     QVERIFY(fresh && fresh->isVisible());
-    windows.close(WindowId::Form8);
+    windows.close(WindowId::HelpViewer);
 }
 
 void ToolkitTest::hiddenWindowDoesNotKeepTheProgramAlive()
 {
     Windows windows;
-    windows.registerFactory(WindowId::Form0, [] { return plainWindow(QStringLiteral("Form0")); });
-    windows.registerFactory(WindowId::Form1, [] { return plainWindow(QStringLiteral("Form1")); });
-    windows.open(WindowId::Form0);
-    QWidget *form1 = windows.open(WindowId::Form1);
-    windows.hide(WindowId::Form0);
-    QVERIFY(windows.isOpen(WindowId::Form0));
+    windows.registerFactory(
+        WindowId::StartScreen, [] { return plainWindow(QStringLiteral("StartScreen")); });
+    windows.registerFactory(
+        WindowId::InputForm, [] { return plainWindow(QStringLiteral("InputForm")); });
+    windows.open(WindowId::StartScreen);
+    QWidget *form1 = windows.open(WindowId::InputForm);
+    windows.hide(WindowId::StartScreen);
+    QVERIFY(windows.isOpen(WindowId::StartScreen));
 
     // The program runs until the input form, the last visible window, is closed by its close box.
     QSignalSpy ended(qApp, &QCoreApplication::aboutToQuit);

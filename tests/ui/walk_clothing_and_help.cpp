@@ -22,22 +22,22 @@ void click(Windows &windows, WindowId id, const char *name)
 void walkClothingAndHelp(
     Windows &windows, const std::function<void(WindowId, const QString &)> &snap)
 {
-    click(windows, WindowId::Form1, "Label6");
-    QVERIFY(windows.isOpen(WindowId::Form13));
-    snap(WindowId::Form13, QStringLiteral("clothing"));
+    click(windows, WindowId::InputForm, "Label6");
+    QVERIFY(windows.isOpen(WindowId::ClothingSelector));
+    snap(WindowId::ClothingSelector, QStringLiteral("clothing"));
 
-    click(windows, WindowId::Form13, "Picture1");
-    QVERIFY(windows.isOpen(WindowId::Form8));
-    snap(WindowId::Form8, QStringLiteral("help_clothing"));
-    click(windows, WindowId::Form8, "salir");
-    click(windows, WindowId::Form13, "salir");
-    QVERIFY(!windows.isOpen(WindowId::Form13));
+    click(windows, WindowId::ClothingSelector, "Picture1");
+    QVERIFY(windows.isOpen(WindowId::HelpViewer));
+    snap(WindowId::HelpViewer, QStringLiteral("help_clothing"));
+    click(windows, WindowId::HelpViewer, "salir");
+    click(windows, WindowId::ClothingSelector, "salir");
+    QVERIFY(!windows.isOpen(WindowId::ClothingSelector));
 
-    click(windows, WindowId::Form1, "Label2");
-    click(windows, WindowId::Form8, "pagsig");
-    snap(WindowId::Form8, QStringLiteral("help_metabolic"));
-    click(windows, WindowId::Form8, "salir");
-    QVERIFY(!windows.isOpen(WindowId::Form8));
+    click(windows, WindowId::InputForm, "Label2");
+    click(windows, WindowId::HelpViewer, "pagsig");
+    snap(WindowId::HelpViewer, QStringLiteral("help_metabolic"));
+    click(windows, WindowId::HelpViewer, "salir");
+    QVERIFY(!windows.isOpen(WindowId::HelpViewer));
 }
 
 } // namespace kalvora::ui::test

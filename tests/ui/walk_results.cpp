@@ -8,7 +8,7 @@ namespace {
 
 // The summary's range light of the first row opens the application ranges view.
 constexpr OnwardDoor kDoors[] = {
-    { WindowId::Form10, "rango_0", WindowId::Form12, "ranges" },
+    { WindowId::ResultsSummary, "rango_0", WindowId::RangesView, "ranges" },
 };
 
 } // namespace

@@ -116,11 +116,11 @@ struct HubDoor
 
 // What the hub leads to, by the control a user clicks.
 constexpr HubDoor kHubDoors[] = {
-    { "BIVM", WindowId::Form4, "pmv_view" },
-    { "BWBGT", WindowId::Form3, "wbgt_view" },
-    { "Picture1", WindowId::Form10, "summary" },
-    { "observaciones", WindowId::Form14, "report" },
-    { "Picture3", WindowId::Form11, "sweep" },
+    { "BIVM", WindowId::PmvView, "pmv_view" },
+    { "BWBGT", WindowId::WbgtView, "wbgt_view" },
+    { "Picture1", WindowId::ResultsSummary, "summary" },
+    { "observaciones", WindowId::ParametersReport, "report" },
+    { "Picture3", WindowId::SweepWindow, "sweep" },
 };
 
 // Indoors, WBGT = 0.7·tnw + 0.3·tg (°C): with tnw 16, 0.7·16 + 0.3·20 and then 0.3·26.
@@ -158,77 +158,77 @@ void WalkTest::newUserWalk()
 
     Walk walk(language);
     startProgram(walk.windows());
-    walk.snap(WindowId::FormVelsa, QStringLiteral("splash"));
+    walk.snap(WindowId::CreditsSplash, QStringLiteral("splash"));
 
-    walk.click(WindowId::FormVelsa, QStringLiteral("Picture1"));
-    QVERIFY(!walk.windows().isOpen(WindowId::FormVelsa));
+    walk.click(WindowId::CreditsSplash, QStringLiteral("Picture1"));
+    QVERIFY(!walk.windows().isOpen(WindowId::CreditsSplash));
     if (english)
-        walk.click(WindowId::Form0, controlName("Idioma", 1));
-    walk.snap(WindowId::Form0, QStringLiteral("start"));
+        walk.click(WindowId::StartScreen, controlName("Idioma", 1));
+    walk.snap(WindowId::StartScreen, QStringLiteral("start"));
 
-    walk.click(WindowId::Form0, QStringLiteral("Inicio"));
-    QWidget *input = walk.window(WindowId::Form1);
+    walk.click(WindowId::StartScreen, QStringLiteral("Inicio"));
+    QWidget *input = walk.window(WindowId::InputForm);
     QVERIFY(input && input->isVisible());
-    QVERIFY(!walk.window(WindowId::Form0)->isVisible());
+    QVERIFY(!walk.window(WindowId::StartScreen)->isVisible());
     QCOMPARE(input->windowTitle(), inputTitle);
-    walk.snap(WindowId::Form1, QStringLiteral("input_fresh"));
+    walk.snap(WindowId::InputForm, QStringLiteral("input_fresh"));
 
-    walk.click(WindowId::Form1, controlName("Método", 0));
-    walk.click(WindowId::Form1, controlName("Método", 2));
-    QVERIFY(walk.control(WindowId::Form1, QStringLiteral("tbhn"))->isEnabled());
-    walk.snap(WindowId::Form1, QStringLiteral("input_pmv_wbgt"));
+    walk.click(WindowId::InputForm, controlName("Método", 0));
+    walk.click(WindowId::InputForm, controlName("Método", 2));
+    QVERIFY(walk.control(WindowId::InputForm, QStringLiteral("tbhn"))->isEnabled());
+    walk.snap(WindowId::InputForm, QStringLiteral("input_pmv_wbgt"));
     test::walkClothingAndHelp(
         walk.windows(), [&walk](WindowId id, const QString &what) { walk.snap(id, what); });
 
-    walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
-    QWidget *hub = walk.window(WindowId::Form2);
+    walk.click(WindowId::InputForm, QStringLiteral("Cargar_datos"));
+    QWidget *hub = walk.window(WindowId::Hub);
     QVERIFY(hub && hub->isVisible());
     QVERIFY(input->isVisible());
-    QVERIFY(walk.control(WindowId::Form2, QStringLiteral("BIVM"))->isEnabled());
-    QVERIFY(walk.control(WindowId::Form2, QStringLiteral("BWBGT"))->isEnabled());
-    QVERIFY(!walk.control(WindowId::Form2, QStringLiteral("BISC"))->isEnabled());
-    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tglobo"))->text(),
+    QVERIFY(walk.control(WindowId::Hub, QStringLiteral("BIVM"))->isEnabled());
+    QVERIFY(walk.control(WindowId::Hub, QStringLiteral("BWBGT"))->isEnabled());
+    QVERIFY(!walk.control(WindowId::Hub, QStringLiteral("BISC"))->isEnabled());
+    QCOMPARE(walk.control<QLabel>(WindowId::Hub, QStringLiteral("tglobo"))->text(),
         QStringLiteral("20"));
-    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tbhn"))->text(),
-        QStringLiteral("16"));
+    QCOMPARE(
+        walk.control<QLabel>(WindowId::Hub, QStringLiteral("tbhn"))->text(), QStringLiteral("16"));
     QVERIFY(std::abs(walk.state().results().WBGT - kWbgtFirst) < 1e-9);
     const double firstVote = walk.state().results().IVM;
     QVERIFY(firstVote < 0); // 18 °C air, light work, light clothing: on the cool side
-    walk.snap(WindowId::Form2, QStringLiteral("hub"));
+    walk.snap(WindowId::Hub, QStringLiteral("hub"));
 
-    walk.click(WindowId::Form2, QStringLiteral("modificar"));
-    QVERIFY(!walk.windows().isOpen(WindowId::Form2));
+    walk.click(WindowId::Hub, QStringLiteral("modificar"));
+    QVERIFY(!walk.windows().isOpen(WindowId::Hub));
     QVERIFY(input->isVisible());
 
     // A globe colder than the air is refused with a warning, and nothing opens.
-    walk.type(WindowId::Form1, QStringLiteral("tglobo"), QStringLiteral("15"));
+    walk.type(WindowId::InputForm, QStringLiteral("tglobo"), QStringLiteral("15"));
     {
         test::MessageRecorder refusals;
-        walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
+        walk.click(WindowId::InputForm, QStringLiteral("Cargar_datos"));
         QCOMPARE(refusals.count(), 1);
         const test::Message &refusal = refusals.seen().front();
         QCOMPARE(refusal.title, QStringLiteral("Parámetro erróneo"));
         QCOMPARE(refusal.icon, QMessageBox::Warning);
-        QVERIFY(!walk.windows().isOpen(WindowId::Form2));
+        QVERIFY(!walk.windows().isOpen(WindowId::Hub));
     }
 
-    walk.type(WindowId::Form1, QStringLiteral("tglobo"), QStringLiteral("26"));
-    walk.snap(WindowId::Form1, QStringLiteral("input_modified"));
-    walk.click(WindowId::Form1, QStringLiteral("Cargar_datos"));
-    QVERIFY(walk.windows().isOpen(WindowId::Form2));
-    QCOMPARE(walk.control<QLabel>(WindowId::Form2, QStringLiteral("tglobo"))->text(),
+    walk.type(WindowId::InputForm, QStringLiteral("tglobo"), QStringLiteral("26"));
+    walk.snap(WindowId::InputForm, QStringLiteral("input_modified"));
+    walk.click(WindowId::InputForm, QStringLiteral("Cargar_datos"));
+    QVERIFY(walk.windows().isOpen(WindowId::Hub));
+    QCOMPARE(walk.control<QLabel>(WindowId::Hub, QStringLiteral("tglobo"))->text(),
         QStringLiteral("26"));
     QVERIFY(std::abs(walk.state().results().WBGT - kWbgtAfterGlobe26) < 1e-9);
     QVERIFY(walk.state().results().IVM > firstVote);
-    walk.snap(WindowId::Form2, QStringLiteral("hub_again"));
+    walk.snap(WindowId::Hub, QStringLiteral("hub_again"));
 
     // Every door opens its window; a door whose window the program does not build yet opens
     // nothing and leaves the hub working.
     for (const HubDoor &door : kHubDoors) {
         const bool built = walk.windows().canOpen(door.opens);
-        walk.click(WindowId::Form2, QString::fromUtf8(door.control));
+        walk.click(WindowId::Hub, QString::fromUtf8(door.control));
         QVERIFY2(walk.windows().isOpen(door.opens) == built, door.what);
-        QVERIFY2(walk.windows().isOpen(WindowId::Form2), door.what);
+        QVERIFY2(walk.windows().isOpen(WindowId::Hub), door.what);
         if (!built)
             continue;
         walk.snap(door.opens, QString::fromUtf8(door.what));
@@ -248,7 +248,7 @@ void WalkTest::newUserWalk()
     // Leaving from the hub closes the start screen, the input form and the hub: the end.
     QSignalSpy closed(&walk.windows(), &Windows::closed);
     test::MessageRecorder questions(QMessageBox::Yes);
-    const auto leave = [&walk] { walk.click(WindowId::Form2, QStringLiteral("Picture2")); };
+    const auto leave = [&walk] { walk.click(WindowId::Hub, QStringLiteral("Picture2")); };
     QCOMPARE(test::runUntilTheEnd(leave), 0);
     QCOMPARE(questions.count(), 1);
     QCOMPARE(questions.seen().front().text,
@@ -260,9 +260,9 @@ void WalkTest::newUserWalk()
         english ? QStringList({ "No", "Yes" }) : QStringList({ "No", QStringLiteral("Sí") }));
     walk.save(questions.seen().front().picture, QStringLiteral("exit_question"));
     QCOMPARE(closed.count(), 3);
-    QCOMPARE(closed.at(0).at(0).value<WindowId>(), WindowId::Form0);
-    QCOMPARE(closed.at(1).at(0).value<WindowId>(), WindowId::Form1);
-    QCOMPARE(closed.at(2).at(0).value<WindowId>(), WindowId::Form2);
+    QCOMPARE(closed.at(0).at(0).value<WindowId>(), WindowId::StartScreen);
+    QCOMPARE(closed.at(1).at(0).value<WindowId>(), WindowId::InputForm);
+    QCOMPARE(closed.at(2).at(0).value<WindowId>(), WindowId::Hub);
 }
 
 QTEST_MAIN(WalkTest)

@@ -82,9 +82,9 @@ void WindowPrintingTest::proposedPdfNameFollowsTheTitle()
         const char *fileName;
     };
     const Row rows[] = {
-        { "Influencia  de la velocidad del aire", "Form11",
+        { "Influencia  de la velocidad del aire", "SweepWindow",
             "Influencia  de la velocidad del aire.pdf" },
-        { " ", "Form2", "Form2.pdf" }, // the hub's English title is a single blank
+        { " ", "Hub", "Hub.pdf" }, // the hub's English title is a single blank
         { "a/b:c?", "x", "a_b_c_.pdf" },
     };
     for (const Row &row : rows) {

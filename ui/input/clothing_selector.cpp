@@ -6,6 +6,7 @@
 #include "ui/shell/links.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
+#include "ui/shell/window_id.h"
 #include "ui/shell/windows.h"
 
 #include <QGridLayout>
@@ -123,12 +124,12 @@ QLabel *heading(const char *name, const QString &text, QWidget *parent)
 
 } // namespace
 
-Form13::Form13(AppState &state, Windows &windows, QWidget *parent)
+ClothingSelector::ClothingSelector(AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
 {
-    setObjectName(QStringLiteral("Form13"));
+    setObjectName(formObjectName(WindowId::ClothingSelector));
     setWindowTitle(pick(caption(Text::Title), m_state.language()));
 
     auto *layout = new QVBoxLayout(this);
@@ -140,7 +141,7 @@ Form13::Form13(AppState &state, Windows &windows, QWidget *parent)
     m_aislam->setText(QString::fromStdString(m_state.input().text(model::Field::Iclo)));
 }
 
-QGridLayout *Form13::createEnsembleTable()
+QGridLayout *ClothingSelector::createEnsembleTable()
 {
     const model::Language language = m_state.language();
     auto *grid = new QGridLayout;
@@ -167,7 +168,7 @@ QGridLayout *Form13::createEnsembleTable()
     return grid;
 }
 
-QLayout *Form13::createSelection()
+QLayout *ClothingSelector::createSelection()
 {
     const model::Language language = m_state.language();
     auto *label1 = new QLabel(pick(caption(Text::Label1), language), this);
@@ -183,11 +184,11 @@ QLayout *Form13::createSelection()
     auto *help
         = new PictureButton(QStringLiteral("Picture1"), QString::fromLatin1(pictures::kHelp), this);
     help->setDescription(pick(caption(Text::Picture1), language));
-    connect(help, &PictureButton::clicked, this, &Form13::onPicture1Clicked);
+    connect(help, &PictureButton::clicked, this, &ClothingSelector::onPicture1Clicked);
     auto *salir
         = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kAccept), this);
     salir->setDescription(pick(caption(Text::Salir), language));
-    connect(salir, &PictureButton::clicked, this, &Form13::onSalirClicked);
+    connect(salir, &PictureButton::clicked, this, &ClothingSelector::onSalirClicked);
 
     auto *row = new QHBoxLayout;
     row->addWidget(label1);
@@ -199,7 +200,7 @@ QLayout *Form13::createSelection()
     return row;
 }
 
-void Form13::onPicture1Clicked()
+void ClothingSelector::onPicture1Clicked()
 {
     // The only help with a document per language. Pages beyond the count keep what an earlier
     // request left in them.
@@ -209,13 +210,13 @@ void Form13::onPicture1Clicked()
     request.pagina[0] = english ? "Icloe1.doc" : "Iclo1.doc";
     request.pagina[1] = english ? "Icloe2.doc" : "Iclo2.doc";
     m_state.setHelpRequest(request);
-    m_windows.open(WindowId::Form8);
+    m_windows.open(WindowId::HelpViewer);
 }
 
-void Form13::onSalirClicked()
+void ClothingSelector::onSalirClicked()
 {
     m_state.setText(model::Field::Iclo, m_aislam->text().toStdString());
-    m_windows.close(WindowId::Form13);
+    m_windows.close(WindowId::ClothingSelector);
 }
 
 } // namespace kalvora::ui

@@ -13,11 +13,11 @@ namespace kalvora::ui {
 class AppState;
 class Windows;
 
-class Form13 : public QWidget
+class ClothingSelector : public QWidget
 {
     Q_OBJECT
 public:
-    Form13(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    ClothingSelector(AppState &state, Windows &windows, QWidget *parent = nullptr);
 
 private:
     QGridLayout *createEnsembleTable();

@@ -10,6 +10,7 @@
 #include "ui/shell/links.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
+#include "ui/shell/window_id.h"
 #include "ui/shell/windows.h"
 
 #include <QAbstractButton>
@@ -68,12 +69,12 @@ constexpr OptionGroup kGroups[]
 
 } // namespace
 
-Form1::Form1(AppState &state, Windows &windows, QWidget *parent)
+InputForm::InputForm(AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(formObjectName(WindowId::InputForm));
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
 
@@ -83,13 +84,13 @@ Form1::Form1(AppState &state, Windows &windows, QWidget *parent)
     layout->addWidget(createParameterArea());
     layout->addLayout(createButtons());
 
-    connect(&m_state, &AppState::enablingChanged, this, &Form1::applyEnabling);
-    connect(&m_state, &AppState::textChanged, this, &Form1::showText);
+    connect(&m_state, &AppState::enablingChanged, this, &InputForm::applyEnabling);
+    connect(&m_state, &AppState::textChanged, this, &InputForm::showText);
     applyCaptions();
     applyEnabling();
 }
 
-void Form1::applyCaptions()
+void InputForm::applyCaptions()
 {
     const Language language = m_state.language();
     setWindowTitle(pick(inputCaption(InputText::Title), language));
@@ -119,7 +120,7 @@ void Form1::applyCaptions()
     m_exit->setDescription(pick(commonCaption(CommonText::ExitProgram), language));
 }
 
-QGroupBox *Form1::createMethodFrame()
+QGroupBox *InputForm::createMethodFrame()
 {
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -137,7 +138,7 @@ QGroupBox *Form1::createMethodFrame()
     return frame;
 }
 
-QFrame *Form1::createParameterArea()
+QFrame *InputForm::createParameterArea()
 {
     auto *area = new QFrame(this);
     area->setFrameShape(QFrame::Box);
@@ -166,7 +167,7 @@ QFrame *Form1::createParameterArea()
     return area;
 }
 
-void Form1::addFieldRow(QGridLayout *grid, int row, Field field, QWidget *parent)
+void InputForm::addFieldRow(QGridLayout *grid, int row, Field field, QWidget *parent)
 {
     for (const FieldLabels &labels : labelledFields()) {
         if (labels.field != field)
@@ -185,7 +186,7 @@ void Form1::addFieldRow(QGridLayout *grid, int row, Field field, QWidget *parent
     }
 }
 
-QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
+QGroupBox *InputForm::createOptionFrame(OptionGroup group, QWidget *parent)
 {
     const GroupLayout layout = groupLayout(group);
     const QString frameName = QString::fromUtf8(layout.frame);
@@ -229,7 +230,7 @@ QGroupBox *Form1::createOptionFrame(OptionGroup group, QWidget *parent)
     return frame;
 }
 
-QLineEdit *Form1::createBox(Field field, QWidget *parent)
+QLineEdit *InputForm::createBox(Field field, QWidget *parent)
 {
     auto *box = new QLineEdit(QString::fromStdString(m_state.input().text(field)), parent);
     box->setObjectName(QString::fromUtf8(model::InputParameters::name(field)));
@@ -243,7 +244,7 @@ QLineEdit *Form1::createBox(Field field, QWidget *parent)
     return box;
 }
 
-QLayout *Form1::createButtons()
+QLayout *InputForm::createButtons()
 {
     m_load = new PictureButton(
         QStringLiteral("Cargar_datos"), QString::fromLatin1(pictures::kLoad), this);
@@ -252,7 +253,7 @@ QLayout *Form1::createButtons()
 
     m_exit = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
     connect(m_exit, &PictureButton::clicked, this,
-        [this] { ConfirmExit(m_state, m_windows, WindowId::Form1); });
+        [this] { ConfirmExit(m_state, m_windows, WindowId::InputForm); });
 
     auto *row = new QHBoxLayout;
     row->addWidget(m_load);
@@ -261,7 +262,7 @@ QLayout *Form1::createButtons()
     return row;
 }
 
-void Form1::applyEnabling()
+void InputForm::applyEnabling()
 {
     const model::InputParameters &input = m_state.input();
     for (const Method method : kMethods)
@@ -286,14 +287,14 @@ void Form1::applyEnabling()
     }
 }
 
-void Form1::showText(Field field)
+void InputForm::showText(Field field)
 {
     const QString text = QString::fromStdString(m_state.input().text(field));
     if (m_boxes[at(field)]->text() != text)
         m_boxes[at(field)]->setText(text);
 }
 
-void Form1::openHelp(std::initializer_list<const char *> pages)
+void InputForm::openHelp(std::initializer_list<const char *> pages)
 {
     // Pages beyond the count keep what an earlier request left in them.
     model::HelpRequest request = m_state.input().help;
@@ -302,10 +303,10 @@ void Form1::openHelp(std::initializer_list<const char *> pages)
     for (const char *name : pages)
         request.pagina[page++] = name;
     m_state.setHelpRequest(request);
-    m_windows.open(WindowId::Form8);
+    m_windows.open(WindowId::HelpViewer);
 }
 
-void Form1::onCaptionClicked(Field field)
+void InputForm::onCaptionClicked(Field field)
 {
     switch (field) {
     case Field::Metabolismo:
@@ -318,7 +319,7 @@ void Form1::onCaptionClicked(Field field)
         openHelp({ "tbhn.doc" });
         break;
     case Field::Iclo:
-        m_windows.open(WindowId::Form13);
+        m_windows.open(WindowId::ClothingSelector);
         break;
     case Field::vaire: // a link cursor only
     case Field::tglobo:

@@ -27,11 +27,11 @@ class AppState;
 class PictureButton;
 class Windows;
 
-class Form1 : public QWidget
+class InputForm : public QWidget
 {
     Q_OBJECT
 public:
-    Form1(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    InputForm(AppState &state, Windows &windows, QWidget *parent = nullptr);
 
 private:
     QGroupBox *createMethodFrame();

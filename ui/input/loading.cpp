@@ -14,7 +14,7 @@ bool loadInputs(QWidget *parent, const AppState &state, Windows &windows)
         showWarning(parent, QString::fromUtf8(model::kRefusalTitle), QString::fromStdString(text));
     if (!refusals.empty())
         return false;
-    windows.open(WindowId::Form2);
+    windows.open(WindowId::Hub);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
 #include "ui/shell/value_area.h"
+#include "ui/shell/window_id.h"
 #include "ui/shell/windows.h"
 
 #include <QGridLayout>
@@ -68,12 +69,12 @@ QWidget *createRangeBlock(const RangeBlock &block, Language language, QWidget *p
 
 } // namespace
 
-Form12::Form12(const AppState &state, Windows &windows, QWidget *parent)
+RangesView::RangesView(const AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
 {
-    setObjectName(QStringLiteral("Form12"));
+    setObjectName(formObjectName(WindowId::RangesView));
     setWindowTitle(text(rangesCaption(RangesText::Title)));
 
     auto *left = new QVBoxLayout;
@@ -90,7 +91,8 @@ Form12::Form12(const AppState &state, Windows &windows, QWidget *parent)
     auto *salir
         = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kBack), this);
     salir->setDescription(text(commonCaption(CommonText::CloseWindow)));
-    connect(salir, &PictureButton::clicked, this, [this] { m_windows.close(WindowId::Form12); });
+    connect(
+        salir, &PictureButton::clicked, this, [this] { m_windows.close(WindowId::RangesView); });
 
     auto *columns = new QHBoxLayout;
     columns->addLayout(left);
@@ -104,12 +106,12 @@ Form12::Form12(const AppState &state, Windows &windows, QWidget *parent)
     markBrokenRanges();
 }
 
-QString Form12::text(model::Caption caption) const
+QString RangesView::text(model::Caption caption) const
 {
     return pick(caption, m_state.language());
 }
 
-QLabel *Form12::addLabel(
+QLabel *RangesView::addLabel(
     QGridLayout *grid, const char *name, const QString &caption, int row, int column)
 {
     auto *label = new QLabel(caption, grid->parentWidget());
@@ -118,7 +120,7 @@ QLabel *Form12::addLabel(
     return label;
 }
 
-void Form12::addValueRow(
+void RangesView::addValueRow(
     QGridLayout *grid, int row, const char *caption, const char *boxName, const char *unit)
 {
     QLabel *captionLabel = addLabel(grid, caption, QString(), row, 0);
@@ -129,7 +131,7 @@ void Form12::addValueRow(
         addLabel(grid, unit, QString(), row, 2);
 }
 
-QWidget *Form12::createValuesPanel(QWidget *parent)
+QWidget *RangesView::createValuesPanel(QWidget *parent)
 {
     auto *panel = new QWidget(parent);
     auto *column = new QVBoxLayout(panel);
@@ -152,17 +154,17 @@ QWidget *Form12::createValuesPanel(QWidget *parent)
     return panel;
 }
 
-QLabel *Form12::label(const char *name) const
+QLabel *RangesView::label(const char *name) const
 {
     return findChild<QLabel *>(QString::fromUtf8(name));
 }
 
-ValueArea *Form12::box(const char *name) const
+ValueArea *RangesView::box(const char *name) const
 {
     return findChild<ValueArea *>(QString::fromUtf8(name));
 }
 
-void Form12::copyCaptions()
+void RangesView::copyCaptions()
 {
     const model::InputParameters &input = m_state.input();
     // Caption and unit beside the typed fields, as the input form shows them.
@@ -199,7 +201,7 @@ void Form12::copyCaptions()
         label(name)->setEnabled(humidity);
 }
 
-void Form12::drawValues()
+void RangesView::drawValues()
 {
     const model::InputParameters &input = m_state.input();
     const model::MethodResults &results = m_state.results();
@@ -236,7 +238,7 @@ void Form12::drawValues()
     }
 }
 
-void Form12::markBrokenRanges()
+void RangesView::markBrokenRanges()
 {
     const model::InputParameters &input = m_state.input();
     const model::RangeValues values = model::rangeValues(input, m_state.results());

@@ -18,11 +18,11 @@ class AppState;
 class Windows;
 class ValueArea;
 
-class Form12 : public QWidget
+class RangesView : public QWidget
 {
     Q_OBJECT
 public:
-    Form12(const AppState &state, Windows &windows, QWidget *parent = nullptr);
+    RangesView(const AppState &state, Windows &windows, QWidget *parent = nullptr);
 
 private:
     QWidget *createValuesPanel(QWidget *parent);

@@ -10,11 +10,11 @@ namespace kalvora::ui {
 void registerInputForm(AppState &state, Windows &windows)
 {
     windows.registerFactory(
-        WindowId::Form1, [&state, &windows] { return new Form1(state, windows); });
+        WindowId::InputForm, [&state, &windows] { return new InputForm(state, windows); });
     windows.registerFactory(
-        WindowId::Form12, [&state, &windows] { return new Form12(state, windows); });
-    windows.registerFactory(
-        WindowId::Form13, [&state, &windows] { return new Form13(state, windows); });
+        WindowId::RangesView, [&state, &windows] { return new RangesView(state, windows); });
+    windows.registerFactory(WindowId::ClothingSelector,
+        [&state, &windows] { return new ClothingSelector(state, windows); });
 }
 
 } // namespace kalvora::ui

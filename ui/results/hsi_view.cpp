@@ -10,6 +10,7 @@
 #include "ui/shell/scale_marker.h"
 #include "ui/shell/twips.h"
 #include "ui/shell/value_area.h"
+#include "ui/shell/window_id.h"
 #include "view_parts.h"
 
 #include <QGridLayout>
@@ -44,8 +45,8 @@ double arrowMiddle(double top)
 
 } // namespace
 
-Form6::Form6(AppState &state, Windows &windows, QWidget *parent)
-    : MethodView(state, windows, WindowId::Form6, parent)
+HsiView::HsiView(AppState &state, Windows &windows, QWidget *parent)
+    : MethodView(state, windows, WindowId::HsiView, parent)
     , m_heading(createHeading("TISC", this))
     , m_indexCaption(createLabel("T2ISC", this))
     , m_indexSymbol(createLabel("Label5", this))
@@ -55,7 +56,7 @@ Form6::Form6(AppState &state, Windows &windows, QWidget *parent)
     , m_time(new ValueArea(QStringLiteral("ITEP"), this))
     , m_scaleHeading(new ValueArea(QStringLiteral("TitISC"), this))
 {
-    setObjectName(QStringLiteral("Form6"));
+    setObjectName(formObjectName(WindowId::HsiView));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_heading, 0, 0, 1, 3);
@@ -71,7 +72,7 @@ Form6::Form6(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(createPictures(), 5, 0, 1, 3);
 }
 
-QWidget *Form6::createScale()
+QWidget *HsiView::createScale()
 {
     m_scale = new TwipsPanel("scale", kPanelLeft, kPanelTop, this);
     m_ticks = new HsiScale(m_scale);
@@ -89,7 +90,7 @@ QWidget *Form6::createScale()
     return m_scale;
 }
 
-void Form6::show(const model::MethodResults &results)
+void HsiView::show(const model::MethodResults &results)
 {
     const model::Language language = m_state.language();
     m_index->setLines(
@@ -101,7 +102,7 @@ void Form6::show(const model::MethodResults &results)
     placeArrow(results.ISC);
 }
 
-void Form6::applyCaptions()
+void HsiView::applyCaptions()
 {
     const model::Language language = m_state.language();
     setWindowTitle(pick(hsiCaption(HsiText::Title), language));
@@ -122,7 +123,7 @@ void Form6::applyCaptions()
     }
 }
 
-void Form6::placeArrow(double ISC)
+void HsiView::placeArrow(double ISC)
 {
     const double top = model::hsiArrowTop(ISC);
     m_scale->place(*m_arrow, kArrowLeft, top);

@@ -19,11 +19,11 @@ class TwipsPanel;
 class ValueArea;
 class Windows;
 
-class Form6 : public MethodView
+class HsiView : public MethodView
 {
     Q_OBJECT
 public:
-    Form6(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    HsiView(AppState &state, Windows &windows, QWidget *parent = nullptr);
     void show(const model::MethodResults &results) override;
 
 private:

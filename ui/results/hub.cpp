@@ -10,6 +10,7 @@
 #include "ui/shell/messages.h"
 #include "ui/shell/picture_button.h"
 #include "ui/shell/pictures.h"
+#include "ui/shell/window_id.h"
 #include "ui/shell/windows.h"
 
 #include <QGridLayout>
@@ -56,20 +57,20 @@ struct Link
 };
 
 constexpr Link kLinks[] = {
-    { HubText::Result, "result", "Picture1", pictures::kResults, WindowId::Form10 },
-    { HubText::Param, "param", "observaciones", pictures::kReport, WindowId::Form14 },
-    { HubText::Infv, "infv", "Picture3", pictures::kSweep, WindowId::Form11 },
+    { HubText::Result, "result", "Picture1", pictures::kResults, WindowId::ResultsSummary },
+    { HubText::Param, "param", "observaciones", pictures::kReport, WindowId::ParametersReport },
+    { HubText::Infv, "infv", "Picture3", pictures::kSweep, WindowId::SweepWindow },
     { HubText::Modif, "modif", "modificar", pictures::kModify, std::nullopt },
 };
 
 } // namespace
 
-Form2::Form2(AppState &state, Windows &windows, QWidget *parent)
+Hub::Hub(AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(formObjectName(WindowId::Hub));
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_summary = new InputSummary(this);
@@ -81,7 +82,7 @@ Form2::Form2(AppState &state, Windows &windows, QWidget *parent)
     layout->addLayout(createLinks());
 }
 
-void Form2::load()
+void Hub::load()
 {
     applyCaptions();
     m_summary->fill(m_state.input(), m_state.language());
@@ -89,7 +90,7 @@ void Form2::load()
     report(m_state.evaluate());
 }
 
-QLayout *Form2::createMethodButtons()
+QLayout *Hub::createMethodButtons()
 {
     auto *grid = new QGridLayout;
     for (const MethodButton &entry : kMethodButtons) {
@@ -103,7 +104,7 @@ QLayout *Form2::createMethodButtons()
     return grid;
 }
 
-QLayout *Form2::createLinks()
+QLayout *Hub::createLinks()
 {
     static_assert(std::size(kLinks) == kLinkCount, "the hub keeps one pair of controls per link");
     auto *grid = new QGridLayout;
@@ -116,7 +117,7 @@ QLayout *Form2::createLinks()
             if (opens)
                 m_windows.open(*opens);
             else
-                m_windows.close(WindowId::Form2); // the results stay in the application state
+                m_windows.close(WindowId::Hub); // the results stay in the application state
         };
         connect(picture, &PictureButton::clicked, this, follow);
         connect(label, &LinkLabel::clicked, this, follow);
@@ -127,12 +128,12 @@ QLayout *Form2::createLinks()
     m_exit
         = new PictureButton(QStringLiteral("Picture2"), QString::fromLatin1(pictures::kExit), this);
     connect(m_exit, &PictureButton::clicked, this,
-        [this] { ConfirmExit(m_state, m_windows, WindowId::Form2); });
+        [this] { ConfirmExit(m_state, m_windows, WindowId::Hub); });
     grid->addWidget(m_exit, row, 2);
     return grid;
 }
 
-void Form2::applyCaptions()
+void Hub::applyCaptions()
 {
     const model::Language language = m_state.language();
     setWindowTitle(pick(hubCaption(HubText::Title), language));
@@ -147,13 +148,13 @@ void Form2::applyCaptions()
     m_exit->setDescription(pick(commonCaption(CommonText::ExitProgram), language));
 }
 
-void Form2::enableMethodButtons()
+void Hub::enableMethodButtons()
 {
     for (const MethodButton &entry : kMethodButtons)
         m_buttons[at(entry.method)]->setEnabled(m_state.input().method(entry.method));
 }
 
-void Form2::report(const model::Evaluation &evaluation)
+void Hub::report(const model::Evaluation &evaluation)
 {
     const model::Language language = m_state.language();
     if (evaluation.pmvOutOfRange) {

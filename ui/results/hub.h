@@ -23,11 +23,11 @@ class LinkLabel;
 class PictureButton;
 class Windows;
 
-class Form2 : public QWidget, public LoadsOnOpen
+class Hub : public QWidget, public LoadsOnOpen
 {
     Q_OBJECT
 public:
-    Form2(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    Hub(AppState &state, Windows &windows, QWidget *parent = nullptr);
     void load() override;
 
 private:

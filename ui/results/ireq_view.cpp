@@ -10,6 +10,7 @@
 #include "ui/shell/rating_light.h"
 #include "ui/shell/twips.h"
 #include "ui/shell/value_area.h"
+#include "ui/shell/window_id.h"
 #include "view_parts.h"
 
 #include <QGridLayout>
@@ -88,10 +89,10 @@ IreqText verdict(std::int16_t rating)
 
 } // namespace
 
-FormIREQ::FormIREQ(AppState &state, Windows &windows, QWidget *parent)
-    : MethodView(state, windows, WindowId::FormIREQ, parent)
+IreqView::IreqView(AppState &state, Windows &windows, QWidget *parent)
+    : MethodView(state, windows, WindowId::IreqView, parent)
 {
-    setObjectName(QStringLiteral("FormIREQ"));
+    setObjectName(formObjectName(WindowId::IreqView));
 
     auto *grid = new QGridLayout(this);
     grid->addLayout(createValues(), 0, 0, Qt::AlignTop);
@@ -100,7 +101,7 @@ FormIREQ::FormIREQ(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(createPictures(), 1, 0, 1, 2);
 }
 
-QLayout *FormIREQ::createValues()
+QLayout *IreqView::createValues()
 {
     auto *grid = new QGridLayout;
     int line = 0;
@@ -129,7 +130,7 @@ QLayout *FormIREQ::createValues()
     return grid;
 }
 
-QWidget *FormIREQ::createClothingList()
+QWidget *IreqView::createClothingList()
 {
     m_list = new TwipsPanel("clothingList", kPanelLeft, kPanelTop, this);
     m_background = new GradientPanel(m_list);
@@ -143,7 +144,7 @@ QWidget *FormIREQ::createClothingList()
     return m_list;
 }
 
-void FormIREQ::show(const model::MethodResults &results)
+void IreqView::show(const model::MethodResults &results)
 {
     // The worn insulation as typed on the input form, read by the input rule.
     const double Iclr = m_state.input().value(model::Field::Iclo);
@@ -151,7 +152,7 @@ void FormIREQ::show(const model::MethodResults &results)
     placeMarkers(results, Iclr);
 }
 
-void FormIREQ::applyCaptions()
+void IreqView::applyCaptions()
 {
     const model::Language language = m_state.language();
     setWindowTitle(pick(ireqCaption(IreqText::Title), language));
@@ -182,7 +183,7 @@ void FormIREQ::applyCaptions()
     m_neutralMarker->setText(pick(ireqCaption(IreqText::Neut), language));
 }
 
-void FormIREQ::writeValues(const model::MethodResults &results, double Iclr)
+void IreqView::writeValues(const model::MethodResults &results, double Iclr)
 {
     const model::Language language = m_state.language();
     m_values[Minimal]->setLines({ formatNumber(results.IREQ1, NumberPattern::Grouped2) });
@@ -199,7 +200,7 @@ void FormIREQ::writeValues(const model::MethodResults &results, double Iclr)
     m_wornLight->setRating(rating, pick(ireqCaption(verdict(rating)), language));
 }
 
-void FormIREQ::placeMarkers(const model::MethodResults &results, double Iclr)
+void IreqView::placeMarkers(const model::MethodResults &results, double Iclr)
 {
     m_list->place(*m_wornLight, kLightLeft, model::posI(Iclr) + kLightDrop);
     placeMarker(*m_wornMarker, kWornLeft, Iclr);
@@ -208,7 +209,7 @@ void FormIREQ::placeMarkers(const model::MethodResults &results, double Iclr)
     m_list->fitChildren(model::posI(0) + kRowHeight, kMargin);
 }
 
-void FormIREQ::placeMarker(QLabel &marker, double x, double clo)
+void IreqView::placeMarker(QLabel &marker, double x, double clo)
 {
     const double top = model::posI(clo);
     m_list->setRowHeight(marker, kRowHeight);

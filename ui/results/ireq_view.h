@@ -21,11 +21,11 @@ class TwipsPanel;
 class ValueArea;
 class Windows;
 
-class FormIREQ : public MethodView
+class IreqView : public MethodView
 {
     Q_OBJECT
 public:
-    FormIREQ(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    IreqView(AppState &state, Windows &windows, QWidget *parent = nullptr);
     void show(const model::MethodResults &results) override;
 
 private:

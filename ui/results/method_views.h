@@ -10,19 +10,19 @@ constexpr WindowId methodView(model::Method method)
 {
     switch (method) {
     case model::Method::Pmv:
-        return WindowId::Form4;
+        return WindowId::PmvView;
     case model::Method::Hsi:
-        return WindowId::Form6;
+        return WindowId::HsiView;
     case model::Method::Wbgt:
-        return WindowId::Form3;
+        return WindowId::WbgtView;
     case model::Method::SwReq:
-        return WindowId::Form7;
+        return WindowId::SweatRateView;
     case model::Method::Wci:
-        return WindowId::Form5;
+        return WindowId::WindChillView;
     case model::Method::Ireq:
-        return WindowId::FormIREQ;
+        return WindowId::IreqView;
     }
-    return WindowId::Form4;
+    return WindowId::PmvView;
 }
 
 } // namespace kalvora::ui

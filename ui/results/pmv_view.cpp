@@ -6,6 +6,7 @@
 #include "ui/shell/app_state.h"
 #include "ui/shell/scale_marker.h"
 #include "ui/shell/value_area.h"
+#include "ui/shell/window_id.h"
 #include "view_parts.h"
 
 #include <QGridLayout>
@@ -34,15 +35,15 @@ int stepIndex(int step)
 
 } // namespace
 
-Form4::Form4(AppState &state, Windows &windows, QWidget *parent)
-    : MethodView(state, windows, WindowId::Form4, parent)
+PmvView::PmvView(AppState &state, Windows &windows, QWidget *parent)
+    : MethodView(state, windows, WindowId::PmvView, parent)
     , m_heading(createHeading("Label1", this))
     , m_vote(new ValueArea(QStringLiteral("PicIVM"), this))
     , m_percentageCaption(createLabel("Label3", this))
     , m_percentage(new ValueArea(QStringLiteral("PicPPI"), this))
     , m_recommended(createLabel("Label4", this))
 {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(formObjectName(WindowId::PmvView));
 
     auto *values = new QVBoxLayout;
     values->addWidget(m_heading);
@@ -60,7 +61,7 @@ Form4::Form4(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(createPictures(), 2, 0, 1, 2);
 }
 
-QWidget *Form4::createScale()
+QWidget *PmvView::createScale()
 {
     m_scale = new TwipsPanel("GrafIVM", kPanelLeft, kPanelTop, this);
     for (int step = 3; step >= -3; --step)
@@ -71,7 +72,7 @@ QWidget *Form4::createScale()
     return m_scale;
 }
 
-void Form4::show(const model::MethodResults &results)
+void PmvView::show(const model::MethodResults &results)
 {
     const model::Language language = m_state.language();
     m_vote->setLines(
@@ -81,7 +82,7 @@ void Form4::show(const model::MethodResults &results)
     placeArrow(results.IVM);
 }
 
-void Form4::applyCaptions()
+void PmvView::applyCaptions()
 {
     const model::Language language = m_state.language();
     setWindowTitle(pick(pmvCaption(PmvText::Title), language));
@@ -98,7 +99,7 @@ void Form4::applyCaptions()
     }
 }
 
-void Form4::placeArrow(double IVM)
+void PmvView::placeArrow(double IVM)
 {
     m_scale->place(*m_arrow, kArrowLeft, model::pmvArrowTop(IVM));
     const int faced = model::pmvScaleStep(IVM);

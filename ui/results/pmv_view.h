@@ -19,11 +19,11 @@ class TwipsPanel;
 class ValueArea;
 class Windows;
 
-class Form4 : public MethodView
+class PmvView : public MethodView
 {
     Q_OBJECT
 public:
-    Form4(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    PmvView(AppState &state, Windows &windows, QWidget *parent = nullptr);
     void show(const model::MethodResults &results) override;
 
 private:

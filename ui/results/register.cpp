@@ -16,14 +16,13 @@ namespace kalvora::ui {
 
 void registerHub(AppState &state, Windows &windows)
 {
+    windows.registerFactory(WindowId::Hub, [&state, &windows] { return new Hub(state, windows); });
+    windows.registerFactory(WindowId::ResultsSummary,
+        [&state, &windows] { return new ResultsSummary(state, windows); });
     windows.registerFactory(
-        WindowId::Form2, [&state, &windows] { return new Form2(state, windows); });
-    windows.registerFactory(
-        WindowId::Form10, [&state, &windows] { return new Form10(state, windows); });
-    windows.registerFactory(
-        WindowId::Form11, [&state, &windows] { return new Form11(state, windows); });
-    windows.registerFactory(
-        WindowId::Form14, [&state, &windows] { return new Form14(state, windows); });
+        WindowId::SweepWindow, [&state, &windows] { return new SweepWindow(state, windows); });
+    windows.registerFactory(WindowId::ParametersReport,
+        [&state, &windows] { return new ParametersReport(state, windows); });
 }
 
 namespace {
@@ -37,12 +36,12 @@ template <class View> void registerView(AppState &state, Windows &windows, Windo
 
 void registerMethodViews(AppState &state, Windows &windows)
 {
-    registerView<Form3>(state, windows, WindowId::Form3);
-    registerView<Form4>(state, windows, WindowId::Form4);
-    registerView<Form5>(state, windows, WindowId::Form5);
-    registerView<Form6>(state, windows, WindowId::Form6);
-    registerView<Form7>(state, windows, WindowId::Form7);
-    registerView<FormIREQ>(state, windows, WindowId::FormIREQ);
+    registerView<WbgtView>(state, windows, WindowId::WbgtView);
+    registerView<PmvView>(state, windows, WindowId::PmvView);
+    registerView<WindChillView>(state, windows, WindowId::WindChillView);
+    registerView<HsiView>(state, windows, WindowId::HsiView);
+    registerView<SweatRateView>(state, windows, WindowId::SweatRateView);
+    registerView<IreqView>(state, windows, WindowId::IreqView);
 }
 
 } // namespace kalvora::ui

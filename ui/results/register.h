@@ -5,7 +5,7 @@ namespace kalvora::ui {
 class AppState;
 class Windows;
 
-/// Teaches the registry to build the hub `Form2` (each build is one evaluation) and the
+/// Teaches the registry to build the hub `Hub` (each build is one evaluation) and the
 /// windows it leads to.
 void registerHub(AppState &state, Windows &windows);
 

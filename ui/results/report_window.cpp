@@ -12,6 +12,7 @@
 #include "ui/shell/number_format.h"
 #include "ui/shell/value_area.h"
 #include "ui/shell/view_picture_row.h"
+#include "ui/shell/window_id.h"
 #include "ui/shell/windows.h"
 
 #include <QGridLayout>
@@ -90,12 +91,12 @@ QString shownValue(Shown shown, double value)
 
 } // namespace
 
-Form14::Form14(AppState &state, Windows &windows, QWidget *parent)
+ParametersReport::ParametersReport(AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
 {
-    setObjectName(QStringLiteral("Form14"));
+    setObjectName(formObjectName(WindowId::ParametersReport));
     setWindowTitle(pick(reportCaption(ReportText::Title), m_state.language()));
 
     auto *left = new QVBoxLayout;
@@ -117,11 +118,11 @@ Form14::Form14(AppState &state, Windows &windows, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     m_pictures = new ViewPictureRow(*this, { .print = "Picture4" });
-    connectViewActions(*m_pictures, m_state, m_windows, WindowId::Form14);
+    connectViewActions(*m_pictures, m_state, m_windows, WindowId::ParametersReport);
     layout->addWidget(m_pictures);
 }
 
-void Form14::load()
+void ParametersReport::load()
 {
     m_pictures->applyCaptions(m_state.language());
     mirrorInputForm();
@@ -131,8 +132,8 @@ void Form14::load()
     fitWrappedLabels(*this);
 }
 
-void Form14::addRow(QGridLayout *grid, int row, const QString &caption, const QString &text,
-    const QString &areaName, const QString &unit, const QString &unitText)
+void ParametersReport::addRow(QGridLayout *grid, int row, const QString &caption,
+    const QString &text, const QString &areaName, const QString &unit, const QString &unitText)
 {
     QWidget *parent = grid->parentWidget();
     auto *label = new QLabel(text, parent);
@@ -152,7 +153,7 @@ void Form14::addRow(QGridLayout *grid, int row, const QString &caption, const QS
     }
 }
 
-QWidget *Form14::createInputBlock()
+QWidget *ParametersReport::createInputBlock()
 {
     const model::Language language = m_state.language();
     auto *block = new QWidget(this);
@@ -176,7 +177,7 @@ QWidget *Form14::createInputBlock()
     return block;
 }
 
-QWidget *Form14::createCommonBlock()
+QWidget *ParametersReport::createCommonBlock()
 {
     const model::Language language = m_state.language();
     auto *block = new QWidget(this);
@@ -193,7 +194,7 @@ QWidget *Form14::createCommonBlock()
     return block;
 }
 
-QWidget *Form14::createMethodBlock(const ReportBlock &block)
+QWidget *ParametersReport::createMethodBlock(const ReportBlock &block)
 {
     const model::Language language = m_state.language();
     auto *widget = new QWidget(this);
@@ -211,17 +212,17 @@ QWidget *Form14::createMethodBlock(const ReportBlock &block)
     return widget;
 }
 
-QLabel *Form14::label(const QString &name) const
+QLabel *ParametersReport::label(const QString &name) const
 {
     return findChild<QLabel *>(name);
 }
 
-ValueArea *Form14::area(const QString &name) const
+ValueArea *ParametersReport::area(const QString &name) const
 {
     return findChild<ValueArea *>(name);
 }
 
-void Form14::mirrorInputForm()
+void ParametersReport::mirrorInputForm()
 {
     const model::InputParameters &input = m_state.input();
     const model::Language language = m_state.language();
@@ -248,7 +249,7 @@ void Form14::mirrorInputForm()
         label(controlName("var", index))->setEnabled(label(named("Label8"))->isEnabled());
 }
 
-void Form14::fillInputs()
+void ParametersReport::fillInputs()
 {
     const model::InputParameters &input = m_state.input();
     const model::Language language = m_state.language();
@@ -288,7 +289,7 @@ void Form14::fillInputs()
     }
 }
 
-void Form14::fillCommon()
+void ParametersReport::fillCommon()
 {
     const model::InputParameters &input = m_state.input();
     const auto anyOf = [&](std::initializer_list<Method> methods) {
@@ -318,7 +319,7 @@ void Form14::fillCommon()
     }
 }
 
-void Form14::fillMethods()
+void ParametersReport::fillMethods()
 {
     const model::MethodResults &results = m_state.results();
     const model::Language language = m_state.language();

@@ -19,11 +19,11 @@ class ViewPictureRow;
 class Windows;
 struct ReportBlock;
 
-class Form14 : public QWidget, public LoadsOnOpen
+class ParametersReport : public QWidget, public LoadsOnOpen
 {
     Q_OBJECT
 public:
-    Form14(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    ParametersReport(AppState &state, Windows &windows, QWidget *parent = nullptr);
     /// Mirrors the input form and writes every value, once.
     void load() override;
 

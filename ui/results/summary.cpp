@@ -7,6 +7,7 @@
 #include "ui/shell/app_state.h"
 #include "ui/shell/rating_light.h"
 #include "ui/shell/view_picture_row.h"
+#include "ui/shell/window_id.h"
 #include "ui/shell/windows.h"
 
 #include <QGridLayout>
@@ -18,7 +19,7 @@ namespace kalvora::ui {
 
 using model::Method;
 
-Form10::Form10(AppState &state, Windows &windows, QWidget *parent)
+ResultsSummary::ResultsSummary(AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
@@ -26,11 +27,11 @@ Form10::Form10(AppState &state, Windows &windows, QWidget *parent)
     , m_balance(new BalancePanel(state.language(), this))
     , m_pictures(new ViewPictureRow(*this, { .print = "Picture9" }))
 {
-    setObjectName(QStringLiteral("Form10"));
-    connect(m_rows, &SummaryRows::ratingActivated, this, &Form10::onRatingActivated);
-    connect(
-        m_rows, &SummaryRows::rangeActivated, this, [this] { m_windows.open(WindowId::Form12); });
-    connectViewActions(*m_pictures, m_state, m_windows, WindowId::Form10);
+    setObjectName(formObjectName(WindowId::ResultsSummary));
+    connect(m_rows, &SummaryRows::ratingActivated, this, &ResultsSummary::onRatingActivated);
+    connect(m_rows, &SummaryRows::rangeActivated, this,
+        [this] { m_windows.open(WindowId::RangesView); });
+    connectViewActions(*m_pictures, m_state, m_windows, WindowId::ResultsSummary);
 
     auto *top = new QHBoxLayout;
     top->addWidget(m_rows, 1);
@@ -41,7 +42,7 @@ Form10::Form10(AppState &state, Windows &windows, QWidget *parent)
     layout->addWidget(m_pictures, 0, Qt::AlignRight);
 }
 
-QWidget *Form10::createLegend()
+QWidget *ResultsSummary::createLegend()
 {
     struct Entry
     {
@@ -82,7 +83,7 @@ QWidget *Form10::createLegend()
     return box;
 }
 
-void Form10::load()
+void ResultsSummary::load()
 {
     const model::Language language = m_state.language();
     setWindowTitle(pick(summaryCaption(SummaryText::Title), language));
@@ -93,7 +94,7 @@ void Form10::load()
     m_balance->fill(input, m_state.results(), input.value(model::Field::Metabolismo));
 }
 
-void Form10::onRatingActivated(Method method)
+void ResultsSummary::onRatingActivated(Method method)
 {
     // Whether the method is selected is asked at the press: the input form may have changed.
     if (!m_state.input().method(method))

@@ -18,11 +18,11 @@ class SummaryRows;
 class ViewPictureRow;
 class Windows;
 
-class Form10 : public QWidget, public LoadsOnOpen
+class ResultsSummary : public QWidget, public LoadsOnOpen
 {
     Q_OBJECT
 public:
-    Form10(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    ResultsSummary(AppState &state, Windows &windows, QWidget *parent = nullptr);
     void load() override;
 
 private:

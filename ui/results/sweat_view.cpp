@@ -7,6 +7,7 @@
 #include "ui/shell/control_name.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/value_area.h"
+#include "ui/shell/window_id.h"
 #include "view_parts.h"
 
 #include <QFrame>
@@ -43,11 +44,11 @@ QString exposureText(
 
 } // namespace
 
-Form7::Form7(AppState &state, Windows &windows, QWidget *parent)
-    : MethodView(state, windows, WindowId::Form7, parent)
+SweatRateView::SweatRateView(AppState &state, Windows &windows, QWidget *parent)
+    : MethodView(state, windows, WindowId::SweatRateView, parent)
     , m_heading(createHeading("ISWreq", this))
 {
-    setObjectName(QStringLiteral("Form7"));
+    setObjectName(formObjectName(WindowId::SweatRateView));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
@@ -57,7 +58,7 @@ Form7::Form7(AppState &state, Windows &windows, QWidget *parent)
     layout->addWidget(createPictures());
 }
 
-QWidget *Form7::createBlock(int block)
+QWidget *SweatRateView::createBlock(int block)
 {
     auto *frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -92,7 +93,7 @@ QWidget *Form7::createBlock(int block)
     return frame;
 }
 
-void Form7::show(const model::MethodResults &results)
+void SweatRateView::show(const model::MethodResults &results)
 {
     const model::Language language = m_state.language();
     for (const SweatCriterion criterion : model::kSweatCriteria) {
@@ -105,7 +106,7 @@ void Form7::show(const model::MethodResults &results)
     }
 }
 
-void Form7::applyCaptions()
+void SweatRateView::applyCaptions()
 {
     const model::Language language = m_state.language();
     setWindowTitle(pick(sweatCaption(SweatText::Title), language));

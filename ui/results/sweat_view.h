@@ -20,11 +20,11 @@ class AppState;
 class ValueArea;
 class Windows;
 
-class Form7 : public MethodView
+class SweatRateView : public MethodView
 {
     Q_OBJECT
 public:
-    Form7(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    SweatRateView(AppState &state, Windows &windows, QWidget *parent = nullptr);
     void show(const model::MethodResults &results) override;
 
 private:

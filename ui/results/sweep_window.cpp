@@ -7,6 +7,7 @@
 #include "ui/shell/messages.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/view_picture_row.h"
+#include "ui/shell/window_id.h"
 #include "ui/shell/windows.h"
 
 #include <QAction>
@@ -54,13 +55,13 @@ SweepColumn columnAt(int index)
 
 } // namespace
 
-Form11::Form11(AppState &state, Windows &windows, QWidget *parent)
+SweepWindow::SweepWindow(AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
 {
     const model::Language language = m_state.language();
-    setObjectName(QStringLiteral("Form11"));
+    setObjectName(formObjectName(WindowId::SweepWindow));
     setWindowTitle(pick(sweepCaption(SweepText::Window), language));
 
     auto *titulo = new QLabel(pick(sweepCaption(SweepText::Titulo), language), this);
@@ -74,20 +75,20 @@ Form11::Form11(AppState &state, Windows &windows, QWidget *parent)
     layout->addWidget(createGroupHeaders());
     layout->addWidget(createTable());
     m_pictures = new ViewPictureRow(*this, { .exit = "Picture3", .print = "Picture4" });
-    connectViewActions(*m_pictures, m_state, m_windows, WindowId::Form11);
+    connectViewActions(*m_pictures, m_state, m_windows, WindowId::SweepWindow);
     layout->addWidget(m_pictures);
 
     auto *copy = new QAction(pick(sweepCaption(SweepText::Copy), language), this);
     copy->setObjectName(QStringLiteral("copiar"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WindowShortcut);
-    connect(copy, &QAction::triggered, this, &Form11::copyTable);
+    connect(copy, &QAction::triggered, this, &SweepWindow::copyTable);
     addAction(copy);
     m_table->addAction(copy);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
-void Form11::load()
+void SweepWindow::load()
 {
     const model::Language language = m_state.language();
     m_pictures->applyCaptions(language);
@@ -98,7 +99,7 @@ void Form11::load()
             QString::fromStdString(model::faultMessage(*sweep.fault, language)));
 }
 
-QWidget *Form11::createGroupHeaders()
+QWidget *SweepWindow::createGroupHeaders()
 {
     m_groupStrip = new QWidget(this);
     int height = 0;
@@ -116,7 +117,7 @@ QWidget *Form11::createGroupHeaders()
     return m_groupStrip;
 }
 
-QTableWidget *Form11::createTable()
+QTableWidget *SweepWindow::createTable()
 {
     const model::Language language = m_state.language();
     m_table = new QTableWidget(model::kSweepRowsShown, model::kSweepColumnCount, this);
@@ -140,7 +141,7 @@ QTableWidget *Form11::createTable()
         m_table->setHorizontalHeaderItem(column, item);
         m_table->setColumnWidth(column, column == 0 ? kVelocityColumnWidth : kColumnWidth);
     }
-    connect(header, &QHeaderView::sectionResized, this, &Form11::placeGroupHeaders);
+    connect(header, &QHeaderView::sectionResized, this, &SweepWindow::placeGroupHeaders);
 
     int width = 2 * m_table->frameWidth();
     for (int column = 0; column < model::kSweepColumnCount; ++column)
@@ -152,7 +153,7 @@ QTableWidget *Form11::createTable()
     return m_table;
 }
 
-void Form11::fill(const model::Sweep &sweep)
+void SweepWindow::fill(const model::Sweep &sweep)
 {
     const model::Language language = m_state.language();
     for (int row = 0; row < model::kSweepRowsShown; ++row) {
@@ -177,7 +178,7 @@ void Form11::fill(const model::Sweep &sweep)
     }
 }
 
-void Form11::placeGroupHeaders()
+void SweepWindow::placeGroupHeaders()
 {
     const QHeaderView *header = m_table->horizontalHeader();
     const int offset = m_table->x() - m_groupStrip->x() + m_table->frameWidth();
@@ -192,19 +193,19 @@ void Form11::placeGroupHeaders()
     }
 }
 
-void Form11::resizeEvent(QResizeEvent *event)
+void SweepWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeGroupHeaders();
 }
 
-void Form11::showEvent(QShowEvent *event)
+void SweepWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     placeGroupHeaders();
 }
 
-QString Form11::tableText() const
+QString SweepWindow::tableText() const
 {
     QStringList lines;
     QStringList cells;
@@ -220,7 +221,7 @@ QString Form11::tableText() const
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-void Form11::copyTable()
+void SweepWindow::copyTable()
 {
     QApplication::clipboard()->setText(tableText());
 }

@@ -19,11 +19,11 @@ class AppState;
 class ViewPictureRow;
 class Windows;
 
-class Form11 : public QWidget, public LoadsOnOpen
+class SweepWindow : public QWidget, public LoadsOnOpen
 {
     Q_OBJECT
 public:
-    Form11(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    SweepWindow(AppState &state, Windows &windows, QWidget *parent = nullptr);
     /// Computes the sweep over the current inputs and the hub's results and fills the table.
     void load() override;
 

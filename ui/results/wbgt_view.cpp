@@ -3,6 +3,7 @@
 #include "method_charts.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/value_area.h"
+#include "ui/shell/window_id.h"
 #include "view_parts.h"
 #include "wbgt_view_captions.h"
 
@@ -11,8 +12,8 @@
 
 namespace kalvora::ui {
 
-Form3::Form3(AppState &state, Windows &windows, QWidget *parent)
-    : MethodView(state, windows, WindowId::Form3, parent)
+WbgtView::WbgtView(AppState &state, Windows &windows, QWidget *parent)
+    : MethodView(state, windows, WindowId::WbgtView, parent)
     , m_heading(createHeading("Label1", this))
     , m_indexCaption(createLabel("Label2", this))
     , m_index(new ValueArea(QStringLiteral("indice"), this))
@@ -21,7 +22,7 @@ Form3::Form3(AppState &state, Windows &windows, QWidget *parent)
     , m_chartHeading(createHeading("Label4", this))
     , m_chart(createWbgtReferenceChart(this))
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(formObjectName(WindowId::WbgtView));
     m_chart->setObjectName(QStringLiteral("Picture1"));
 
     auto *grid = new QGridLayout(this);
@@ -36,7 +37,7 @@ Form3::Form3(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(createPictures(), 5, 0, 1, 2);
 }
 
-void Form3::show(const model::MethodResults &results)
+void WbgtView::show(const model::MethodResults &results)
 {
     const model::Language language = m_state.language();
     m_index->setLines({ valueLine(wbgtCaption(WbgtText::IndexPrefix), results.WBGT,
@@ -48,7 +49,7 @@ void Form3::show(const model::MethodResults &results)
     applyCaptions();
 }
 
-void Form3::applyCaptions()
+void WbgtView::applyCaptions()
 {
     const model::Language language = m_state.language();
     setWindowTitle(pick(wbgtCaption(WbgtText::Title), language));

@@ -15,11 +15,11 @@ class AppState;
 class ValueArea;
 class Windows;
 
-class Form3 : public MethodView
+class WbgtView : public MethodView
 {
     Q_OBJECT
 public:
-    Form3(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    WbgtView(AppState &state, Windows &windows, QWidget *parent = nullptr);
     void show(const model::MethodResults &results) override;
 
 private:

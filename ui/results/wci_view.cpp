@@ -3,6 +3,7 @@
 #include "ui/shell/app_state.h"
 #include "ui/shell/scale_marker.h"
 #include "ui/shell/value_area.h"
+#include "ui/shell/window_id.h"
 #include "view_parts.h"
 #include "wci_view_captions.h"
 #include "wind_chill_table.h"
@@ -38,8 +39,8 @@ ColdCategory categoryAt(int index)
 
 } // namespace
 
-Form5::Form5(AppState &state, Windows &windows, QWidget *parent)
-    : MethodView(state, windows, WindowId::Form5, parent)
+WindChillView::WindChillView(AppState &state, Windows &windows, QWidget *parent)
+    : MethodView(state, windows, WindowId::WindChillView, parent)
     , m_heading(createHeading("Label1", this))
     , m_indexCaption(createLabel("Label2", this))
     , m_index(new ValueArea(QStringLiteral("CalculoWCI"), this))
@@ -47,7 +48,7 @@ Form5::Form5(AppState &state, Windows &windows, QWidget *parent)
     , m_chill(new ValueArea(QStringLiteral("Calculotch"), this))
     , m_scaleHeading(new ValueArea(QStringLiteral("TitGRAF"), this))
 {
-    setObjectName(QStringLiteral("Form5"));
+    setObjectName(formObjectName(WindowId::WindChillView));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_heading, 0, 0, 1, 2);
@@ -61,7 +62,7 @@ Form5::Form5(AppState &state, Windows &windows, QWidget *parent)
     grid->addWidget(createPictures(), 5, 0, 1, 2);
 }
 
-QWidget *Form5::createScale()
+QWidget *WindChillView::createScale()
 {
     m_scale = new TwipsPanel("scale", kPanelLeft, kPanelTop, this);
     m_table = createWindChillTable(m_scale);
@@ -75,7 +76,7 @@ QWidget *Form5::createScale()
     return m_scale;
 }
 
-void Form5::show(const model::MethodResults &results)
+void WindChillView::show(const model::MethodResults &results)
 {
     const model::Language language = m_state.language();
     m_index->setLines({ valueLine(
@@ -85,7 +86,7 @@ void Form5::show(const model::MethodResults &results)
     placeArrow(results.tch);
 }
 
-void Form5::applyCaptions()
+void WindChillView::applyCaptions()
 {
     const model::Language language = m_state.language();
     setWindowTitle(pick(wciCaption(WciText::Title), language));
@@ -108,7 +109,7 @@ void Form5::applyCaptions()
     }
 }
 
-void Form5::placeArrow(double tch)
+void WindChillView::placeArrow(double tch)
 {
     const ColdCategory category = model::coldCategory(tch);
     m_scale->place(*m_arrow, kArrowLeft, model::coldArrowTop(category));

@@ -20,11 +20,11 @@ class TwipsPanel;
 class ValueArea;
 class Windows;
 
-class Form5 : public MethodView
+class WindChillView : public MethodView
 {
     Q_OBJECT
 public:
-    Form5(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    WindChillView(AppState &state, Windows &windows, QWidget *parent = nullptr);
     void show(const model::MethodResults &results) override;
 
 private:

@@ -25,18 +25,18 @@ struct Caller
 
 // The callers of the exit question and their levels.
 constexpr Caller kCallers[] = {
-    { WindowId::Form0, 0, false },
-    { WindowId::Form1, 1, false },
-    { WindowId::Form2, 2, false },
-    { WindowId::Form3, 3, true },
-    { WindowId::Form4, 4, true },
-    { WindowId::Form5, 5, true },
-    { WindowId::Form6, 6, true },
-    { WindowId::Form7, 7, true },
-    { WindowId::Form10, 10, false },
-    { WindowId::Form11, 11, false },
-    { WindowId::FormIREQ, 12, true },
-    { WindowId::Form14, 14, false },
+    { WindowId::StartScreen, 0, false },
+    { WindowId::InputForm, 1, false },
+    { WindowId::Hub, 2, false },
+    { WindowId::WbgtView, 3, true },
+    { WindowId::PmvView, 4, true },
+    { WindowId::WindChillView, 5, true },
+    { WindowId::HsiView, 6, true },
+    { WindowId::SweatRateView, 7, true },
+    { WindowId::ResultsSummary, 10, false },
+    { WindowId::SweepWindow, 11, false },
+    { WindowId::IreqView, 12, true },
+    { WindowId::ParametersReport, 14, false },
 };
 
 const Caller *callerOf(WindowId window)
@@ -64,13 +64,13 @@ void ConfirmExit(const AppState &state, Windows &windows, WindowId caller)
     const int summaryOpen = entry->handsOnSummaryFlag ? state.cont() : 0;
     askYesNo(windows.window(caller), pick(kTitle, state.language()),
         pick(kQuestion, state.language()), [&windows, caller, level, summaryOpen] {
-            windows.close(WindowId::Form0);
+            windows.close(WindowId::StartScreen);
             if (level >= 1)
-                windows.close(WindowId::Form1);
+                windows.close(WindowId::InputForm);
             if (level >= 2) {
-                windows.close(WindowId::Form2);
+                windows.close(WindowId::Hub);
                 if (summaryOpen == 1)
-                    windows.close(WindowId::Form10);
+                    windows.close(WindowId::ResultsSummary);
                 windows.close(caller);
             }
         });

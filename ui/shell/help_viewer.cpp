@@ -5,6 +5,7 @@
 #include "help_pages.h"
 #include "picture_button.h"
 #include "pictures.h"
+#include "window_id.h"
 #include "windows.h"
 
 #include <QDesktopServices>
@@ -49,13 +50,13 @@ constexpr int kPageHeight = 460;
 
 } // namespace
 
-Form8::Form8(AppState &state, Windows &windows, QWidget *parent)
+HelpViewer::HelpViewer(AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
 {
     const model::Language language = m_state.language();
-    setObjectName(QStringLiteral("Form8"));
+    setObjectName(formObjectName(WindowId::HelpViewer));
     setWindowTitle(pick(caption(Text::Title), language));
 
     m_page = new QTextBrowser(this);
@@ -66,18 +67,18 @@ Form8::Form8(AppState &state, Windows &windows, QWidget *parent)
     m_position->setObjectName(QStringLiteral("posicion"));
     m_open = new QPushButton(this);
     m_open->setObjectName(QStringLiteral("abrir"));
-    connect(m_open, &QPushButton::clicked, this, &Form8::onAbrirClicked);
+    connect(m_open, &QPushButton::clicked, this, &HelpViewer::onAbrirClicked);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_page);
     layout->addWidget(m_open, 0, Qt::AlignLeft);
     layout->addLayout(createButtons());
 
-    connect(&m_state, &AppState::helpRequested, this, &Form8::loadRequest);
+    connect(&m_state, &AppState::helpRequested, this, &HelpViewer::loadRequest);
     loadRequest();
 }
 
-QLayout *Form8::createButtons()
+QLayout *HelpViewer::createButtons()
 {
     const model::Language language = m_state.language();
     const auto button = [this, language](const char *name, const char *icon, Text description) {
@@ -89,9 +90,10 @@ QLayout *Form8::createButtons()
     m_pagant = button("pagant", pictures::kPreviousPage, Text::Previous);
     m_pagsig = button("pagsig", pictures::kNextPage, Text::Next);
     PictureButton *salir = button("salir", pictures::kBack, Text::Close);
-    connect(m_pagant, &PictureButton::clicked, this, &Form8::onPagantClicked);
-    connect(m_pagsig, &PictureButton::clicked, this, &Form8::onPagsigClicked);
-    connect(salir, &PictureButton::clicked, this, [this] { m_windows.close(WindowId::Form8); });
+    connect(m_pagant, &PictureButton::clicked, this, &HelpViewer::onPagantClicked);
+    connect(m_pagsig, &PictureButton::clicked, this, &HelpViewer::onPagsigClicked);
+    connect(
+        salir, &PictureButton::clicked, this, [this] { m_windows.close(WindowId::HelpViewer); });
 
     auto *row = new QHBoxLayout;
     row->addWidget(m_pagant);
@@ -102,13 +104,13 @@ QLayout *Form8::createButtons()
     return row;
 }
 
-int Form8::pageCount() const
+int HelpViewer::pageCount() const
 {
     const int pages = static_cast<int>(m_state.input().help.pagina.size());
     return std::clamp(m_state.input().help.npag, 1, pages);
 }
 
-void Form8::loadRequest()
+void HelpViewer::loadRequest()
 {
     const model::HelpRequest &request = m_state.input().help;
     for (int i = 0; i < pageCount(); ++i)
@@ -117,7 +119,7 @@ void Form8::loadRequest()
     showPage();
 }
 
-void Form8::showPage()
+void HelpViewer::showPage()
 {
     const model::Language language = m_state.language();
     const std::string &document = m_slots[static_cast<std::size_t>(m_current)];
@@ -140,21 +142,21 @@ void Form8::showPage()
     m_open->setVisible(beside);
 }
 
-void Form8::onPagantClicked()
+void HelpViewer::onPagantClicked()
 {
     if (m_current > 0)
         --m_current;
     showPage();
 }
 
-void Form8::onPagsigClicked()
+void HelpViewer::onPagsigClicked()
 {
     if (m_current < pageCount() - 1)
         ++m_current;
     showPage();
 }
 
-void Form8::onAbrirClicked()
+void HelpViewer::onAbrirClicked()
 {
     const QString file = helpDocumentFile(m_slots[static_cast<std::size_t>(m_current)]);
     if (!file.isEmpty())

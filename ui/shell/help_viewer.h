@@ -18,11 +18,11 @@ class AppState;
 class PictureButton;
 class Windows;
 
-class Form8 : public QWidget
+class HelpViewer : public QWidget
 {
     Q_OBJECT
 public:
-    Form8(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    HelpViewer(AppState &state, Windows &windows, QWidget *parent = nullptr);
 
 private:
     QLayout *createButtons();

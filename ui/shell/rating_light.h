@@ -7,7 +7,7 @@
 // Use in a result window:
 //     m_light = new RatingLight(QStringLiteral("s1"), this);
 //     m_light->setClickable(true);                                   // the summary's squares
-//     connect(m_light, &RatingLight::activated, this, &Form10::onS1Activated);
+//     connect(m_light, &RatingLight::activated, this, &ResultsSummary::onS1Activated);
 //     ... at load:
 //     m_light->setRating(results.okIVM, pick(verdictCaption(results.okIVM), language));
 

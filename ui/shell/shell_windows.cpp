@@ -1,19 +1,20 @@
 #include "shell_windows.h"
 
-#include "form0.h"
-#include "form_velsa.h"
+#include "credits_splash.h"
 #include "help_viewer.h"
+#include "start_screen.h"
 #include "windows.h"
 
 namespace kalvora::ui {
 
 void registerShellWindows(AppState &state, Windows &windows)
 {
-    windows.registerFactory(WindowId::FormVelsa, [&windows] { return new FormVelsa(windows); });
     windows.registerFactory(
-        WindowId::Form0, [&state, &windows] { return new Form0(state, windows); });
+        WindowId::CreditsSplash, [&windows] { return new CreditsSplash(windows); });
     windows.registerFactory(
-        WindowId::Form8, [&state, &windows] { return new Form8(state, windows); });
+        WindowId::StartScreen, [&state, &windows] { return new StartScreen(state, windows); });
+    windows.registerFactory(
+        WindowId::HelpViewer, [&state, &windows] { return new HelpViewer(state, windows); });
 }
 
 } // namespace kalvora::ui

@@ -2,8 +2,8 @@
 target_sources(kalvora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/app_state.cpp
   ${CMAKE_CURRENT_LIST_DIR}/exit_confirmation.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form0.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form_velsa.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/start_screen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/credits_splash.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_pages.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_viewer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/input_captions.cpp

@@ -6,7 +6,7 @@
 //
 // Use in a result window (constructor, then once at load):
 //     m_pictures = new ViewPictureRow(*this, { .print = "Picture4" });
-//     connectViewActions(*m_pictures, m_state, m_windows, WindowId::Form14);
+//     connectViewActions(*m_pictures, m_state, m_windows, WindowId::ParametersReport);
 //     layout->addWidget(m_pictures);
 //     ... m_pictures->applyCaptions(language);
 

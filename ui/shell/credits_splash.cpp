@@ -1,9 +1,10 @@
-#include "form_velsa.h"
+#include "credits_splash.h"
 
 #include "caption.h"
 #include "picture_button.h"
 #include "pictures.h"
 #include "placement.h"
+#include "window_id.h"
 #include "windows.h"
 
 #include <QVBoxLayout>
@@ -21,11 +22,11 @@ constexpr QSize kPictureSize { 480, 300 };
 
 } // namespace
 
-FormVelsa::FormVelsa(Windows &windows, QWidget *parent)
+CreditsSplash::CreditsSplash(Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_windows(windows)
 {
-    setObjectName(QStringLiteral("FormVelsa"));
+    setObjectName(formObjectName(WindowId::CreditsSplash));
     setWindowTitle(QString::fromUtf8(kTitle));
 
     auto *picture = new PictureButton(
@@ -33,7 +34,7 @@ FormVelsa::FormVelsa(Windows &windows, QWidget *parent)
     picture->setIconSize(kPictureSize);
     picture->setDescription(QString::fromUtf8(kPictureDescription));
     picture->setAccessibleDescription(QString::fromUtf8(kCredits));
-    connect(picture, &PictureButton::clicked, this, &FormVelsa::onPictureClicked);
+    connect(picture, &PictureButton::clicked, this, &CreditsSplash::onPictureClicked);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -42,10 +43,10 @@ FormVelsa::FormVelsa(Windows &windows, QWidget *parent)
     centerOnScreen(*this);
 }
 
-void FormVelsa::onPictureClicked()
+void CreditsSplash::onPictureClicked()
 {
-    m_windows.open(WindowId::Form0);
-    m_windows.close(WindowId::FormVelsa);
+    m_windows.open(WindowId::StartScreen);
+    m_windows.close(WindowId::CreditsSplash);
 }
 
 } // namespace kalvora::ui

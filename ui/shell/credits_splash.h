@@ -8,11 +8,11 @@ namespace kalvora::ui {
 
 class Windows;
 
-class FormVelsa : public QWidget
+class CreditsSplash : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FormVelsa(Windows &windows, QWidget *parent = nullptr);
+    explicit CreditsSplash(Windows &windows, QWidget *parent = nullptr);
 
 private:
     void onPictureClicked();

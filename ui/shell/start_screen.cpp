@@ -1,4 +1,4 @@
-#include "form0.h"
+#include "start_screen.h"
 
 #include "app_state.h"
 #include "caption.h"
@@ -9,6 +9,7 @@
 #include "pictures.h"
 #include "placement.h"
 #include "qt_translations.h"
+#include "window_id.h"
 #include "windows.h"
 
 #include <QGroupBox>
@@ -67,22 +68,22 @@ QLabel *iconLabel(const QString &objectName, const char *path, QWidget *parent)
 
 } // namespace
 
-Form0::Form0(AppState &state, Windows &windows, QWidget *parent)
+StartScreen::StartScreen(AppState &state, Windows &windows, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_windows(windows)
 {
-    setObjectName(QStringLiteral("Form0"));
+    setObjectName(formObjectName(WindowId::StartScreen));
 
     m_inicio = new QPushButton(this);
     m_inicio->setObjectName(QStringLiteral("Inicio"));
     m_inicio->setDefault(true);
     m_inicio->setMinimumWidth(120);
-    connect(m_inicio, &QPushButton::clicked, this, &Form0::onInicioClicked);
+    connect(m_inicio, &QPushButton::clicked, this, &StartScreen::onInicioClicked);
 
     m_salir
         = new PictureButton(QStringLiteral("salir"), QString::fromLatin1(pictures::kExit), this);
-    connect(m_salir, &PictureButton::clicked, this, &Form0::onSalirClicked);
+    connect(m_salir, &PictureButton::clicked, this, &StartScreen::onSalirClicked);
 
     auto *actions = new QHBoxLayout;
     actions->addStretch();
@@ -106,7 +107,7 @@ Form0::Form0(AppState &state, Windows &windows, QWidget *parent)
     centerOnScreen(*this);
 }
 
-QWidget *Form0::createHeading()
+QWidget *StartScreen::createHeading()
 {
     auto *heading = new QWidget(this);
     m_label1 = new QLabel(heading);
@@ -127,7 +128,7 @@ QWidget *Form0::createHeading()
     return heading;
 }
 
-QWidget *Form0::createStripes()
+QWidget *StartScreen::createStripes()
 {
     auto *stripes = new QWidget(this);
     auto *row = new QHBoxLayout(stripes);
@@ -147,7 +148,7 @@ QWidget *Form0::createStripes()
     return stripes;
 }
 
-QGroupBox *Form0::createLanguageFrame()
+QGroupBox *StartScreen::createLanguageFrame()
 {
     auto *frame = new QGroupBox(QString::fromUtf8(kFrame), this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -158,7 +159,7 @@ QGroupBox *Form0::createLanguageFrame()
     (m_state.language() == Language::English ? m_english : m_spanish)->setChecked(true);
     // The two options are exclusive: every change of the choice, by mouse, arrows or assistive
     // technology, toggles the English one exactly once.
-    connect(m_english, &QRadioButton::toggled, this, &Form0::onIdiomaToggled);
+    connect(m_english, &QRadioButton::toggled, this, &StartScreen::onIdiomaToggled);
     useQtTranslations(m_state.language());
 
     auto *row = new QHBoxLayout(frame);
@@ -170,7 +171,7 @@ QGroupBox *Form0::createLanguageFrame()
     return frame;
 }
 
-QWidget *Form0::createCredits()
+QWidget *StartScreen::createCredits()
 {
     auto *credits = new QWidget(this);
     auto *column = new QVBoxLayout(credits);
@@ -185,7 +186,7 @@ QWidget *Form0::createCredits()
     return credits;
 }
 
-void Form0::applyCaptions()
+void StartScreen::applyCaptions()
 {
     const Language language = m_state.language();
     setWindowTitle(pick(caption(Text::Title), language));
@@ -194,24 +195,24 @@ void Form0::applyCaptions()
     m_salir->setDescription(pick(caption(Text::Exit), language));
 }
 
-void Form0::onIdiomaToggled(bool english)
+void StartScreen::onIdiomaToggled(bool english)
 {
     m_state.setLanguage(english ? Language::English : Language::Spanish);
     useQtTranslations(m_state.language());
     applyCaptions();
 }
 
-void Form0::onInicioClicked()
+void StartScreen::onInicioClicked()
 {
     // The input form reads the language while it loads, so it opens before this screen hides;
     // without an input form to show, hiding would leave a program with no window at all.
-    if (m_windows.open(WindowId::Form1))
-        m_windows.hide(WindowId::Form0);
+    if (m_windows.open(WindowId::InputForm))
+        m_windows.hide(WindowId::StartScreen);
 }
 
-void Form0::onSalirClicked()
+void StartScreen::onSalirClicked()
 {
-    ConfirmExit(m_state, m_windows, WindowId::Form0);
+    ConfirmExit(m_state, m_windows, WindowId::StartScreen);
 }
 
 } // namespace kalvora::ui

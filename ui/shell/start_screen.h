@@ -15,11 +15,11 @@ class AppState;
 class PictureButton;
 class Windows;
 
-class Form0 : public QWidget
+class StartScreen : public QWidget
 {
     Q_OBJECT
 public:
-    Form0(AppState &state, Windows &windows, QWidget *parent = nullptr);
+    StartScreen(AppState &state, Windows &windows, QWidget *parent = nullptr);
 
 private:
     QWidget *createHeading();
