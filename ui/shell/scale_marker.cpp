@@ -52,11 +52,6 @@ void ScaleMarker::setSizeInTwips(double width, double height)
     resizeToTwips(*this, width, height);
 }
 
-void ScaleMarker::placeAt(double x, double y)
-{
-    placeAtTwips(*this, x, y);
-}
-
 QSize ScaleMarker::sizeHint() const
 {
     const bool horizontal = m_direction == Direction::Left || m_direction == Direction::Right;

@@ -7,7 +7,7 @@
 //     m_marker = new ScaleMarker(ScaleMarker::Direction::Right, scalePanel);
 //     m_marker->setSizeInTwips(600, 255);
 //     ... at load:
-//     m_marker->placeAt(6360, top);                     // twips, top-left corner
+//     placeAtTwips(*m_marker, 6360, top);               // twips, top-left corner (twips.h)
 //     m_marker->setAccessibleName(pick(caption(Text::Arrow), language));
 //     m_marker->setAccessibleDescription(stepCaption);  // e.g. "Ligeramente caluroso"
 
@@ -31,8 +31,6 @@ public:
     void setColour(const QColor &colour);
 
     void setSizeInTwips(double width, double height);
-    /// Moves the marker's top-left corner to (x, y) twips in its parent's coordinates.
-    void placeAt(double x, double y);
 
     QSize sizeHint() const override;
 
