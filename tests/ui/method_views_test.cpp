@@ -21,6 +21,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace kalvora;
@@ -134,6 +135,8 @@ private slots:
     void pmvArrowFacesItsStep();
     void windChillView_data();
     void windChillView();
+    void windChillTableIsNotGrouped_data();
+    void windChillTableIsNotGrouped();
     void hsiView_data();
     void hsiView();
     void sweatView_data();
@@ -325,6 +328,27 @@ void MethodViewsTest::windChillView()
     const int top = area->mapTo(view, QPoint()).y();
     QVERIFY(middle(arrow) >= top && middle(arrow) <= top + area->height());
     QVERIFY(description(arrow).contains(text(view, category).simplified()));
+}
+
+void MethodViewsTest::windChillTableIsNotGrouped_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("es") << es;
+    QTest::newRow("en") << en;
+}
+
+void MethodViewsTest::windChillTableIsNotGrouped()
+{
+    QFETCH(int, language);
+    Views views(language);
+    QWidget *view = views.open<WindChillView>(WindowId::WindChillView, model::MethodResults {});
+    auto *table = control<QTableWidget>(view, QStringLiteral("Picture1"));
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row)
+        rows << table->item(row, 0)->text() + QLatin1Char(' ') + table->item(row, 1)->text();
+    QCOMPARE(rows,
+        QStringList({ "31 50", "25 200", "17 400", "-14 1200", "-22 1400", "-30 1600", "-38 1800",
+            "-45 2000", "-53 2200", "-61 2400", "-69 2600" }));
 }
 
 void MethodViewsTest::hsiView_data()
