@@ -1,5 +1,7 @@
 #include "value_area.h"
 
+#include <algorithm>
+
 namespace kalvora::ui {
 
 ValueArea::ValueArea(const QString &objectName, QWidget *parent)
@@ -31,6 +33,16 @@ void ValueArea::setCaption(const QString &caption)
 {
     m_caption = caption;
     nameAfterCaption();
+}
+
+void ValueArea::reserveWidthFor(const QStringList &texts)
+{
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(text));
+    // The frame and the margin on both sides, and one average character of air.
+    const int around = 2 * (frameWidth() + margin()) + fontMetrics().averageCharWidth();
+    setMinimumWidth(std::max(minimumWidth(), widest + around));
 }
 
 void ValueArea::nameAfterCaption()

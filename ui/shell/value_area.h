@@ -15,6 +15,9 @@ public:
     void setLines(const QStringList &lines);
     /// The caption shown beside the area, which names it.
     void setCaption(const QString &caption);
+    /// Keeps the area at least wide enough for each of texts on one line, with a little air
+    /// either side, so that a value longer than the one shown at first would not clip.
+    void reserveWidthFor(const QStringList &texts);
 
 private:
     void nameAfterCaption();
