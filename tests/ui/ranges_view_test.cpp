@@ -174,12 +174,17 @@ void RangesViewTest::valuesPanel()
     const auto en = model::Language::English;
     const Case cases[] = {
         // var = 0.15 + 0.0052·(85 − 58) = 0.2904 m/s.
+        // The humidity caption keeps its own text while its group takes no part, in both
+        // languages.
         { "wind chill alone", es, { { Method::Wci } },
             { "Metabolismo=85", "Taseco=18", "vaire=0.15", "pvrel=0.29",
                 "Iclo=", "tglobo=", "tbhn=", "Radsolar=", "postura=", "humedad=", "pvapor=",
-                "Label1=Velocidad relativa del aire (vr):", "Label10=Temperatura de globo (Tg):" },
+                "Label1=Velocidad relativa del aire (vr):", "Label10=Temperatura de globo (Tg):",
+                "Label16=Humedad:", "Label17=" },
             { "Label6", "Label10", "Label12", "Label14", "Label15", "Label16", "Label18",
                 "Label19" } },
+        { "wind chill alone in English", en, { { Method::Wci } },
+            { "Label16=Humedad:", "Label2=Metabolic power (M):", "pvrel=0.29" }, { "Label16" } },
         { "mean radiant temperature given", en,
             { { Method::Pmv }, { { Field::TRMedia, "22.5" } }, { { OptionGroup::Radiacion, 1 } } },
             { "Label10=TRM:", "tglobo=22.5", "Label2=Metabolic power (M):" }, {} },
