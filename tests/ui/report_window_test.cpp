@@ -5,6 +5,7 @@
 #include "form_driver.h"
 #include "pdf_output.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 
@@ -86,6 +87,15 @@ void ReportWindowTest::windChillAloneGreysTheMethodBlocks()
     for (const QString &name : arrayNames("SWp", 15) + arrayNames("ISCp", 5) + arrayNames("IVMP", 8)
             + arrayNames("IREQP", 9))
         QVERIFY2(labelOf(report, name)->text().isEmpty(), qPrintable(name));
+    // The empty areas beside greyed captions look and read disabled; those with values do not.
+    const auto disabled = [report](const QString &name) {
+        return QAccessible::queryAccessibleInterface(labelOf(report, name))->state().disabled;
+    };
+    for (const QString name : { "Iclo", "tglobo", "tbhn", "Radsolar", "postura", "humedad",
+             "Tradmedp", "HRp", "pap", "SWp_0", "IREQP_8" })
+        QVERIFY2(disabled(name), qPrintable(name));
+    for (const QString name : { "Metabolismo", "Taseco", "vaire", "varp" })
+        QVERIFY2(!disabled(name), qPrintable(name));
 }
 
 void ReportWindowTest::relativeAirVelocityOfTheEvaluation_data()

@@ -103,6 +103,7 @@ RangesView::RangesView(const AppState &state, Windows &windows, QWidget *parent)
 
     copyCaptions();
     drawValues();
+    greyUnusedAreas(*this);
     markBrokenRanges();
 }
 

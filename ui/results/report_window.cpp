@@ -129,6 +129,7 @@ void ParametersReport::load()
     fillInputs();
     fillCommon();
     fillMethods();
+    greyUnusedAreas(*this);
     fitWrappedLabels(*this);
 }
 

@@ -57,4 +57,11 @@ void ValueArea::nameAfterCaption()
         setAccessibleName(value.isEmpty() ? caption : caption + QStringLiteral(": ") + value);
 }
 
+void greyUnusedAreas(QWidget &window)
+{
+    for (const QLabel *caption : window.findChildren<QLabel *>())
+        if (auto *area = qobject_cast<ValueArea *>(caption->buddy()))
+            area->setEnabled(caption->isEnabled() || !area->text().isEmpty());
+}
+
 } // namespace kalvora::ui

@@ -25,4 +25,8 @@ private:
     QString m_caption;
 };
 
+/// Greys every value area of window that is left empty beside a greyed caption (the label whose
+/// buddy it is): its row takes no part, and an empty white box would read as a missing value.
+void greyUnusedAreas(QWidget &window);
+
 } // namespace kalvora::ui
