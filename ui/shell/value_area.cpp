@@ -40,8 +40,8 @@ void ValueArea::reserveWidthFor(const QStringList &texts)
     int widest = 0;
     for (const QString &text : texts)
         widest = std::max(widest, fontMetrics().horizontalAdvance(text));
-    // The frame and the margin on both sides, and one average character of air.
-    const int around = 2 * (frameWidth() + margin()) + fontMetrics().averageCharWidth();
+    // The frame, the margin and an average character of air on both sides.
+    const int around = 2 * (frameWidth() + margin() + fontMetrics().averageCharWidth());
     setMinimumWidth(std::max(minimumWidth(), widest + around));
 }
 
