@@ -96,6 +96,7 @@ private slots:
     void enterOnAFocusedPictureActivatesIt();
     void captionLinksAnswerTheScreenReader();
     void standardOnItsOwnLineAndOneBoxWidth();
+    void leftColumnBoxesStandInOneColumn();
 };
 
 void InputFormTest::freshFormOffersOnlyTheMethods()
@@ -598,6 +599,32 @@ void InputFormTest::standardOnItsOwnLineAndOneBoxWidth()
         const int width = control(form, "Metabolismo")->width();
         for (const QString &box : kBoxes)
             QCOMPARE(control(form, box)->width(), width);
+    }
+}
+
+void InputFormTest::leftColumnBoxesStandInOneColumn()
+{
+    for (const auto language : { model::Language::Spanish, model::Language::English }) {
+        FormDriver driver(language);
+        QWidget *form = driver.form();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        const auto left = [form](const char *name) {
+            QWidget *widget = control(form, spanish(name));
+            return widget->mapTo(form, QPoint()).x();
+        };
+        const auto right
+            = [&](const char *name) { return left(name) + control(form, name)->width(); };
+        // The radiation frame's boxes in line with the boxes above and below the frame, each a
+        // gutter clear of its caption; the right column a gutter clear of the left one's units.
+        for (const char *box : { "Taseco", "tglobo", "TRMedia", "tbhn", "vaire" })
+            QVERIFY2(left(box) == left("Metabolismo"), box);
+        const int gutter = form->fontMetrics().averageCharWidth();
+        for (const auto &[caption, box] : { std::pair { "Label12", "tbhn" },
+                 std::pair { "Radiacion_1", "TRMedia" }, std::pair { "Label6", "Iclo" } })
+            QVERIFY2(left(box) - right(caption) >= gutter, caption);
+        for (const char *unit : { "Label3", "Label11", "Label9" })
+            QVERIFY2(left("Label6") - right(unit) >= 2 * gutter, unit);
     }
 }
 

@@ -15,11 +15,13 @@
 #include "ui/results/wci_view.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/rating_light.h"
+#include "ui/shell/twips.h"
 #include "ui/shell/value_area.h"
 #include "ui/shell/windows.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace kalvora;
@@ -140,6 +142,8 @@ private slots:
     void ireqView_data();
     void ireqView();
     void ireqMarkersStandAtTheirRows();
+    void ireqMarkersReadSideBySide_data();
+    void ireqMarkersReadSideBySide();
     void keysAndExitPicture_data();
     void keysAndExitPicture();
 };
@@ -322,6 +326,15 @@ void MethodViewsTest::windChillView()
     const int top = area->mapTo(view, QPoint()).y();
     QVERIFY(middle(arrow) >= top && middle(arrow) <= top + area->height());
     QVERIFY(description(arrow).contains(text(view, category).simplified()));
+
+    // The fixed equivalence table writes its numbers alike in both languages, without grouping.
+    auto *table = control<QTableWidget>(view, QStringLiteral("Picture1"));
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row)
+        rows << table->item(row, 0)->text() + QLatin1Char(' ') + table->item(row, 1)->text();
+    QCOMPARE(rows,
+        QStringList({ "31 50", "25 200", "17 400", "-14 1200", "-22 1400", "-30 1600", "-38 1800",
+            "-45 2000", "-53 2200", "-61 2400", "-69 2600" }));
 }
 
 void MethodViewsTest::hsiView_data()
@@ -488,6 +501,54 @@ void MethodViewsTest::ireqMarkersStandAtTheirRows()
     views.state.setText(model::Field::Iclo, "0.3");
     view = views.open<IreqView>(WindowId::IreqView, results);
     QVERIFY(top("tId") > top("I05"));
+}
+
+void MethodViewsTest::ireqMarkersReadSideBySide_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<double>("minimal"); // IREQmin, clo
+    QTest::addColumn<double>("neutral"); // IREQneut, clo
+    QTest::addColumn<QString>("worn"); // Iclr as typed
+
+    // M 85 W/m², ta 18 °C, 0.7 clo: IREQmin 0.00 and IREQneut 0.27, both on the row below the
+    // list; then the worn insulation on that row too; requirements 0.05 clo apart (87 twips);
+    // all three within 0.05 clo; the cold store's 2.74 and 3.07 clo near the arctic row.
+    QTest::newRow("both below 0.45") << es << 0.0 << 0.27 << "0.7";
+    QTest::newRow("all three below 0.45") << en << 0.0 << 0.27 << "0.3";
+    QTest::newRow("requirements 0.05 apart") << es << 1.2 << 1.25 << "0.7";
+    QTest::newRow("all three together") << en << 1.2 << 1.25 << "1.22";
+    QTest::newRow("near the arctic row") << es << 2.74 << 3.07 << "1";
+}
+
+void MethodViewsTest::ireqMarkersReadSideBySide()
+{
+    QFETCH(int, language);
+    QFETCH(double, minimal);
+    QFETCH(double, neutral);
+    QFETCH(QString, worn);
+    Views views(language);
+    views.state.setText(model::Field::Iclo, worn.toStdString());
+    model::MethodResults results;
+    results.IREQ1 = minimal, results.IREQ2 = neutral;
+    QWidget *view = views.open<IreqView>(WindowId::IreqView, results);
+    QWidget *list = control(view, QStringLiteral("clothingList"));
+    const auto rect
+        = [list](const char *name) { return control(list, QString::fromUtf8(name))->geometry(); };
+    const QRect markers[] = { rect("tId") | rect("cId"), rect("min"), rect("Neut") };
+    for (std::size_t i = 0; i < std::size(markers); ++i) {
+        QVERIFY2(list->rect().contains(markers[i]), qPrintable(QString::number(i)));
+        for (std::size_t j = i + 1; j < std::size(markers); ++j)
+            QVERIFY2(!markers[i].intersects(markers[j]),
+                qPrintable(QStringLiteral("markers %1 and %2 overlap").arg(i).arg(j)));
+    }
+    // Each still stands level with its insulation: its distance below the 0.5 clo row.
+    const auto below05 = [&](const char *name, double clo) {
+        return std::abs(
+            rect(name).top() - rect("I05").top() - twipsToPixelsY(*list, model::posI(clo) - 5760));
+    };
+    QVERIFY(below05("min", minimal) <= 1);
+    QVERIFY(below05("Neut", neutral) <= 1);
+    QVERIFY(below05("tId", worn.toDouble()) <= 1);
 }
 
 void MethodViewsTest::keysAndExitPicture_data()

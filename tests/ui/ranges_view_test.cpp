@@ -168,18 +168,24 @@ void RangesViewTest::valuesPanel()
         model::Language language;
         Inputs in;
         QStringList expected; ///< "name=text"
-        QStringList disabled;
+        QStringList disabled; ///< labels and value boxes
     };
     const auto es = model::Language::Spanish;
     const auto en = model::Language::English;
     const Case cases[] = {
         // var = 0.15 + 0.0052·(85 − 58) = 0.2904 m/s.
+        // The humidity caption keeps its own text while its group takes no part, in both
+        // languages; the empty boxes of rows that take no part are greyed with their captions.
         { "wind chill alone", es, { { Method::Wci } },
             { "Metabolismo=85", "Taseco=18", "vaire=0.15", "pvrel=0.29",
                 "Iclo=", "tglobo=", "tbhn=", "Radsolar=", "postura=", "humedad=", "pvapor=",
-                "Label1=Velocidad relativa del aire (vr):", "Label10=Temperatura de globo (Tg):" },
-            { "Label6", "Label10", "Label12", "Label14", "Label15", "Label16", "Label18",
-                "Label19" } },
+                "Label1=Velocidad relativa del aire (vr):", "Label10=Temperatura de globo (Tg):",
+                "Label16=Humedad:", "Label17=" },
+            { "Label6", "Label10", "Label12", "Label14", "Label15", "Label16", "Label18", "Label19",
+                "Iclo", "tglobo", "tbhn", "Radsolar", "postura", "humedad", "pvapor" } },
+        { "wind chill alone in English", en, { { Method::Wci } },
+            { "Label16=Humedad:", "Label2=Metabolic power (M):", "pvrel=0.29" },
+            { "Label16", "humedad", "pvapor" } },
         { "mean radiant temperature given", en,
             { { Method::Pmv }, { { Field::TRMedia, "22.5" } }, { { OptionGroup::Radiacion, 1 } } },
             { "Label10=TRM:", "tglobo=22.5", "Label2=Metabolic power (M):" }, {} },
@@ -210,6 +216,9 @@ void RangesViewTest::valuesPanel()
         }
         for (const QString &name : c.disabled)
             QVERIFY2(!control(view, name)->isEnabled(), qPrintable(name));
+        for (const char *box : { "Metabolismo", "Taseco", "vaire", "pvrel" })
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(control(view, box))->state().disabled, box);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "form_driver.h"
 #include "pdf_output.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 
@@ -50,6 +51,8 @@ class ReportWindowTest : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void windChillAloneGreysTheMethodBlocks();
+    void relativeAirVelocityOfTheEvaluation_data();
+    void relativeAirVelocityOfTheEvaluation();
     void inputsAsTypedWithTheInputFormsCaptions_data();
     void inputsAsTypedWithTheInputFormsCaptions();
     void resultRows_data();
@@ -84,6 +87,56 @@ void ReportWindowTest::windChillAloneGreysTheMethodBlocks()
     for (const QString &name : arrayNames("SWp", 15) + arrayNames("ISCp", 5) + arrayNames("IVMP", 8)
             + arrayNames("IREQP", 9))
         QVERIFY2(labelOf(report, name)->text().isEmpty(), qPrintable(name));
+    // The empty areas beside greyed captions look and read disabled; those with values do not.
+    const auto disabled = [report](const QString &name) {
+        return QAccessible::queryAccessibleInterface(labelOf(report, name))->state().disabled;
+    };
+    for (const QString name : { "Iclo", "tglobo", "tbhn", "Radsolar", "postura", "humedad",
+             "Tradmedp", "HRp", "pap", "SWp_0", "IREQP_8" })
+        QVERIFY2(disabled(name), qPrintable(name));
+    for (const QString name : { "Metabolismo", "Taseco", "vaire", "varp" })
+        QVERIFY2(!disabled(name), qPrintable(name));
+}
+
+void ReportWindowTest::relativeAirVelocityOfTheEvaluation_data()
+{
+    QTest::addColumn<QStringList>("evaluated"); // actions on the input form before loading
+    QTest::addColumn<QStringList>("since"); // actions on the input form after loading
+    QTest::addColumn<bool>("captionEnabled"); // var(0), var(1), as the input form stands now
+    QTest::addColumn<QString>("varp");
+
+    // The relative air velocity is the hub's, of its evaluation: shown when the hub's air
+    // velocity caption was enabled then, whatever the input form holds now. 0.15 + 0.0052·(85 −
+    // 58) m/s.
+    QTest::newRow("PMV alone, switched off for its range") << QStringList { "Método_0", "Taseco=35",
+        "tglobo=35" } << QStringList {} << false << "0.29";
+    QTest::newRow("wind chill, unticked since")
+        << QStringList { "Método_4" } << QStringList { "Método_4" } << false << "0.29";
+    QTest::newRow("no method, wind chill ticked since")
+        << QStringList {} << QStringList { "Método_4" } << true << "";
+    QTest::newRow("wind chill throughout")
+        << QStringList { "Método_4" } << QStringList {} << true << "0.29";
+}
+
+void ReportWindowTest::relativeAirVelocityOfTheEvaluation()
+{
+    QFETCH(QStringList, evaluated);
+    QFETCH(QStringList, since);
+    QFETCH(bool, captionEnabled);
+    QFETCH(QString, varp);
+    FormDriver driver(model::Language::English);
+    driver.perform(evaluated);
+    {
+        MessageRecorder messages; // PMV's range message
+        driver.load();
+    }
+    driver.perform(since);
+    driver.click(driver.hub(), QStringLiteral("param"));
+    QWidget *report = driver.windows.window(WindowId::ParametersReport);
+    QVERIFY(report);
+    QCOMPARE(labelOf(report, "varp")->text(), varp);
+    for (const char *caption : { "var_0", "var_1", "Label8" })
+        QVERIFY2(labelOf(report, caption)->isEnabled() == captionEnabled, caption);
 }
 
 void ReportWindowTest::inputsAsTypedWithTheInputFormsCaptions_data()

@@ -113,6 +113,7 @@ private slots:
     void lightsOpenTheirWindows();
     void balanceChartAndReadings();
     void captionsInEnglish();
+    void chartAndReadingsReadTopDownAlike();
     void windowTitleLegendsAndLeaving();
     void printsToAOnePagePdf();
 };
@@ -316,8 +317,9 @@ void SummaryTest::balanceChartAndReadings()
         QCOMPARE(series->barSets().size(), 1);
         const QBarSet *bars = series->barSets().front();
         QCOMPARE(bars->count(), 7);
+        // The bars go in from the bottom of the chart: the last is the first term.
         for (int i = 0; i < 7; ++i)
-            QCOMPARE(bars->at(i), c.bars[size_t(i)]);
+            QCOMPARE(bars->at(6 - i), c.bars[size_t(i)]);
         QCOMPARE(summary.line("ISOgraf_0"), utf8(c.note));
         QCOMPARE(summary.line("ISOgraf_1"), utf8(c.note));
         QCOMPARE(summary.line("rad"), utf8(c.rad));
@@ -358,10 +360,58 @@ void SummaryTest::captionsInEnglish()
     auto *view = control<QChartView>(&summary.window, "MSChart1");
     auto *axis = qobject_cast<QBarCategoryAxis *>(view->chart()->axes(Qt::Vertical).value(0));
     QVERIFY(axis);
-    QCOMPARE(axis->categories().value(0), QStringLiteral("Metabolic power"));
-    QCOMPARE(axis->categories().value(6), QStringLiteral("Rate of change in body heat"));
+    QCOMPARE(axis->categories().value(0), QStringLiteral("Rate of change in body heat"));
+    QCOMPARE(axis->categories().value(6), QStringLiteral("Metabolic power"));
     QVERIFY(
         view->accessibleDescription().startsWith(QStringLiteral("Metabolic power: -260.00 W/m²")));
+}
+
+void SummaryTest::chartAndReadingsReadTopDownAlike()
+{
+    Summary summary(es, { Method::SwReq },
+        [](MethodResults &r) {
+            r.RSW = 20, r.CSW = 10, r.CresSW = 1.5, r.EresSW = 6.5, r.ESW = 112;
+        },
+        { { Field::Metabolismo, "150" } });
+    summary.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&summary.window));
+    const auto top
+        = [&summary](QWidget *widget) { return widget->mapTo(&summary.window, QPoint()).y(); };
+
+    // The chart's terms from the top down in the order of the readings beside it.
+    auto *view = control<QChartView>(&summary.window, "MSChart1");
+    auto *series = view->chart()->series().value(0);
+    auto *axis = qobject_cast<QBarCategoryAxis *>(view->chart()->axes(Qt::Vertical).value(0));
+    QVERIFY(series && axis);
+    const char *terms[]
+        = { "Energía metabólica", "Radiación", "Convección", "Convección respiratoria",
+              "Evaporación respiratoria", "Evaporación del sudor", "Calor Acumulado " };
+    const char *readings[] = { "Metab", "rad", "conv", "cresp", "eresp", "ev", "acumulado" };
+    qreal above = -1;
+    for (const char *term : terms) {
+        const qsizetype index = axis->categories().indexOf(utf8(term));
+        QVERIFY2(index >= 0, term);
+        const qreal y = view->chart()->mapToPosition(QPointF(0, qreal(index)), series).y();
+        QVERIFY2(y > above, term);
+        above = y;
+    }
+    int readingAbove = -1;
+    for (const char *reading : readings) {
+        QVERIFY2(top(control(&summary.window, reading)) > readingAbove, reading);
+        readingAbove = top(control(&summary.window, reading));
+    }
+
+    // Each caption level with the first line of its value.
+    for (const char *caption :
+        { "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label18" }) {
+        auto *label = control<QLabel>(&summary.window, caption);
+        auto *value = qobject_cast<QLabel *>(label->buddy());
+        QVERIFY2(value, caption);
+        const auto firstLine = [&top](QLabel *shown) {
+            return top(shown) + shown->contentsRect().top() + shown->margin();
+        };
+        QVERIFY2(std::abs(firstLine(label) - firstLine(value)) <= 1, caption);
+    }
 }
 
 void SummaryTest::windowTitleLegendsAndLeaving()

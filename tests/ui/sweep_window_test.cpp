@@ -77,6 +77,7 @@ private slots:
     void englishCaptions();
     void copiesTheWholeTable_data();
     void copiesTheWholeTable();
+    void nothingIsHighlightedUntilTheKeyboardMoves();
     void buttonsCloseAndAskToExit();
 };
 
@@ -255,6 +256,28 @@ void SweepWindowTest::copiesTheWholeTable()
                           "WBGT (°C)\tMínimo (clo)\tNeutral (clo)"));
     QCOMPARE(
         lines[1], QStringLiteral("0.05\t-0.64\t13.6\t-\t-\t-\t-\t-\t-\t-\t254.4\t23.0\t-\t\t"));
+}
+
+void SweepWindowTest::nothingIsHighlightedUntilTheKeyboardMoves()
+{
+    FormDriver driver(model::Language::Spanish);
+    QWidget *sweep = openSweep(driver, { "Método_4" });
+    QVERIFY(sweep);
+    QApplication::setActiveWindow(sweep);
+    QVERIFY(QTest::qWaitForWindowActive(sweep));
+    auto *table = control<QTableWidget>(sweep, "tabla");
+    // Focused as the window opens, the table has no current cell to stand out (and print, since
+    // the print picture leaves the focus where it is) until the keyboard moves into it.
+    table->setFocus(Qt::TabFocusReason);
+    QVERIFY(!table->currentIndex().isValid());
+    QVERIFY(table->selectedItems().isEmpty());
+    // The first arrow key goes to the first cell, the next ones move on as usual.
+    QTest::keyClick(table, Qt::Key_Down);
+    QCOMPARE(table->currentRow(), 0);
+    QCOMPARE(table->currentColumn(), 0);
+    QTest::keyClick(table, Qt::Key_Down);
+    QCOMPARE(table->currentRow(), 1);
+    QCOMPARE(table->selectedItems().size(), 1);
 }
 
 void SweepWindowTest::buttonsCloseAndAskToExit()

@@ -1,8 +1,8 @@
 // A new user's walk through the program, with the windows built exactly as the executable builds
 // them: splash, language, start, two methods ticked, load, the hub, back to modify a value (first
-// a refused one), load again with fresh results, a look at every window the hub leads to, and
-// leaving with Yes, which ends the program. With KALVORA_SCREENSHOTS set to a folder, every
-// window met on the way is saved there as a picture.
+// a refused one), load again with fresh results, a look at every window the hub leads to, a hot
+// and a cold workplace with every method, and leaving with Yes, which ends the program. With
+// KALVORA_SCREENSHOTS set to a folder, every window met on the way is saved there as a picture.
 
 #include "app/program.h"
 #include "method_views_walk.h"
@@ -11,6 +11,7 @@
 #include "ui/shell/control_name.h"
 #include "ui/shell/windows.h"
 #include "walk_clothing_and_help.h"
+#include "walk_hot_and_cold.h"
 #include "walk_results.h"
 
 #include <QAbstractButton>
@@ -241,9 +242,12 @@ void WalkTest::newUserWalk()
         walk.windows().close(door.opens);
     }
 
-    test::walkThroughMethodViews(walk.windows(),
-        { [&walk](WindowId id, const QString &name) { walk.click(id, name); },
-            [&walk](WindowId id, const QString &what) { walk.snap(id, what); } });
+    const test::WalkActions actions {
+        [&walk](WindowId id, const QString &name) { walk.click(id, name); },
+        [&walk](WindowId id, const QString &what) { walk.snap(id, what); },
+    };
+    test::walkThroughMethodViews(walk.windows(), actions);
+    test::walkHotAndCold(walk.windows(), actions);
 
     // Leaving from the hub closes the start screen, the input form and the hub: the end.
     QSignalSpy closed(&walk.windows(), &Windows::closed);

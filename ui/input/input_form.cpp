@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace kalvora::ui {
@@ -33,6 +34,11 @@ using model::Method;
 using model::OptionGroup;
 
 namespace {
+
+// Room between a caption and its box, and between the parameter area's two columns, in average
+// characters.
+constexpr int kCaptionGutter = 2;
+constexpr int kColumnGutter = 4;
 
 template <class E> constexpr int at(E e)
 {
@@ -87,6 +93,7 @@ InputForm::InputForm(AppState &state, Windows &windows, QWidget *parent)
     connect(&m_state, &AppState::enablingChanged, this, &InputForm::applyEnabling);
     connect(&m_state, &AppState::textChanged, this, &InputForm::showText);
     applyCaptions();
+    alignRadiationBoxes();
     applyEnabling();
 }
 
@@ -142,20 +149,27 @@ QFrame *InputForm::createParameterArea()
 {
     auto *area = new QFrame(this);
     area->setFrameShape(QFrame::Box);
+    const int captionGutter = kCaptionGutter * fontMetrics().averageCharWidth();
 
+    // Caption, box and unit columns; a last, empty column takes any width to spare, so the box
+    // column stays where alignRadiationBoxes puts it.
     auto *left = new QGridLayout;
+    left->setHorizontalSpacing(captionGutter);
     addFieldRow(left, 0, Field::Metabolismo, area);
     addFieldRow(left, 1, Field::Taseco, area);
-    left->addWidget(createOptionFrame(OptionGroup::Radiacion, area), 2, 0, 1, 3);
+    left->addWidget(createOptionFrame(OptionGroup::Radiacion, area), 2, 0, 1, 4);
     addFieldRow(left, 3, Field::tbhn, area);
     addFieldRow(left, 4, Field::vaire, area);
     left->setRowStretch(5, 1);
+    left->setColumnStretch(3, 1);
+    m_leftColumn = left;
 
     auto *sideBySide = new QHBoxLayout;
     sideBySide->addWidget(createOptionFrame(OptionGroup::Radsolar, area));
     sideBySide->addWidget(createOptionFrame(OptionGroup::postura, area));
 
     auto *right = new QGridLayout;
+    right->setHorizontalSpacing(captionGutter);
     addFieldRow(right, 0, Field::Iclo, area);
     right->addLayout(sideBySide, 1, 0, 1, 3);
     right->addWidget(createOptionFrame(OptionGroup::humedad, area), 2, 0, 1, 3);
@@ -163,8 +177,30 @@ QFrame *InputForm::createParameterArea()
 
     auto *columns = new QHBoxLayout(area);
     columns->addLayout(left);
+    columns->addSpacing(kColumnGutter * fontMetrics().averageCharWidth());
     columns->addLayout(right);
     return area;
+}
+
+void InputForm::alignRadiationBoxes()
+{
+    // The radiation frame's boxes stand in one column with the boxes above and below the frame:
+    // its caption column is narrower than the form's by the frame's own inset, and both grids
+    // leave the same gutter before the boxes.
+    QGroupBox *frame = m_frames[at(OptionGroup::Radiacion)];
+    auto *inner = static_cast<QGridLayout *>(frame->layout());
+    inner->setHorizontalSpacing(m_leftColumn->horizontalSpacing());
+    inner->setColumnStretch(3, 1);
+    const int inset = frame->contentsMargins().left() + inner->contentsMargins().left();
+    int captions = 0;
+    for (const Field field : { Field::Metabolismo, Field::Taseco, Field::tbhn, Field::vaire })
+        captions = std::max(captions, m_captions[at(field)]->sizeHint().width());
+    int options = 0;
+    for (const QAbstractButton *option : m_options[at(OptionGroup::Radiacion)]->buttons())
+        options = std::max(options, option->sizeHint().width());
+    const int column = std::max(captions, options + inset);
+    m_leftColumn->setColumnMinimumWidth(0, column);
+    inner->setColumnMinimumWidth(0, column - inset);
 }
 
 void InputForm::addFieldRow(QGridLayout *grid, int row, Field field, QWidget *parent)

@@ -40,6 +40,7 @@ private:
     QLayout *createButtons();
     QLineEdit *createBox(model::Field field, QWidget *parent);
     void applyCaptions();
+    void alignRadiationBoxes();
     /// Caption label, box and unit label of a field on one row of grid.
     void addFieldRow(QGridLayout *grid, int row, model::Field field, QWidget *parent);
 
@@ -57,6 +58,7 @@ private:
     std::array<QGroupBox *, model::kOptionGroupCount> m_frames {};
     std::array<QButtonGroup *, model::kOptionGroupCount> m_options {};
     QGroupBox *m_frame1 = nullptr; ///< the frame of the method check boxes
+    QGridLayout *m_leftColumn = nullptr; ///< the parameter area's left column
     QLabel *m_label1 = nullptr; ///< heading of the parameter area
     PictureButton *m_load = nullptr;
     PictureButton *m_exit = nullptr;

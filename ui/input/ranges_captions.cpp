@@ -27,6 +27,8 @@ Caption rangesCaption(RangesText text)
         return { "VALORES DE LOS PARAMETROS", "VALORES DE LOS PARAMETROS" };
     case RangesText::Label1:
         return { "Velocidad relativa del aire (vr):", "Velocidad relativa del aire (vr):" };
+    case RangesText::Label16:
+        return { "Humedad:", "Humedad:" };
     case RangesText::Label18:
         return { "Presión parcial de vapor:", "Presión parcial de vapor:" };
     case RangesText::MeanRadiant:

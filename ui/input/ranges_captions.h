@@ -16,6 +16,7 @@ enum class RangesText {
     TitSW, ///< heading of the SWreq range
     Label21, ///< heading of the values panel
     Label1, ///< relative air velocity
+    Label16, ///< humidity, while the humidity group takes no part
     Label18, ///< vapour pressure
     MeanRadiant, ///< `Label10` while the mean radiant temperature is given
     Globe, ///< `Label10` otherwise

@@ -103,6 +103,7 @@ RangesView::RangesView(const AppState &state, Windows &windows, QWidget *parent)
 
     copyCaptions();
     drawValues();
+    greyUnusedAreas(*this);
     markBrokenRanges();
 }
 
@@ -193,8 +194,9 @@ void RangesView::copyCaptions()
     label("Label15")->setText(text(frameCaption(OptionGroup::postura)));
     label("Label15")->setEnabled(input.groupEnabled(OptionGroup::postura));
 
+    // The humidity caption is set with the humidity value; until then it keeps its own.
     const bool humidity = input.groupEnabled(OptionGroup::humedad);
-    label("Label16")->setText(text(frameCaption(OptionGroup::humedad)));
+    label("Label16")->setText(text(rangesCaption(RangesText::Label16)));
     label("Label18")->setText(text(rangesCaption(RangesText::Label18)));
     label("Label19")->setText(QString::fromUtf8(fieldUnit(Field::pa)));
     for (const char *name : { "Label16", "Label17", "Label18", "Label19" })

@@ -62,6 +62,8 @@ void BalancePanel::addReading(
     auto *values = new ValueArea(QString::fromUtf8(area), this);
     values->setAccessibleDescription(text);
     caption->setBuddy(values);
+    // The caption level with the first line of its value, which starts inside the area's frame.
+    caption->setContentsMargins(0, values->frameWidth() + values->margin(), 0, 0);
     grid->addWidget(caption, row, 0, Qt::AlignTop);
     grid->addWidget(values, row, 1);
 }
@@ -87,12 +89,15 @@ QWidget *BalancePanel::createReadings()
     auto *box = new QWidget(this);
     auto *grid = new QGridLayout(box);
     grid->addWidget(namedLabel(controlName("ISOgraf", 0), QString(), this), 0, 0, 1, 2);
-    // Room for the longest reading, "Evacuación de calor hacia el ambiente", on one line.
+    // The same width whether the readings are written or left empty; a reading that needs more
+    // takes it (fillReadings).
     constexpr int kReadingCharacters = 40;
     grid->setColumnMinimumWidth(1, kReadingCharacters * fontMetrics().averageCharWidth());
     int row = 1;
     for (const Reading &r : readings)
         addReading(grid, r.label, r.area, text(summaryCaption(r.caption)), row++);
+    // Each row as high as its value: height to spare goes below the last one.
+    grid->setRowStretch(row, 1);
     return box;
 }
 
@@ -133,17 +138,19 @@ void BalancePanel::fillChart(const std::array<model::BalanceTerm, model::kBalanc
     QStringList spoken;
     double low = 0;
     double high = 0;
-    for (const model::BalanceTerm &term : terms) {
+    // Horizontal bars leave the long term names room to be read in full. They are drawn from the
+    // bottom up, so the terms go in last to first: the metabolic power on top, the others below
+    // it in their order, as the readings beside the chart.
+    for (auto term = terms.rbegin(); term != terms.rend(); ++term) {
         // A term that is not a finite number draws no bar.
-        const double value = std::isfinite(term.value) ? term.value : 0.0;
+        const double value = std::isfinite(term->value) ? term->value : 0.0;
         values->append(value);
-        labels << text(term.label);
-        spoken << text(term.label).trimmed() + QStringLiteral(": ") + flow(term.value);
+        labels << text(term->label);
         low = std::min(low, value);
         high = std::max(high, value);
     }
-    // Horizontal bars leave the long term names room to be read in full; the metabolic power is
-    // the bottom bar, the other terms above it in their order.
+    for (const model::BalanceTerm &term : terms)
+        spoken << text(term.label).trimmed() + QStringLiteral(": ") + flow(term.value);
     auto *series = new QHorizontalBarSeries;
     series->append(values);
 
@@ -173,8 +180,10 @@ void BalancePanel::fillChart(const std::array<model::BalanceTerm, model::kBalanc
 
     connect(series, &QHorizontalBarSeries::hovered, view,
         [view, spoken](bool inside, int index, QBarSet *) {
-            if (inside && index >= 0 && index < spoken.size())
-                QToolTip::showText(QCursor::pos(), spoken.at(index), view);
+            // index counts the bars from the bottom, spoken the terms from the top.
+            const qsizetype term = spoken.size() - 1 - index;
+            if (inside && term >= 0 && term < spoken.size())
+                QToolTip::showText(QCursor::pos(), spoken.at(term), view);
             else
                 QToolTip::hideText();
         });
@@ -182,17 +191,19 @@ void BalancePanel::fillChart(const std::array<model::BalanceTerm, model::kBalanc
 
 void BalancePanel::fillReadings(const model::HeatBalance &b)
 {
-    const auto area
-        = [this](const char *name) { return findChild<ValueArea *>(QString::fromUtf8(name)); };
-    area("equilibrio")->setLines({ text(model::balanceVerdict(b.A)) });
-    area("acumulado")->setLines({ text(model::accumulatedPrefix(b.A)) + flow(std::abs(b.A)) });
-    area("rad")->setLines(
-        { text(model::radiationReading(b.R)), QStringLiteral("R = ") + flow(b.R) });
-    area("conv")->setLines(
-        { text(model::convectionReading(b.C)), QStringLiteral("C = ") + flow(b.C) });
-    area("cresp")->setLines({ QStringLiteral("Cres = ") + flow(b.Cres) });
-    area("eresp")->setLines({ QStringLiteral("Eres = ") + flow(b.Eres) });
-    area("ev")->setLines({ QStringLiteral("E = ") + flow(b.E) });
+    // Each reading with air either side of its longest line.
+    const auto write = [this](const char *name, const QStringList &lines) {
+        auto *area = findChild<ValueArea *>(QString::fromUtf8(name));
+        area->setLines(lines);
+        area->reserveWidthFor(lines);
+    };
+    write("equilibrio", { text(model::balanceVerdict(b.A)) });
+    write("acumulado", { text(model::accumulatedPrefix(b.A)) + flow(std::abs(b.A)) });
+    write("rad", { text(model::radiationReading(b.R)), QStringLiteral("R = ") + flow(b.R) });
+    write("conv", { text(model::convectionReading(b.C)), QStringLiteral("C = ") + flow(b.C) });
+    write("cresp", { QStringLiteral("Cres = ") + flow(b.Cres) });
+    write("eresp", { QStringLiteral("Eres = ") + flow(b.Eres) });
+    write("ev", { QStringLiteral("E = ") + flow(b.E) });
 }
 
 } // namespace kalvora::ui

@@ -80,8 +80,10 @@ QWidget *HsiView::createScale()
     m_scale->place(*m_ticks, kScaleLeft, firstTick - kTickStep / 2);
     resizeToTwips(*m_ticks, kScaleWidth, HsiScale::kTickCount * kTickStep);
     for (const StrainCategory &category : kStrainCategories) {
+        // Read as the scale's legend: text on the window's ground, no box.
         auto *area = new ValueArea(QString::fromUtf8(category.name), m_scale);
         area->setFrameStyle(QFrame::NoFrame);
+        area->setAutoFillBackground(false);
         m_categories.push_back(area);
     }
     m_arrow = new ScaleMarker(ScaleMarker::Direction::Right, m_scale);
@@ -113,7 +115,14 @@ void HsiView::applyCaptions()
     m_timeCaption->setText(pick(hsiCaption(HsiText::TTEP), language));
     m_timeSymbol->setText(pick(hsiCaption(HsiText::Label6), language));
     m_time->setAccessibleDescription(m_timeCaption->text());
+    // Room in both boxes for a four-digit value with its unit, or the unlimited text.
+    const QStringList longest { valueLine(
+                                    { "", "" }, -9999.99, hsiCaption(HsiText::TimeUnit), language),
+        pick(model::unlimitedExposure(model::UnlimitedExposure::HsiView), language) };
+    m_index->reserveWidthFor(longest);
+    m_time->reserveWidthFor(longest);
     m_scaleHeading->setLines({ pick(hsiCaption(HsiText::TISC), language) });
+
     int index = 0;
     for (const StrainCategory &category : kStrainCategories) {
         ValueArea *area = m_categories[index++];

@@ -53,6 +53,7 @@ InputSummary::Row InputSummary::addRow(
     row.caption->setObjectName(QString::fromUtf8(caption));
     m_grid->addWidget(row.caption, m_nextRow, 0);
     row.area = new ValueArea(QString::fromUtf8(area), this);
+    row.caption->setBuddy(row.area);
     m_grid->addWidget(row.area, m_nextRow, 1);
     if (unit) {
         row.unit = new QLabel(unitText, this);
@@ -74,6 +75,7 @@ void InputSummary::fill(const model::InputParameters &input, model::Language lan
     for (const Row &row : m_fields)
         if (row.area)
             row.area->setCaption(row.caption->text());
+    greyUnusedAreas(*this);
 }
 
 void InputSummary::fillLabelledFields(const model::InputParameters &input, model::Language language)

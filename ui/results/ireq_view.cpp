@@ -65,6 +65,8 @@ constexpr double kMinimalLeft = 1680;
 constexpr double kNeutralLeft = 1590;
 constexpr double kRowHeight = 255;
 constexpr double kMargin = 120;
+// Pixels between two markers set side by side.
+constexpr int kMarkerGap = 2;
 
 /// The exposure under a requirement: its hours while they limit, "Ilimit." otherwise.
 QString exposureText(
@@ -162,6 +164,15 @@ void IreqView::applyCaptions()
     for (const ValueRow &row : kValueRows)
         m_values[index++]->setAccessibleDescription(pick(ireqCaption(row.caption), language));
 
+    m_wornMarker->setText(pick(ireqCaption(IreqText::tId), language));
+    m_minimalMarker->setText(pick(ireqCaption(IreqText::min), language));
+    m_neutralMarker->setText(pick(ireqCaption(IreqText::Neut), language));
+    // When all three insulations fall on one row, the two requirement markers stand side by side
+    // left of the worn insulation's square (keepMarkersApart): the panel reaches that far left.
+    const int besideWorn = m_minimalMarker->sizeHint().width() + m_neutralMarker->sizeHint().width()
+        + 3 * kMarkerGap;
+    m_list->setOriginX(std::min(kPanelLeft, kLightLeft - pixelsToTwipsX(*m_list, besideWorn)));
+
     index = 0;
     int right = 0;
     for (const ClothingRow &row : kClothingRows) {
@@ -177,10 +188,6 @@ void IreqView::applyCaptions()
     m_background->setGeometry(
         QRect(topLeft, QPoint(right + twipsToPixelsX(*m_list, kMargin), bottom)));
     m_background->lower();
-
-    m_wornMarker->setText(pick(ireqCaption(IreqText::tId), language));
-    m_minimalMarker->setText(pick(ireqCaption(IreqText::min), language));
-    m_neutralMarker->setText(pick(ireqCaption(IreqText::Neut), language));
 }
 
 void IreqView::writeValues(const model::MethodResults &results, double Iclr)
@@ -206,7 +213,28 @@ void IreqView::placeMarkers(const model::MethodResults &results, double Iclr)
     placeMarker(*m_wornMarker, kWornLeft, Iclr);
     placeMarker(*m_minimalMarker, kMinimalLeft, results.IREQ1);
     placeMarker(*m_neutralMarker, kNeutralLeft, results.IREQ2);
+    keepMarkersApart();
     m_list->fitChildren(model::posI(0) + kRowHeight, kMargin);
+}
+
+void IreqView::keepMarkersApart()
+{
+    // Insulations a few hundredths of a clo apart, or all below 0.45 clo, put markers on one
+    // row. The worn insulation's square and marker stay; a requirement marker that meets a
+    // marker already in place moves left of it at its own height, so each label reads and still
+    // stands level with its insulation.
+    std::vector<QRect> taken { m_wornLight->geometry() | m_wornMarker->geometry() };
+    const auto firstMet = [&taken](const QRect &place) {
+        return std::find_if(taken.begin(), taken.end(),
+            [&place](const QRect &other) { return other.intersects(place); });
+    };
+    for (QLabel *marker : { m_minimalMarker, m_neutralMarker }) {
+        QRect at = marker->geometry();
+        for (auto met = firstMet(at); met != taken.end(); met = firstMet(at))
+            at.moveRight(met->left() - kMarkerGap);
+        marker->move(at.topLeft());
+        taken.push_back(at);
+    }
 }
 
 void IreqView::placeMarker(QLabel &marker, double x, double clo)

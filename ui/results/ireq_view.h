@@ -35,6 +35,7 @@ private:
     void writeValues(const model::MethodResults &results, double Iclr);
     void placeMarkers(const model::MethodResults &results, double Iclr);
     void placeMarker(QLabel &marker, double x, double clo);
+    void keepMarkersApart();
 
     std::vector<std::pair<QLabel *, IreqText>> m_labels; ///< every fixed label and its text
     std::vector<ValueArea *> m_values; ///< IREQ1, IREQ2, Iclod, PDLEmin, PDLEneut

@@ -129,6 +129,7 @@ void ParametersReport::load()
     fillInputs();
     fillCommon();
     fillMethods();
+    greyUnusedAreas(*this);
     fitWrappedLabels(*this);
 }
 
@@ -297,10 +298,12 @@ void ParametersReport::fillCommon()
             methods.begin(), methods.end(), [&](Method method) { return input.method(method); });
     };
     const auto rows = reportCommonRows();
-    // Mean radiant temperature, relative air velocity, relative humidity, vapour pressure.
+    // Mean radiant temperature, relative air velocity, relative humidity, vapour pressure. The
+    // relative air velocity follows the hub's air-velocity caption, enabled as the input form's
+    // was when the hub evaluated: the value belongs to that evaluation.
     const bool shown[] = {
         anyOf({ Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Ireq }),
-        label(QStringLiteral("Label8"))->isEnabled(),
+        m_state.session().input().enabled(Field::vaire),
         anyOf({ Method::Pmv, Method::Hsi, Method::SwReq, Method::Ireq }),
         anyOf({ Method::Pmv, Method::Hsi, Method::SwReq, Method::Ireq }),
     };

@@ -16,7 +16,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 namespace kalvora::ui {
@@ -30,6 +33,41 @@ const QColor kRed(255, 0, 0);
 constexpr int kColumnWidth = 78;
 constexpr int kVelocityColumnWidth = 96;
 constexpr int kHeaderLines = 3;
+// Room inside a group heading's box, in pixels: above and below, and either side.
+constexpr int kGroupPaddingV = 2;
+constexpr int kGroupPaddingH = 6;
+
+/// Whether text, wrapped at words within width pixels, breaks a line inside its unit "( … )":
+/// a slash is a place where a line may break, as in "(W/" and "m²)".
+bool breaksInsideUnit(const QString &text, const QFont &font, int width)
+{
+    const qsizetype open = text.indexOf(QLatin1Char('('));
+    const qsizetype close = text.indexOf(QLatin1Char(')'), open);
+    if (open < 0 || close < 0)
+        return false;
+    QTextLayout layout(text, font);
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrap);
+    bool inside = false;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        const qsizetype next = line.textStart() + line.textLength();
+        inside = inside || (next > open && next <= close);
+    }
+    layout.endLayout();
+    return inside;
+}
+
+/// The colour the table draws its grid with, for lines that belong with the grid.
+QColor gridColour(const QTableWidget &table)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(&table);
+    return QColor::fromRgba(static_cast<QRgb>(
+        table.style()->styleHint(QStyle::SH_Table_GridLineColor, &option, &table)));
+}
 
 QString cellText(const model::SweepCell &cell)
 {
@@ -72,8 +110,9 @@ SweepWindow::SweepWindow(AppState &state, Windows &windows, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(titulo, 0, Qt::AlignHCenter);
+    QTableWidget *table = createTable();
     layout->addWidget(createGroupHeaders());
-    layout->addWidget(createTable());
+    layout->addWidget(table);
     m_pictures = new ViewPictureRow(*this, { .exit = "Picture3", .print = "Picture4" });
     connectViewActions(*m_pictures, m_state, m_windows, WindowId::SweepWindow);
     layout->addWidget(m_pictures);
@@ -101,19 +140,22 @@ void SweepWindow::load()
 
 QWidget *SweepWindow::createGroupHeaders()
 {
+    // Boxes drawn in the grid's own colour and weight, their headings clear of the lines.
+    const QString box = QStringLiteral("QLabel { border: 1px solid %1; padding: %2px %3px; }")
+                            .arg(gridColour(*m_table).name())
+                            .arg(kGroupPaddingV)
+                            .arg(kGroupPaddingH);
     m_groupStrip = new QWidget(this);
-    int height = 0;
     for (const SweepGroup &group : sweepGroups()) {
         auto *label = new QLabel(pick(group.caption, m_state.language()), m_groupStrip);
         label->setObjectName(QString::fromLatin1(group.name));
         label->setAlignment(Qt::AlignCenter);
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setStyleSheet(box);
         label->setWordWrap(true);
-        height = std::max(height, label->sizeHint().height());
         m_groupLabels.push_back(label);
     }
     // Room for a heading that wraps onto a second line over its narrow columns.
-    m_groupStrip->setFixedHeight(std::max(height, 2 * fontMetrics().lineSpacing() + 4));
+    m_groupStrip->setFixedHeight(2 * fontMetrics().lineSpacing() + 2 * (kGroupPaddingV + 1));
     return m_groupStrip;
 }
 
@@ -134,12 +176,19 @@ QTableWidget *SweepWindow::createTable()
     header->setDefaultAlignment(Qt::Alignment::fromInt(Qt::AlignCenter | Qt::TextWordWrap));
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setMinimumHeight(kHeaderLines * fontMetrics().lineSpacing() + 8);
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
     for (int column = 0; column < model::kSweepColumnCount; ++column) {
         const SweepHeader named = sweepColumnHeader(columnAt(column));
-        auto *item = new QTableWidgetItem(pick(named.caption, language));
+        const QString caption = pick(named.caption, language);
+        auto *item = new QTableWidgetItem(caption);
         item->setData(Qt::UserRole, QString::fromLatin1(named.name));
         m_table->setHorizontalHeaderItem(column, item);
-        m_table->setColumnWidth(column, column == 0 ? kVelocityColumnWidth : kColumnWidth);
+        // A unit is read whole: where it would break inside, the header takes one line.
+        int width = column == 0 ? kVelocityColumnWidth : kColumnWidth;
+        if (breaksInsideUnit(caption, header->font(), width - 2 * margin))
+            width = header->fontMetrics().horizontalAdvance(caption) + 2 * margin
+                + header->fontMetrics().averageCharWidth();
+        m_table->setColumnWidth(column, width);
     }
     connect(header, &QHeaderView::sectionResized, this, &SweepWindow::placeGroupHeaders);
 
@@ -176,6 +225,10 @@ void SweepWindow::fill(const model::Sweep &sweep)
             m_table->setItem(row, column, item);
         }
     }
+    // No current cell until the keyboard moves into the table (the first arrow key goes to the
+    // first cell): the table takes the focus when the window opens, and the print picture leaves
+    // it there, so a current cell would stand out, and print, before the user went to it.
+    m_table->setCurrentIndex(QModelIndex());
 }
 
 void SweepWindow::placeGroupHeaders()

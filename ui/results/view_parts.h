@@ -36,6 +36,9 @@ class TwipsPanel : public QWidget
 public:
     TwipsPanel(const char *name, double originX, double originY, QWidget *parent);
 
+    /// Makes the panel's left edge stand for window position x (twips); children are placed
+    /// afresh afterwards.
+    void setOriginX(double x) { m_originX = x; }
     /// The panel's pixel point for a window position (x, y) in twips.
     QPoint point(double x, double y) const;
     /// Moves child (a child of this panel) so that its top-left corner stands at (x, y) twips

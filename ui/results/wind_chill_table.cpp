@@ -25,7 +25,10 @@ QTableWidget *createWindChillTable(QWidget *parent)
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    const QLocale locale;
+    // Whole numbers of a fixed table, written alike in both languages: no thousands separator
+    // (a Spanish locale would group only from five digits, an English one from four).
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     int row = 0;
     for (const Pair &pair : kPairs) {
         int column = 0;

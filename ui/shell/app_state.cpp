@@ -35,6 +35,7 @@ void AppState::select(model::OptionGroup group, int option)
 
 const model::Evaluation &AppState::evaluate()
 {
+    m_session.m_input = m_input;
     m_session.m_last = model::Evaluate(m_input, m_session.m_results);
     m_session.m_hasRun = true;
     return m_session.m_last;

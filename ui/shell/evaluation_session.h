@@ -9,6 +9,7 @@
 //     if (session.ran(model::Method::Wbgt)) show(session.results().WBGT);
 
 #include "model/evaluation.h"
+#include "model/input_parameters.h"
 #include "model/method_results.h"
 
 namespace kalvora::ui {
@@ -21,6 +22,9 @@ public:
     const model::MethodResults &results() const { return m_results; }
     /// True once an evaluation has run in this program run.
     bool hasRun() const { return m_hasRun; }
+    /// The input set as the last evaluation read it (its flags, options, enabled states and
+    /// texts), whatever the input form holds since; all off and disabled before the first one.
+    const model::InputParameters &input() const { return m_input; }
     /// What the last evaluation reported; all false and empty before the first one.
     const model::Evaluation &last() const { return m_last; }
     /// Whether method ran to the end in the last evaluation, so its fields are of this evaluation.
@@ -29,6 +33,7 @@ public:
 private:
     friend class AppState;
     model::MethodResults m_results;
+    model::InputParameters m_input;
     model::Evaluation m_last;
     bool m_hasRun = false;
 };

@@ -15,6 +15,11 @@ int twipsToPixelsY(const QWidget &reference, double twips)
     return int(std::lround(twips * reference.logicalDpiY() / kTwipsPerInch));
 }
 
+double pixelsToTwipsX(const QWidget &reference, int pixels)
+{
+    return pixels * kTwipsPerInch / reference.logicalDpiX();
+}
+
 QPoint twipsToPoint(const QWidget &reference, double x, double y)
 {
     return { twipsToPixelsX(reference, x), twipsToPixelsY(reference, y) };

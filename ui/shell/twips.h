@@ -21,6 +21,8 @@ inline constexpr double kTwipsPerInch = 1440.0;
 int twipsToPixelsX(const QWidget &reference, double twips);
 int twipsToPixelsY(const QWidget &reference, double twips);
 QPoint twipsToPoint(const QWidget &reference, double x, double y);
+/// Twips for a horizontal distance in pixels on reference's screen.
+double pixelsToTwipsX(const QWidget &reference, int pixels);
 
 enum class TwipsAnchor {
     TopLeft, ///< the widget's top-left corner stands at the point

@@ -1,5 +1,7 @@
 #include "value_area.h"
 
+#include <algorithm>
+
 namespace kalvora::ui {
 
 ValueArea::ValueArea(const QString &objectName, QWidget *parent)
@@ -33,6 +35,16 @@ void ValueArea::setCaption(const QString &caption)
     nameAfterCaption();
 }
 
+void ValueArea::reserveWidthFor(const QStringList &texts)
+{
+    int widest = 0;
+    for (const QString &text : texts)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(text));
+    // The frame, the margin and an average character of air on both sides.
+    const int around = 2 * (frameWidth() + margin() + fontMetrics().averageCharWidth());
+    setMinimumWidth(std::max(minimumWidth(), widest + around));
+}
+
 void ValueArea::nameAfterCaption()
 {
     QString caption = m_caption.trimmed();
@@ -43,6 +55,13 @@ void ValueArea::nameAfterCaption()
         setAccessibleName(value);
     else
         setAccessibleName(value.isEmpty() ? caption : caption + QStringLiteral(": ") + value);
+}
+
+void greyUnusedAreas(QWidget &window)
+{
+    for (const QLabel *caption : window.findChildren<QLabel *>())
+        if (auto *area = qobject_cast<ValueArea *>(caption->buddy()))
+            area->setEnabled(caption->isEnabled() || !area->text().isEmpty());
 }
 
 } // namespace kalvora::ui
