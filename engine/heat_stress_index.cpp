@@ -23,8 +23,14 @@ constexpr double kEmaxCap = 390.0;
 
 } // namespace
 
-HeatStress HeatStressIndex(double Icl, double va, double ta, double tr, double pa, double M)
+HeatStress HeatStressIndex(const Exchange &in)
 {
+    const double M = in.metabolicRate;
+    const double Icl = in.clothingInsulation;
+    const double ta = in.airTemperature;
+    const double tr = in.meanRadiantTemperature;
+    const double pa = in.vapourPressure;
+    const double va = in.airVelocity;
     // Still air is given a small draught of 0.01 m/s.
     const double v = std::fabs(va) < 0.0001 ? 0.01 : std::fabs(va);
     const Coefficients k = Icl == 0.0 ? kNude : kClothed;

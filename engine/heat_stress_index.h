@@ -1,6 +1,8 @@
 #pragma once
-// Heat stress index (Belding and Hatch) with its allowable exposure time. Temperatures °C,
-// va in m/s (measured, not relative), pa in kPa, heat flows W/m² positive when lost by the body.
+// Heat stress index (Belding and Hatch) with its allowable exposure time. Heat flows W/m²,
+// positive when lost by the body; respiration takes no part.
+
+#include "exchange.h"
 
 #include <optional>
 
@@ -20,9 +22,9 @@ struct HeatStress
     double Ereq; ///< evaporation required for balance, W/m²
 };
 
-/// Heat stress index of a worker with clothing Icl [clo] in air at ta [°C] moving at va [m/s],
-/// mean radiant temperature tr [°C], vapour pressure pa [kPa], metabolic power M [W/m²].
+/// Heat stress index of Belding and Hatch, skin at 35 °C, for the measured air velocity; the
+/// clothing only chooses between the nude (Icl exactly 0) and the clothed coefficients.
 /// Emax = 0 (pa = 5.6 kPa) leaves the index undefined and is a division-by-zero fault.
-HeatStress HeatStressIndex(double Icl, double va, double ta, double tr, double pa, double M);
+HeatStress HeatStressIndex(const Exchange &in);
 
 } // namespace kalvora::engine

@@ -60,9 +60,14 @@ std::optional<double> iterateClothing(const char *name, double start, Step step)
 
 } // namespace
 
-ClothingSurface ClothingSurfaceTemperature(
-    double M, double Icl, double tr, double ta, double fcl, double var)
+ClothingSurface ClothingSurfaceTemperature(const ComfortConditions &in)
 {
+    const double M = in.metabolicRate;
+    const double Icl = in.clothingInsulation;
+    const double fcl = in.clothingAreaFactor;
+    const double ta = in.airTemperature;
+    const double tr = in.meanRadiantTemperature;
+    const double var = in.relativeAirVelocity;
     const ClothingBalance balance {
         checked("tsk = 35.7 − 0.028·M", 35.7 - 0.028 * M),
         checked("0.155·Icl", 0.155 * Icl),
@@ -109,8 +114,15 @@ double PredictedPercentageDissatisfied(double PMV)
     return 100.0 - 95.0 * std::exp(-0.03353 * pmv2 * pmv2 - 0.2179 * pmv2);
 }
 
-PmvBalance FangerPmv(double M, double pa, double ta, double tcl, double hc, double fcl, double tr)
+PmvBalance FangerPmv(const ComfortConditions &in, const ClothingSurface &surface)
 {
+    const double M = in.metabolicRate;
+    const double fcl = in.clothingAreaFactor;
+    const double ta = in.airTemperature;
+    const double tr = in.meanRadiantTemperature;
+    const double pa = in.vapourPressure;
+    const double tcl = surface.tcl;
+    const double hc = surface.hc;
     PmvBalance b {};
     b.R = checked("R", kRadiation * fcl * (std::pow(tcl + 273.0, 4) - std::pow(tr + 273.0, 4)));
     b.C = checked("C", fcl * hc * (tcl - ta));

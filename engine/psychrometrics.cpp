@@ -28,8 +28,10 @@ double SaturationPressure(double t)
     return saturationHpa(t) / 10.0;
 }
 
-double RelativeAirVelocity(double va, double M)
+double RelativeAirVelocity(const MovingBody &in)
 {
+    const double va = in.airVelocity;
+    const double M = in.metabolicRate;
     // 0.0052 m/s per W/m² of activity above rest (58 W/m²): the body's own movement.
     const double var = checked("var = va + 0.0052·(M − 58)", va + 0.0052 * (M - 58.0));
     return var > 0.0 ? var : 0.0001;
@@ -40,8 +42,11 @@ double ClothingAreaFactor(double Icl)
     return checked("fcl", Icl < 0.5 ? 1.0 + 0.2 * Icl : 1.05 + 0.1 * Icl);
 }
 
-double MeanRadiantFromGlobe(double va, double ta, double tg)
+double MeanRadiantFromGlobe(const GlobeReading &in)
 {
+    const double va = in.airVelocity;
+    const double ta = in.airTemperature;
+    const double tg = in.globeTemperature;
     const double globe4 = checked("(tg + 273)^4", std::pow(tg + 273.0, 4));
     // Convective exchange of the globe: forced from 0.15 m/s up, natural below (needs tg ≥ ta).
     const double convection = va >= 0.15
@@ -50,32 +55,45 @@ double MeanRadiantFromGlobe(double va, double ta, double tg)
     return checked("TRM", std::pow(checked("(TRM + 273)^4", globe4 + convection), 0.25) - 273.0);
 }
 
-double OperativeTemperature(double var, double ta, double TRM)
+double OperativeTemperature(const OperativeConditions &in)
 {
+    const double var = in.relativeAirVelocity;
+    const double ta = in.airTemperature;
+    const double TRM = in.meanRadiantTemperature;
     if (var > 1.0)
         return ta;
     const double A = var < 0.2 ? 0.5 : var < 0.6 ? 0.6 : 0.7;
     return checked("to = A·ta + (1 − A)·TRM", A * ta + (1.0 - A) * TRM);
 }
 
-Humidity ComputeHumidity(
-    double HR, double pa, double tw, double ta, bool rhGiven, bool wetBulbGiven)
+Humidity ComputeHumidity(const HumidityReading &in)
 {
-    if (rhGiven) {
+    const double ta = in.airTemperature;
+    switch (in.measure) {
+    case HumidityMeasure::RelativeHumidity: {
+        const double HR = in.value;
         const double pvap = checked("pa = HR·ps(ta)/100", HR * SaturationPressure(ta) / 100.0);
-        return { HR, pvap, WetBulbTemperature(ta, pvap) };
+        return { HR, pvap, WetBulbTemperature({ .airTemperature = ta, .vapourPressure = pvap }) };
     }
-    if (wetBulbGiven) {
+    case HumidityMeasure::WetBulbTemperature: {
+        const double tw = in.value;
         const double pvap = checked("pa = [ps(tw) − 0.667·(ta − tw)]/10",
             (saturationHpa(tw) - kPsychrometer * (ta - tw)) / 10.0);
         return { divide("HR = 100·pa/ps(ta)", 100.0 * pvap, SaturationPressure(ta)), pvap, tw };
     }
+    case HumidityMeasure::VapourPressure:
+        break;
+    }
+    // The vapour pressure given.
+    const double pa = in.value;
     return { divide("HR = 100·pa/ps(ta)", 100.0 * pa, SaturationPressure(ta)), pa,
-        WetBulbTemperature(ta, pa) };
+        WetBulbTemperature({ .airTemperature = ta, .vapourPressure = pa }) };
 }
 
-double WetBulbTemperature(double ta, double p)
+double WetBulbTemperature(const MoistAir &in)
 {
+    const double ta = in.airTemperature;
+    const double p = in.vapourPressure;
     const double target = checked("10·pa", 10.0 * p);
     double t = ta;
     // Newton converges in a handful of steps for any humidity the form admits; the bound only

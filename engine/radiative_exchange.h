@@ -13,9 +13,17 @@ inline double fourthPower(double t)
     return t * t * t * t;
 }
 
-/// Radiative heat transfer coefficient, W/(m²·K); limit k·4·(tr + 273)³ at x = tr.
-inline double radiativeCoefficient(double k, double x, double tr)
+struct RadiatingSurface
 {
+    double surfaceTemperature; ///< x, °C
+    double meanRadiantTemperature; ///< tr of the surroundings, °C
+};
+
+/// Radiative heat transfer coefficient, W/(m²·K); limit k·4·(tr + 273)³ at x = tr.
+inline double radiativeCoefficient(double k, const RadiatingSurface &surface)
+{
+    const double x = surface.surfaceTemperature;
+    const double tr = surface.meanRadiantTemperature;
     const double difference = checked("x - tr", x - tr);
     if (difference == 0.0)
         return checked("hr", k * 4.0 * (tr + 273) * (tr + 273) * (tr + 273));
@@ -25,8 +33,10 @@ inline double radiativeCoefficient(double k, double x, double tr)
 }
 
 /// ∂/∂x of radiativeCoefficient, W/(m²·K²); limit k·6·(tr + 273)² at x = tr.
-inline double radiativeCoefficientSlope(double k, double x, double tr)
+inline double radiativeCoefficientSlope(double k, const RadiatingSurface &surface)
 {
+    const double x = surface.surfaceTemperature;
+    const double tr = surface.meanRadiantTemperature;
     const double difference = checked("x - tr", x - tr);
     if (difference == 0.0)
         return checked("dhr/dx", k * 6.0 * (tr + 273) * (tr + 273));

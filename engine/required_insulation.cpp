@@ -34,7 +34,7 @@ double areaFactor(double I)
 }
 
 // Skin temperature [°C], wettedness [-] and skin-to-air vapour pressure difference [kPa] of
-// the minimal (0) and the neutral (1) physiological criteria.
+// one set of physiological criteria, minimal or neutral.
 struct Criterion
 {
     double tsk;
@@ -112,14 +112,16 @@ SurfaceAndInsulation solveRequiredInsulation(const Surroundings &s, const Criter
         if (iteration == kNewtonBound)
             notConverged("IREQ Newton (x, y)");
         const double f = areaFactor(y);
-        const double hr = radiativeCoefficient(kSigmaEpsilonA, x, s.tr);
+        const double hr = radiativeCoefficient(
+            kSigmaEpsilonA, { .surfaceTemperature = x, .meanRadiantTemperature = s.tr });
         h = combinedCoefficient(hr, s.hc, f);
         const double A = resistance(h, y);
         const double E = evaporation(j, A);
         const double F1 = checked("F1", (s.L - E) * 0.155 * y - (j.tsk - x));
         const double F2 = checked("F2", s.L - E - radiation(s, x, f) - convection(s, x, f));
 
-        const double dhdx = radiativeCoefficientSlope(f * kSigmaEpsilonA, x, s.tr);
+        const double dhdx = radiativeCoefficientSlope(
+            f * kSigmaEpsilonA, { .surfaceTemperature = x, .meanRadiantTemperature = s.tr });
         const double dhdy = checked("dh/dy", 0.30535 * (hr + s.hc));
         const double h2 = checked("h^2", h * h);
         const double A2 = checked("A^2", A * A);
@@ -160,28 +162,60 @@ double solveSurfaceTemperature(const Surroundings &s, const Criterion &j, double
     return x;
 }
 
-// One row of the table: the heat flows, the storage rate S and the exposure that loses 40 W·h/m².
-void storeCase(IreqTerms &terms, int ireqCase, const Surroundings &s, double R, double C, double E,
-    double Cres, double Eres, double insulation)
+// The balance of a clothing radiating R and convecting C from its surface while the skin
+// evaporates E: the storage rate S and the exposure that loses 40 W·h/m².
+InsulationBalance balanceOf(const Surroundings &s, double R, double C, double E)
 {
     const double S = checked("S", s.L - R - C - E);
-    terms.at(ireqCase, 0) = R;
-    terms.at(ireqCase, 1) = C;
-    terms.at(ireqCase, 2) = E;
-    terms.at(ireqCase, 3) = Cres;
-    terms.at(ireqCase, 4) = Eres;
-    terms.at(ireqCase, 5) = S;
-    // S exactly 0: no net heat loss, the exposure is unlimited; the slot keeps 0.
-    terms.dleUnlimited[ireqCase] = S == 0;
-    terms.at(ireqCase, 6) = S == 0 ? 0 : divide("DLE = -40/S", -kStoredHeatLimit, S);
-    terms.at(ireqCase, 7) = insulation;
+    // S exactly 0: no net heat loss, the exposure is unlimited.
+    return { R, C, E, S,
+        S == 0 ? std::nullopt : std::optional(divide("DLE = -40/S", -kStoredHeatLimit, S)) };
+}
+
+// The insulation one set of criteria requires and the balance at it.
+struct RequiredClothing
+{
+    double IREQ; // clo
+    InsulationBalance balance;
+};
+
+RequiredClothing requiredClothing(const Surroundings &s, const Criterion &j)
+{
+    const SurfaceAndInsulation solution = solveRequiredInsulation(s, j);
+    const double y = solution.y < 0 ? 0 : solution.y;
+    const double f = areaFactor(y);
+    return { y,
+        balanceOf(s, radiation(s, solution.x, f), convection(s, solution.x, f),
+            evaporation(j, resistance(solution.h, y))) };
+}
+
+// The surface temperature and the balance of the clothing worn, insulation I with area factor f,
+// under one set of criteria.
+struct WornClothing
+{
+    double tcl; // °C
+    InsulationBalance balance;
+};
+
+WornClothing wornClothing(const Surroundings &s, const Criterion &j, double I, double f)
+{
+    const double x = solveSurfaceTemperature(s, j, I, f);
+    const double hr = radiativeCoefficient(
+        kSigmaEpsilonA, { .surfaceTemperature = x, .meanRadiantTemperature = s.tr });
+    const double E = evaporation(j, resistance(combinedCoefficient(hr, s.hc, f), I));
+    return { x, balanceOf(s, radiation(s, x, f), convection(s, x, f), E) };
 }
 
 } // namespace
 
-RequiredInsulationResult RequiredInsulation(
-    double M, double ta, double pa, double va, double tr, double Icl)
+RequiredInsulationResult RequiredInsulation(const Exchange &in)
 {
+    const double M = in.metabolicRate;
+    const double Icl = in.clothingInsulation;
+    const double ta = in.airTemperature;
+    const double tr = in.meanRadiantTemperature;
+    const double pa = in.vapourPressure;
+    const double va = in.airVelocity;
     RequiredInsulationResult out {};
 
     // Expired air: temperature and saturation pressure.
@@ -189,46 +223,34 @@ RequiredInsulationResult RequiredInsulation(
     const double pex = vapourPressure(tex);
 
     const double tskNeutral = checked("tsk", 35.7 - 0.0285 * M);
-    const Criterion criteria[2] = {
-        { 30, 0.06, checked("psk - pa", vapourPressure(30) - pa) },
-        { tskNeutral, checked("w", 0.001 * M),
-            checked("psk - pa", vapourPressure(tskNeutral) - pa) },
-    };
+    const Criterion minimal { 30, 0.06, checked("psk - pa", vapourPressure(30) - pa) };
+    const Criterion neutral { tskNeutral, checked("w", 0.001 * M),
+        checked("psk - pa", vapourPressure(tskNeutral) - pa) };
 
-    const double Cres = checked("Cres", 0.0014 * M * (tex - ta));
-    const double Eres = checked("Eres", 0.0173 * M * checked("pex - pa", pex - pa));
+    out.Cres = checked("Cres", 0.0014 * M * (tex - ta));
+    out.Eres = checked("Eres", 0.0173 * M * checked("pex - pa", pex - pa));
 
     // Relative air velocity of this method: the walking term is bounded at ±0.7 m/s.
     const double d = checked("d", 0.0052 * (M - 58));
     const double v = checked("v", std::fabs(d) >= 0.7 ? va + 0.7 : va + d);
     out.hc = v > 1 ? checked("hc", 8.7 * std::pow(v, 0.6)) : checked("hc", 3.5 + 5.2 * v);
 
-    const Surroundings s { ta, tr, out.hc, checked("L", M - Eres - Cres) };
+    const Surroundings s { ta, tr, out.hc, checked("L", M - out.Eres - out.Cres) };
 
-    for (int j = 0; j < 2; ++j) {
-        const SurfaceAndInsulation solution = solveRequiredInsulation(s, criteria[j]);
-        const double y = solution.y < 0 ? 0 : solution.y;
-        const double f = areaFactor(y);
-        storeCase(out.ireqTerms, j, s, radiation(s, solution.x, f), convection(s, solution.x, f),
-            evaporation(criteria[j], resistance(solution.h, y)), Cres, Eres, y);
-    }
-
+    const RequiredClothing requiredMinimal = requiredClothing(s, minimal);
+    const RequiredClothing requiredNeutral = requiredClothing(s, neutral);
     const double f = areaFactor(Icl);
-    for (int j = 0; j < 2; ++j) {
-        const double x = solveSurfaceTemperature(s, criteria[j], Icl, f);
-        const double E = evaporation(criteria[j],
-            resistance(
-                combinedCoefficient(radiativeCoefficient(kSigmaEpsilonA, x, tr), s.hc, f), Icl));
-        storeCase(
-            out.ireqTerms, 2 + j, s, radiation(s, x, f), convection(s, x, f), E, Cres, Eres, 0);
-        if (j == 0)
-            out.tcl = x;
-    }
+    const WornClothing wornMinimal = wornClothing(s, minimal, Icl, f);
+    const WornClothing wornNeutral = wornClothing(s, neutral, Icl, f);
+    out.minimal = { requiredMinimal.IREQ, requiredMinimal.balance, wornMinimal.balance };
+    out.neutral = { requiredNeutral.IREQ, requiredNeutral.balance, wornNeutral.balance };
+    out.tcl = wornMinimal.tcl;
 
     // hr = R/[(tcl − tr)·f]; at tcl = tr the 0/0 takes its limit, the coefficient at tcl itself.
-    const double R = out.ireqTerms.at(2, 0);
-    out.hr = out.tcl == tr ? radiativeCoefficient(kSigmaEpsilonA, out.tcl, tr)
-                           : divide("hr", R, checked("(tcl - tr) f", (out.tcl - tr) * f));
+    out.hr = out.tcl == tr
+        ? radiativeCoefficient(
+            kSigmaEpsilonA, { .surfaceTemperature = out.tcl, .meanRadiantTemperature = tr })
+        : divide("hr", wornMinimal.balance.R, checked("(tcl - tr) f", (out.tcl - tr) * f));
     return out;
 }
 

@@ -1,39 +1,49 @@
 #pragma once
 // Required clothing insulation IREQ (ISO 11079): IREQmin and IREQneut by a two-dimensional
 // Newton iteration, and for the clothing worn the heat storage rate and the duration-limited
-// exposure. M in W/m², temperatures °C, pa kPa, va m/s, insulation clo, exposure in hours.
+// exposure. Heat flows W/m² positive when lost by the body, insulation clo, exposure in hours.
 
-#include <array>
+#include "exchange.h"
+
+#include <optional>
 
 namespace kalvora::engine {
 
-inline constexpr int kIreqCases = 4; ///< 0 IREQmin, 1 IREQneut, 2 worn/minimal, 3 worn/neutral
-inline constexpr int kIreqQuantities = 8; ///< 0 R, 1 C, 2 E, 3 Cres, 4 Eres, 5 S, 6 DLE, 7 IREQ
-
-/// The result table, case running fastest: position = case + kIreqCases · quantity.
-struct IreqTerms
+/// The heat balance of one clothing under one set of physiological criteria.
+struct InsulationBalance
 {
-    std::array<double, kIreqCases * kIreqQuantities> values {};
-    /// S exactly 0 (no net heat loss): DLE is unlimited for that case and its slot holds 0.
-    std::array<bool, kIreqCases> dleUnlimited {};
+    double R; ///< radiation, W/m²
+    double C; ///< convection, W/m²
+    double E; ///< evaporation from the skin, W/m²
+    double S; ///< heat storage rate M − Eres − Cres − R − C − E, W/m² (negative: heat lost)
+    /// Duration-limited exposure −40/S, h (negative while the body gains heat); empty when S is
+    /// exactly 0, where the body loses no heat and the exposure is unlimited.
+    std::optional<double> DLE;
+};
 
-    double at(int ireqCase, int quantity) const { return values[ireqCase + kIreqCases * quantity]; }
-    double &at(int ireqCase, int quantity) { return values[ireqCase + kIreqCases * quantity]; }
+/// The results under one set of physiological criteria (minimal or neutral strain).
+struct InsulationCriterion
+{
+    double IREQ; ///< required insulation, clo (a negative solution of the balance reads 0)
+    InsulationBalance required; ///< the balance at the required insulation IREQ itself
+    InsulationBalance worn; ///< the balance of the clothing worn
 };
 
 struct RequiredInsulationResult
 {
-    IreqTerms ireqTerms;
+    InsulationCriterion minimal; ///< minimal criteria: skin at 30 °C, wettedness 0.06
+    InsulationCriterion neutral; ///< neutral criteria: skin at 35.7 − 0.0285·M, wettedness 0.001·M
+    double Cres; ///< respiratory convection, the same in every balance, W/m²
+    double Eres; ///< respiratory evaporation, the same in every balance, W/m²
     double hr; ///< radiative coefficient of the worn clothing, minimal criteria, W/(m²·K)
     double hc; ///< convective coefficient, W/(m²·K)
     double tcl; ///< clothing surface temperature of the worn clothing, minimal criteria, °C
 };
 
-/// IREQ for metabolic power M, air temperature ta, vapour pressure pa, measured air velocity va,
-/// mean radiant temperature tr and worn insulation Icl. A clothing surface at tr takes the limit of
-/// the radiative coefficient, 4·σεA·(tr + 273)³. A Newton run that does not meet its stop rule
-/// within its bound (200 steps) is a NoConvergence fault of the step.
-RequiredInsulationResult RequiredInsulation(
-    double M, double ta, double pa, double va, double tr, double Icl);
+/// IREQ of ISO 11079 for the exchange, its clothing insulation the clothing worn. A clothing
+/// surface at tr takes the limit of the radiative coefficient, 4·σεA·(tr + 273)³. A Newton run
+/// that does not meet its stop rule within its bound (200 steps) is a NoConvergence fault of the
+/// step.
+RequiredInsulationResult RequiredInsulation(const Exchange &in);
 
 } // namespace kalvora::engine

@@ -33,8 +33,14 @@ bool within(double value, double low, double high)
 }
 
 // Mean skin temperature, °C: the ISO 7933 regression inside its ranges of validity, else 36.
-double skinTemperature(double ta, double tr, double pa, double va, double M, double Icl)
+double skinTemperature(const Exchange &in)
 {
+    const double ta = in.airTemperature;
+    const double tr = in.meanRadiantTemperature;
+    const double pa = in.vapourPressure;
+    const double va = in.airVelocity;
+    const double M = in.metabolicRate;
+    const double Icl = in.clothingInsulation;
     if (within(ta, 22.9, 50.6) && within(tr, 24.1, 49.5) && within(pa, 0.8, 4.8)
         && within(va, 0.2, 0.9) && within(M, 46.4, 272) && within(Icl, 0.1, 0.6))
         return checked("tsk",
@@ -42,10 +48,12 @@ double skinTemperature(double ta, double tr, double pa, double va, double M, dou
     return 36;
 }
 
-// Convective coefficient, W/(m²·K): natural convection unless forced convection is at least as
-// large.
-double convectiveCoefficient(double tsk, double ta, double var)
+// Convective coefficient of the skin at tsk [°C], W/(m²·K): natural convection unless forced
+// convection is at least as large.
+double convectiveCoefficient(const SweatConditions &in, double tsk)
 {
+    const double ta = in.exchange.airTemperature;
+    const double var = in.relativeAirVelocity;
     const double hn
         = checked("hn", 2.38 * std::pow(checked("tsk - ta", std::fabs(tsk - ta)), 0.25));
     const double hf
@@ -55,10 +63,15 @@ double convectiveCoefficient(double tsk, double ta, double var)
 
 } // namespace
 
-SweatCriterion PredictedSweatCriterion(
-    double wreq, double wmax, double SWmax, double Qmax, double Dmax, double Emax)
+PredictedSweat PredictedSweatCriterion(const SweatCriterionInputs &in)
 {
-    SweatCriterion out {};
+    const double wreq = in.requiredWettedness;
+    const double Emax = in.maximalEvaporation;
+    const double wmax = in.maximalWettedness;
+    const double SWmax = in.maximalSweatRate;
+    const double Qmax = in.maximalHeatStorage;
+    const double Dmax = in.maximalWaterLoss;
+    PredictedSweat out {};
     out.wp = wreq >= wmax ? wmax : wreq;
     double Ep = checked("Ep = Emax*wp", Emax * out.wp);
     out.rp = checked("rp", 1 - out.wp * out.wp / 2);
@@ -89,20 +102,23 @@ SweatCriterion PredictedSweatCriterion(
     return out;
 }
 
-SweatRate RequiredSweatRate(double tr, double va, double M, const SweatContext &context)
+SweatRate RequiredSweatRate(const SweatConditions &in)
 {
-    const double ta = context.ta;
-    const double Icl = context.Icl;
-    const double pa = context.pa;
+    const double M = in.exchange.metabolicRate;
+    const double Icl = in.exchange.clothingInsulation;
+    const double ta = in.exchange.airTemperature;
+    const double tr = in.exchange.meanRadiantTemperature;
+    const double pa = in.exchange.vapourPressure;
     SweatRate out {};
 
-    out.tsk = skinTemperature(ta, tr, pa, va, M, Icl);
+    out.tsk = skinTemperature(in.exchange);
     const double psk = checked("psk", SaturationPressure(out.tsk));
     out.Cres = checked("Cres", 0.0014 * M * (35 - ta));
     out.Eres = checked("Eres", 0.0173 * M * (5.624 - pa));
-    out.hc = convectiveCoefficient(out.tsk, ta, context.var);
+    out.hc = convectiveCoefficient(in, out.tsk);
     // 5.67e-8 W/(m²·K⁴), skin emissivity 0.97; at tsk = tr the coefficient takes its limit.
-    out.hr = radiativeCoefficient(5.67e-8 * 0.97 * radiatingFraction(context.posture), out.tsk, tr);
+    out.hr = radiativeCoefficient(5.67e-8 * 0.97 * radiatingFraction(in.posture),
+        { .surfaceTemperature = out.tsk, .meanRadiantTemperature = tr });
 
     const double hcr = checked("hc + hr", out.hc + out.hr);
     const double fcl = checked("fcl", 1 + 0.30535 * Icl);
@@ -123,19 +139,19 @@ SweatRate RequiredSweatRate(double tr, double va, double M, const SweatContext &
     if (wreq < 0)
         wreq = 0;
 
-    for (std::size_t k = 0; k < sweatLimits.size(); ++k) {
-        const SweatLimit &limit = sweatLimits[k];
-        const double SWmax = M < kWorkingMetabolism ? limit.SWmaxRest : limit.SWmaxWork;
-        const SweatCriterion criterion
-            = PredictedSweatCriterion(wreq, limit.wmax, SWmax, limit.Qmax, limit.Dmax, out.Emax);
-        out.swCriteria[0][k] = criterion.wp;
-        out.swCriteria[1][k] = criterion.rp;
-        out.swCriteria[2][k] = criterion.SWp;
-        out.swCriteria[3][k] = limit.Dmax;
-        out.swCriteria[4][k] = criterion.DLE;
+    for (const SweatCriterion criterion : kSweatCriteria) {
+        const SweatLimit &limit = sweatLimits[criterion];
+        out.criteria[criterion] = PredictedSweatCriterion({
+            .requiredWettedness = wreq,
+            .maximalEvaporation = out.Emax,
+            .maximalWettedness = limit.wmax,
+            .maximalSweatRate = M < kWorkingMetabolism ? limit.SWmaxRest : limit.SWmaxWork,
+            .maximalHeatStorage = limit.Qmax,
+            .maximalWaterLoss = limit.Dmax,
+        });
     }
 
-    out.E = checked("E", out.swCriteria[0][0] * out.Emax);
+    out.E = checked("E", out.criteria[SweatCriterion::AlarmNonAcclimatized].wp * out.Emax);
     out.Ac = checked("Ac", M - out.R - out.C - out.E - out.Cres - out.Eres);
     return out;
 }

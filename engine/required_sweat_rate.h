@@ -1,8 +1,11 @@
 #pragma once
 // Required sweat rate (ISO 7933): heat balance of the skin, the evaporation it requires and the
 // environment allows, and for four criteria the predicted wettedness, sweat rate and allowable
-// exposure time. Temperatures °C, pa kPa, velocities m/s, heat flows W/m² positive when lost,
-// exposure times in minutes, −1 meaning not limited.
+// exposure time. Heat flows W/m² positive when lost, exposure times in minutes, −1 meaning not
+// limited.
+
+#include "enum_array.h"
+#include "exchange.h"
 
 #include <array>
 
@@ -10,16 +13,31 @@ namespace kalvora::engine {
 
 enum class Posture { Standing = 0, Seated = 1, Crouching = 2 };
 
-/// The inputs the method takes beside its three arguments. The sweep passes the hub's var and pa
-/// in every row, so they are explicit here rather than read from anywhere.
-struct SweatContext
+/// The required sweat rate's inputs: the exchange, and the relative air velocity and posture
+/// besides. The measured velocity enters only the skin-temperature regression; the relative one
+/// decides the convective coefficient.
+struct SweatConditions
 {
-    double ta; ///< air temperature, °C
-    double Icl; ///< clothing insulation, clo
+    Exchange exchange;
+    double relativeAirVelocity; ///< var, m/s
     Posture posture;
-    double pa; ///< partial pressure of water vapour, kPa (the evaluation's pvap)
-    double var; ///< relative air velocity, m/s (the evaluation's var)
 };
+
+/// The four criteria of ISO 7933, alarm and danger levels for subjects not acclimatized and
+/// acclimatized to heat.
+enum class SweatCriterion {
+    AlarmNonAcclimatized,
+    DangerNonAcclimatized,
+    AlarmAcclimatized,
+    DangerAcclimatized,
+};
+inline constexpr std::array<SweatCriterion, 4> kSweatCriteria {
+    SweatCriterion::AlarmNonAcclimatized, SweatCriterion::DangerNonAcclimatized,
+    SweatCriterion::AlarmAcclimatized, SweatCriterion::DangerAcclimatized
+};
+
+/// One value per criterion.
+template <class T> using PerSweatCriterion = EnumArray<SweatCriterion, T, kSweatCriteria.size()>;
 
 /// One criterion's limits; SWmax depends on whether the subject rests (M < 65 W/m²) or works.
 struct SweatLimit
@@ -31,25 +49,33 @@ struct SweatLimit
     double Dmax; ///< maximal water loss, W·h/m²
 };
 
-/// Columns: 0 alarm non-acclimatized (naa), 1 danger non-acclimatized (nap),
-/// 2 alarm acclimatized (aa), 3 danger acclimatized (ap).
-inline constexpr std::array<SweatLimit, 4> sweatLimits { {
-    { 0.85, 100, 200, 50, 1000 },
-    { 0.85, 150, 250, 60, 1250 },
-    { 1.0, 200, 300, 50, 1500 },
-    { 1.0, 300, 400, 60, 2000 },
+/// ISO 7933 limits, in the order of SweatCriterion.
+inline constexpr PerSweatCriterion<SweatLimit> sweatLimits { {
+    SweatLimit { 0.85, 100, 200, 50, 1000 },
+    SweatLimit { 0.85, 150, 250, 60, 1250 },
+    SweatLimit { 1.0, 200, 300, 50, 1500 },
+    SweatLimit { 1.0, 300, 400, 60, 2000 },
 } };
 
-struct SweatCriterion
+/// What the skin must evaporate and what one criterion allows it.
+struct SweatCriterionInputs
+{
+    double requiredWettedness; ///< wreq, -
+    double maximalEvaporation; ///< Emax, W/m²
+    double maximalWettedness; ///< wmax, -
+    double maximalSweatRate; ///< SWmax, W/m²: the rest or work value already chosen
+    double maximalHeatStorage; ///< Qmax, W·h/m²
+    double maximalWaterLoss; ///< Dmax, W·h/m²
+};
+
+/// Predicted values under one criterion.
+struct PredictedSweat
 {
     double wp; ///< predicted skin wettedness, -
     double rp; ///< evaporative efficiency of sweating, -
     double SWp; ///< predicted sweat rate, W/m²
     double DLE; ///< allowable exposure time, min; −1 when not limited
 };
-
-/// Rows of the criterion table: 0 wp, 1 rp, 2 SWp, 3 Dmax, 4 DLE; columns as sweatLimits.
-using SwCriteria = std::array<std::array<double, 4>, 5>;
 
 struct SweatRate
 {
@@ -59,21 +85,19 @@ struct SweatRate
     double hr; ///< radiative coefficient, W/(m²·K)
     double C; ///< convection, W/m²
     double R; ///< radiation, W/m²
-    SwCriteria swCriteria;
+    PerSweatCriterion<PredictedSweat> criteria;
     double Emax; ///< maximal evaporation, W/m²
-    double E; ///< evaporation predicted for criterion 0, W/m²
+    double E; ///< evaporation predicted for the alarm criterion, non-acclimatized, W/m²
     double Ac; ///< accumulated heat, W/m²
     double tsk; ///< mean skin temperature, °C
 };
 
-/// Predicted wettedness, sweat rate and exposure time for required wettedness wreq under one
-/// criterion, with SWmax the rest or work value already chosen; Emax in W/m².
-SweatCriterion PredictedSweatCriterion(
-    double wreq, double wmax, double SWmax, double Qmax, double Dmax, double Emax);
+/// Predicted wettedness, sweat rate and exposure time under one criterion (ISO 7933): the sweat
+/// rate capped at SWmax, the exposure limited by heat storage or by water loss.
+PredictedSweat PredictedSweatCriterion(const SweatCriterionInputs &in);
 
-/// Required sweat rate at mean radiant temperature tr [°C], air velocity va [m/s] and metabolic
-/// power M [W/m²]. A zero denominator (tsk = tr is handled by its limit; hc + hr = 0, Emax = 0)
-/// is a division-by-zero fault naming the step.
-SweatRate RequiredSweatRate(double tr, double va, double M, const SweatContext &context);
+/// Required sweat rate of ISO 7933. A zero denominator (tsk = tr is handled by its limit;
+/// hc + hr = 0, Emax = 0) is a division-by-zero fault naming the step.
+SweatRate RequiredSweatRate(const SweatConditions &in);
 
 } // namespace kalvora::engine

@@ -3,8 +3,15 @@
 
 namespace kalvora::engine {
 
-/// WBGT [°C] from the natural wet-bulb tnw, globe tg and air ta temperatures [°C]: outdoors
-/// under solar load 0.7·tnw + 0.2·tg + 0.1·ta, otherwise 0.7·tnw + 0.3·tg.
-double WbgtIndex(double tnw, double tg, double ta, bool outdoors);
+struct WbgtReadings
+{
+    double naturalWetBulbTemperature; ///< tnw, °C
+    double globeTemperature; ///< tg, °C: the globe thermometer's own reading
+    double airTemperature; ///< ta, °C
+    bool solarLoad; ///< outdoors under solar load
+};
+
+/// WBGT [°C] (ISO 7243): under solar load 0.7·tnw + 0.2·tg + 0.1·ta, otherwise 0.7·tnw + 0.3·tg.
+double WbgtIndex(const WbgtReadings &in);
 
 } // namespace kalvora::engine

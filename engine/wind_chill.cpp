@@ -6,8 +6,10 @@
 
 namespace kalvora::engine {
 
-WindChill WindChillIndex(double v, double ta)
+WindChill WindChillIndex(const WindChillConditions &in)
 {
+    const double v = in.relativeAirVelocity;
+    const double ta = in.airTemperature;
     // Siple and Passel, converted from kcal/(m²·h) to W/m² (factor 1.16), skin at 33 °C. The root
     // is taken of |v|; the subtracted v keeps its sign.
     const double WCI = checked("WCI = 1.16·(10.45 + 10·√v − v)·(33 − ta)",

@@ -9,7 +9,13 @@ struct WindChill
     double tch; ///< still-air temperature with the same cooling, °C
 };
 
-/// Wind chill of air at ta [°C] moving at v [m/s] (the relative air velocity).
-WindChill WindChillIndex(double v, double ta);
+struct WindChillConditions
+{
+    double relativeAirVelocity; ///< v, m/s: the index is read at the relative air velocity
+    double airTemperature; ///< ta, °C
+};
+
+/// Wind chill index and chilling temperature of Siple and Passel, bare skin at 33 °C.
+WindChill WindChillIndex(const WindChillConditions &in);
 
 } // namespace kalvora::engine

@@ -13,6 +13,7 @@
 #include "field_caption.h"
 #include "option_boxes.h"
 #include "ratings.h"
+#include "sweat_criteria.h"
 
 namespace kalvora::model {
 
@@ -26,6 +27,10 @@ struct BaseInputs
     double M = 0, ta = 0, va = 0, Icl = 0;
 };
 
+/// The member of the humidity triple each option of humedad gives, in option order.
+constexpr engine::HumidityMeasure kHumidityMeasures[] = { engine::HumidityMeasure::RelativeHumidity,
+    engine::HumidityMeasure::WetBulbTemperature, engine::HumidityMeasure::VapourPressure };
+
 /// Relative air velocity, clothing area factor, mean radiant temperature (only while the
 /// radiation group takes part; otherwise TRM keeps the previous evaluation's value), operative
 /// temperature and the humidity triple from whichever humidity input is selected.
@@ -33,38 +38,60 @@ void sharedValues(const InputParameters &input, MethodResults &r, BaseInputs &in
 {
     in.va = used(input, Field::vaire);
     in.M = used(input, Field::Metabolismo);
-    r.var = engine::RelativeAirVelocity(in.va, in.M);
+    r.var = engine::RelativeAirVelocity({ .airVelocity = in.va, .metabolicRate = in.M });
     in.Icl = used(input, Field::Iclo);
     r.fclo = engine::ClothingAreaFactor(in.Icl);
     in.ta = used(input, Field::Taseco);
     if (input.groupEnabled(OptionGroup::Radiacion)) {
-        r.TRM = input.enabled(Field::tglobo)
-            ? engine::MeanRadiantFromGlobe(in.va, in.ta, used(input, Field::tglobo))
-            : used(input, Field::TRMedia);
+        if (input.enabled(Field::tglobo))
+            r.TRM = engine::MeanRadiantFromGlobe({ .airVelocity = in.va,
+                .airTemperature = in.ta,
+                .globeTemperature = used(input, Field::tglobo) });
+        else
+            r.TRM = used(input, Field::TRMedia);
     }
-    r.toperativa = engine::OperativeTemperature(r.var, in.ta, r.TRM);
-    const int option = input.selected(OptionGroup::humedad);
-    const double given = used(input, selectedBox(input, OptionGroup::humedad));
-    const engine::Humidity humidity = engine::ComputeHumidity(option == 0 ? given : 0,
-        option == 2 ? given : 0, option == 1 ? given : 0, in.ta, option == 0, option == 1);
+    r.toperativa = engine::OperativeTemperature(
+        { .relativeAirVelocity = r.var, .airTemperature = in.ta, .meanRadiantTemperature = r.TRM });
+    const engine::Humidity humidity = engine::ComputeHumidity({ .airTemperature = in.ta,
+        .measure = kHumidityMeasures[input.selected(OptionGroup::humedad)],
+        .value = used(input, selectedBox(input, OptionGroup::humedad)) });
     r.Hrel = humidity.Hrel;
     r.pvap = humidity.pvap;
     r.ttbh = humidity.ttbh;
 }
 
+/// The exchange of the heat stress index, the required sweat rate and IREQ: the typed inputs with
+/// the mean radiant temperature and the vapour pressure of the shared values.
+engine::Exchange exchange(const BaseInputs &in, const MethodResults &r)
+{
+    return { .metabolicRate = in.M,
+        .clothingInsulation = in.Icl,
+        .airTemperature = in.ta,
+        .meanRadiantTemperature = r.TRM,
+        .vapourPressure = r.pvap,
+        .airVelocity = in.va };
+}
+
 /// PMV after its application-range check; false when the inputs are outside the range.
 bool runPmv(const InputParameters &, const BaseInputs &in, MethodResults &r)
 {
-    const bool inside = PmvInRange(in.M, in.Icl, in.ta, r.TRM, r.var, r.pvap);
+    // The lines of the PMV range test no other quantity.
+    const bool inside = !outOfRange(Method::Pmv,
+        { .M = in.M, .Icl = in.Icl, .ta = in.ta, .TRM = r.TRM, .var = r.var, .pvap = r.pvap });
     r.dentrangIVM = inside ? 0 : 1;
     if (!inside)
         return false;
-    const engine::ClothingSurface surface
-        = engine::ClothingSurfaceTemperature(in.M, in.Icl, r.TRM, in.ta, r.fclo, r.var);
+    const engine::ComfortConditions conditions { .metabolicRate = in.M,
+        .clothingInsulation = in.Icl,
+        .clothingAreaFactor = r.fclo,
+        .airTemperature = in.ta,
+        .meanRadiantTemperature = r.TRM,
+        .vapourPressure = r.pvap,
+        .relativeAirVelocity = r.var };
+    const engine::ClothingSurface surface = engine::ClothingSurfaceTemperature(conditions);
     r.tclo = surface.tcl;
     r.hc = surface.hc;
-    const engine::PmvBalance b
-        = engine::FangerPmv(in.M, r.pvap, in.ta, r.tclo, r.hc, r.fclo, r.TRM);
+    const engine::PmvBalance b = engine::FangerPmv(conditions, surface);
     r.IVM = b.PMV;
     r.PPI = b.PPD;
     r.RIVM = b.R;
@@ -78,7 +105,7 @@ bool runPmv(const InputParameters &, const BaseInputs &in, MethodResults &r)
 
 bool runHsi(const InputParameters &, const BaseInputs &in, MethodResults &r)
 {
-    const engine::HeatStress h = engine::HeatStressIndex(in.Icl, in.va, in.ta, r.TRM, r.pvap, in.M);
+    const engine::HeatStress h = engine::HeatStressIndex(exchange(in, r));
     r.ISC = h.ISC;
     r.TEP = h.TEP;
     r.RISC = h.R;
@@ -93,39 +120,33 @@ bool runHsi(const InputParameters &, const BaseInputs &in, MethodResults &r)
 bool runWbgt(const InputParameters &input, const BaseInputs &in, MethodResults &r)
 {
     // The typed globe temperature, also while the mean radiant temperature is the radiation input.
-    r.WBGT = engine::WbgtIndex(used(input, Field::tbhn), used(input, Field::tglobo), in.ta,
-        input.selected(OptionGroup::Radsolar) == 0);
+    r.WBGT = engine::WbgtIndex({ .naturalWetBulbTemperature = used(input, Field::tbhn),
+        .globeTemperature = used(input, Field::tglobo),
+        .airTemperature = in.ta,
+        .solarLoad = input.selected(OptionGroup::Radsolar) == 0 });
     return true;
 }
 
-using Criterion = double MethodResults::*;
-
-/// swCriteria row by row (wp, rp, SWp, Dmax, DLE), columns naa, nap, aa, ap.
-constexpr Criterion kCriterionFields[5][4] = {
-    { &MethodResults::wpnaa, &MethodResults::wpnap, &MethodResults::wpaa, &MethodResults::wpap },
-    { &MethodResults::rpnaa, &MethodResults::rpnap, &MethodResults::rpaa, &MethodResults::rpap },
-    { &MethodResults::SWpnaa, &MethodResults::SWpnap, &MethodResults::SWpaa,
-        &MethodResults::SWpap },
-    { &MethodResults::Dmaxnaa, &MethodResults::Dmaxnap, &MethodResults::Dmaxaa,
-        &MethodResults::Dmaxap },
-    { &MethodResults::DLEnaa, &MethodResults::DLEnap, &MethodResults::DLEaa,
-        &MethodResults::DLEap },
-};
-
 bool runSweat(const InputParameters &input, const BaseInputs &in, MethodResults &r)
 {
-    const engine::SweatContext context { in.ta, in.Icl,
-        static_cast<engine::Posture>(input.selected(OptionGroup::postura)), r.pvap, r.var };
-    const engine::SweatRate s = engine::RequiredSweatRate(r.TRM, in.va, in.M, context);
+    const engine::SweatRate s = engine::RequiredSweatRate({ .exchange = exchange(in, r),
+        .relativeAirVelocity = r.var,
+        .posture = static_cast<engine::Posture>(input.selected(OptionGroup::postura)) });
     r.CresSW = s.Cres;
     r.EresSW = s.Eres;
     r.hconvSW = s.hc;
     r.hrSW = s.hr;
     r.CSW = s.C;
     r.RSW = s.R;
-    for (int row = 0; row < 5; ++row)
-        for (int column = 0; column < 4; ++column)
-            r.*kCriterionFields[row][column] = s.swCriteria[row][column];
+    for (const SweatCriterion criterion : kSweatCriteria) {
+        const SweatCriterionFields &fields = sweatCriterionFields(criterion);
+        const engine::PredictedSweat &predicted = s.criteria[criterion];
+        r.*fields.wp = predicted.wp;
+        r.*fields.rp = predicted.rp;
+        r.*fields.SWp = predicted.SWp;
+        r.*fields.Dmax = engine::sweatLimits[criterion].Dmax;
+        r.*fields.DLE = predicted.DLE;
+    }
     r.EmaxSW = s.Emax;
     r.ESW = s.E;
     r.AcSW = s.Ac;
@@ -136,30 +157,31 @@ bool runSweat(const InputParameters &input, const BaseInputs &in, MethodResults 
 bool runWindChill(const InputParameters &, const BaseInputs &in, MethodResults &r)
 {
     // The relative, not the measured, air velocity.
-    const engine::WindChill w = engine::WindChillIndex(r.var, in.ta);
+    const engine::WindChill w
+        = engine::WindChillIndex({ .relativeAirVelocity = r.var, .airTemperature = in.ta });
     r.WCI = w.WCI;
     r.tch = w.tch;
     return true;
 }
 
-/// The worn-clothing terms are those of case 2 (worn clothing, minimal criteria).
+/// The worn clothing's terms are those of the minimal criteria; DLE1 and DLE2 are the exposures at
+/// the required insulations, DLE3 and DLE4 those of the clothing worn.
 bool runIreq(const InputParameters &, const BaseInputs &in, MethodResults &r)
 {
-    const engine::RequiredInsulationResult q
-        = engine::RequiredInsulation(in.M, in.ta, r.pvap, in.va, r.TRM, in.Icl);
-    const engine::IreqTerms &t = q.ireqTerms;
-    constexpr int kWorn = 2, kDle = 6, kIreq = 7;
-    r.RIREQ = t.at(kWorn, 0);
-    r.CIREQ = t.at(kWorn, 1);
-    r.EIREQ = t.at(kWorn, 2);
-    r.CresIREQ = t.at(kWorn, 3);
-    r.EresIREQ = t.at(kWorn, 4);
-    r.AcIREQ = t.at(kWorn, 5);
-    std::optional<double> *const dle[engine::kIreqCases] = { &r.DLE1, &r.DLE2, &r.DLE3, &r.DLE4 };
-    for (int c = 0; c < engine::kIreqCases; ++c)
-        *dle[c] = t.dleUnlimited[c] ? std::nullopt : std::optional<double>(t.at(c, kDle));
-    r.IREQ1 = t.at(0, kIreq);
-    r.IREQ2 = t.at(1, kIreq);
+    const engine::RequiredInsulationResult q = engine::RequiredInsulation(exchange(in, r));
+    const engine::InsulationBalance &worn = q.minimal.worn;
+    r.RIREQ = worn.R;
+    r.CIREQ = worn.C;
+    r.EIREQ = worn.E;
+    r.CresIREQ = q.Cres;
+    r.EresIREQ = q.Eres;
+    r.AcIREQ = worn.S;
+    r.DLE1 = q.minimal.required.DLE;
+    r.DLE2 = q.neutral.required.DLE;
+    r.DLE3 = worn.DLE;
+    r.DLE4 = q.neutral.worn.DLE;
+    r.IREQ1 = q.minimal.IREQ;
+    r.IREQ2 = q.neutral.IREQ;
     r.hrIREQ = q.hr;
     r.hcIREQ = q.hc;
     r.tcloIREQ = q.tcl;
@@ -182,10 +204,10 @@ void rate(Method method, const BaseInputs &in, MethodResults &r)
         r.okISC = RateHeatStress(r.ISC);
         return;
     case Method::Wbgt:
-        r.okWBGT = RateWbgt(r.WBGT, in.M);
+        r.okWBGT = RateWbgt({ .WBGT = r.WBGT, .metabolicRate = in.M });
         return;
     case Method::SwReq:
-        r.okSWreq = RateSweat(r.DLEnaa, r.DLEaa);
+        r.okSWreq = RateSweat({ .DLEnaa = r.DLEnaa, .DLEaa = r.DLEaa });
         return;
     case Method::Wci:
         r.okIVF = RateWindChill(r.tch);
@@ -220,18 +242,6 @@ Evaluation Evaluate(const InputParameters &input, MethodResults &results)
         if (!evaluation.fault || evaluation.ran[static_cast<std::size_t>(method)])
             rate(method, in, results);
     return evaluation;
-}
-
-bool PmvInRange(double M, double Icl, double ta, double TRM, double var, double pvap)
-{
-    RangeValues values;
-    values.M = M;
-    values.Icl = Icl;
-    values.ta = ta;
-    values.TRM = TRM;
-    values.var = var;
-    values.pvap = pvap;
-    return !outOfRange(Method::Pmv, values);
 }
 
 std::string pmvRangeTitle(Language language)

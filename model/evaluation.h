@@ -36,9 +36,6 @@ struct Evaluation
 /// of range the caller clears its flag and shows pmvRangeMessage.
 Evaluation Evaluate(const InputParameters &input, MethodResults &results);
 
-/// Application range of PMV (ISO 7730 limits, bounds inclusive).
-bool PmvInRange(double M, double Icl, double ta, double TRM, double var, double pvap);
-
 std::string pmvRangeTitle(Language language);
 std::string pmvRangeMessage(Language language);
 

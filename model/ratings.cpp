@@ -26,8 +26,10 @@ std::int16_t RateHeatStress(double ISC)
     return 2;
 }
 
-std::int16_t RateWbgt(double WBGT, double M)
+std::int16_t RateWbgt(const WbgtExposure &exposure)
 {
+    const double WBGT = exposure.WBGT;
+    const double M = exposure.metabolicRate;
     const double first = 34.28 * std::exp(-1.0426e-3 * M);
     const double second = 33.867 * std::exp(-3.6674e-4 * M);
     if (WBGT < first)
@@ -37,12 +39,12 @@ std::int16_t RateWbgt(double WBGT, double M)
     return 2;
 }
 
-std::int16_t RateSweat(double DLEnaa, double DLEaa)
+std::int16_t RateSweat(const SweatAlarmTimes &times)
 {
-    if (!isSweatExposureLimited(DLEnaa))
+    if (!isSweatExposureLimited(times.DLEnaa))
         return 0;
     // The acclimatized alarm time is compared strictly: 0.001 min itself rates 2.
-    return DLEaa < kNegligibleSweatExposure ? 1 : 2;
+    return times.DLEaa < kNegligibleSweatExposure ? 1 : 2;
 }
 
 std::int16_t RateWindChill(double tch)

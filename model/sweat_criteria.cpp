@@ -8,32 +8,27 @@ namespace {
 // about 2.5 kJ/g: 1.8 · 3600 / 2500 ≈ 2.6 g/h.
 constexpr double kWaterLossPerSweatRate = 2.6;
 
-struct Stored
-{
-    double wp, SWp, DLE;
-};
-
-Stored stored(const MethodResults &r, SweatCriterion criterion)
-{
-    switch (criterion) {
-    case SweatCriterion::naa:
-        return { r.wpnaa, r.SWpnaa, r.DLEnaa };
-    case SweatCriterion::nap:
-        return { r.wpnap, r.SWpnap, r.DLEnap };
-    case SweatCriterion::aa:
-        return { r.wpaa, r.SWpaa, r.DLEaa };
-    case SweatCriterion::ap:
-        return { r.wpap, r.SWpap, r.DLEap };
-    }
-    return { 0, 0, 0 };
-}
+using R = MethodResults;
+constexpr engine::PerSweatCriterion<SweatCriterionFields> kFields { {
+    SweatCriterionFields { &R::wpnaa, &R::rpnaa, &R::SWpnaa, &R::Dmaxnaa, &R::DLEnaa },
+    SweatCriterionFields { &R::wpnap, &R::rpnap, &R::SWpnap, &R::Dmaxnap, &R::DLEnap },
+    SweatCriterionFields { &R::wpaa, &R::rpaa, &R::SWpaa, &R::Dmaxaa, &R::DLEaa },
+    SweatCriterionFields { &R::wpap, &R::rpap, &R::SWpap, &R::Dmaxap, &R::DLEap },
+} };
 
 } // namespace
 
+const SweatCriterionFields &sweatCriterionFields(SweatCriterion criterion)
+{
+    return kFields[criterion];
+}
+
 SweatCriterionValues sweatCriterion(const MethodResults &results, SweatCriterion criterion)
 {
-    const Stored s = stored(results, criterion);
-    return { s.wp, s.wp * results.EmaxSW, s.SWp, s.SWp * kWaterLossPerSweatRate, s.DLE };
+    const SweatCriterionFields &fields = kFields[criterion];
+    const double wp = results.*fields.wp;
+    const double SWp = results.*fields.SWp;
+    return { wp, wp * results.EmaxSW, SWp, SWp * kWaterLossPerSweatRate, results.*fields.DLE };
 }
 
 } // namespace kalvora::model

@@ -2,21 +2,27 @@
 // The required sweat rate per criterion, as the results show it: the stored skin wettedness,
 // sweat rate and allowable exposure, and the two quantities that follow from them.
 
+#include "engine/required_sweat_rate.h"
 #include "method_results.h"
-
-#include <array>
 
 namespace kalvora::model {
 
-/// The four criteria of the required sweat rate, in the record's suffix order.
-enum class SweatCriterion {
-    naa, ///< alarm, non-acclimatized
-    nap, ///< danger, non-acclimatized
-    aa, ///< alarm, acclimatized
-    ap, ///< danger, acclimatized
+using engine::kSweatCriteria;
+using engine::SweatCriterion;
+
+/// The record's fields of one criterion, suffixes naa, nap, aa and ap in the order of
+/// SweatCriterion.
+struct SweatCriterionFields
+{
+    using Field = double MethodResults::*;
+    Field wp; ///< predicted skin wettedness, -
+    Field rp; ///< evaporative efficiency of sweating, -
+    Field SWp; ///< predicted sweat rate, W/m²
+    Field Dmax; ///< the criterion's maximal water loss, W·h/m²
+    Field DLE; ///< allowable exposure time, min; −1 not limited
 };
-inline constexpr std::array<SweatCriterion, 4> kSweatCriteria { SweatCriterion::naa,
-    SweatCriterion::nap, SweatCriterion::aa, SweatCriterion::ap };
+
+const SweatCriterionFields &sweatCriterionFields(SweatCriterion criterion);
 
 struct SweatCriterionValues
 {

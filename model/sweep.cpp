@@ -46,12 +46,24 @@ void velocities(const Fixed &f, Rows &rows)
     for (int i = 0; i < kSweepRowsComputed; ++i) {
         SweepRow &row = rows[i];
         row.va = sweptVelocity(i);
-        row.var = engine::RelativeAirVelocity(row.va, f.M);
+        row.var = engine::RelativeAirVelocity({ .airVelocity = row.va, .metabolicRate = f.M });
         if (radiation)
-            row.tr = globe
-                ? engine::MeanRadiantFromGlobe(row.va, f.ta, used(f.input, Field::tglobo))
-                : used(f.input, Field::TRMedia);
+            row.tr = globe ? engine::MeanRadiantFromGlobe({ .airVelocity = row.va,
+                         .airTemperature = f.ta,
+                         .globeTemperature = used(f.input, Field::tglobo) })
+                           : used(f.input, Field::TRMedia);
     }
+}
+
+/// The exchange of one row, at its velocity and mean radiant temperature, with the hub's pvap.
+engine::Exchange exchange(const Fixed &f, double Icl, const SweepRow &row)
+{
+    return { .metabolicRate = f.M,
+        .clothingInsulation = Icl,
+        .airTemperature = f.ta,
+        .meanRadiantTemperature = row.tr,
+        .vapourPressure = f.hub.pvap,
+        .airVelocity = row.va };
 }
 
 /// PMV with the hub's fclo and pvap, no application-range check per row.
@@ -59,10 +71,15 @@ void sweepPmv(const Fixed &f, Rows &rows)
 {
     const double Icl = used(f.input, Field::Iclo);
     for (SweepRow &row : rows) {
-        const engine::ClothingSurface s
-            = engine::ClothingSurfaceTemperature(f.M, Icl, row.tr, f.ta, f.hub.fclo, row.var);
+        const engine::ComfortConditions conditions { .metabolicRate = f.M,
+            .clothingInsulation = Icl,
+            .clothingAreaFactor = f.hub.fclo,
+            .airTemperature = f.ta,
+            .meanRadiantTemperature = row.tr,
+            .vapourPressure = f.hub.pvap,
+            .relativeAirVelocity = row.var };
         const engine::PmvBalance b
-            = engine::FangerPmv(f.M, f.hub.pvap, f.ta, s.tcl, s.hc, f.hub.fclo, row.tr);
+            = engine::FangerPmv(conditions, engine::ClothingSurfaceTemperature(conditions));
         row.IVM = b.PMV;
         row.PPI = b.PPD;
         row.okIVM = RatePmv(row.IVM);
@@ -73,8 +90,7 @@ void sweepHsi(const Fixed &f, Rows &rows)
 {
     const double Icl = used(f.input, Field::Iclo);
     for (SweepRow &row : rows) {
-        const engine::HeatStress h
-            = engine::HeatStressIndex(Icl, row.va, f.ta, row.tr, f.hub.pvap, f.M);
+        const engine::HeatStress h = engine::HeatStressIndex(exchange(f, Icl, row));
         row.ISC = h.ISC;
         row.TEP = h.TEP;
         row.okISC = RateHeatStress(row.ISC);
@@ -84,11 +100,13 @@ void sweepHsi(const Fixed &f, Rows &rows)
 /// No input of the index depends on the air velocity: every row holds the same value.
 void sweepWbgt(const Fixed &f, Rows &rows)
 {
-    const double tnw = used(f.input, Field::tbhn), tg = used(f.input, Field::tglobo);
-    const bool outdoors = f.input.selected(OptionGroup::Radsolar) == 0;
+    const engine::WbgtReadings readings { .naturalWetBulbTemperature = used(f.input, Field::tbhn),
+        .globeTemperature = used(f.input, Field::tglobo),
+        .airTemperature = f.ta,
+        .solarLoad = f.input.selected(OptionGroup::Radsolar) == 0 };
     for (SweepRow &row : rows) {
-        row.WBGT = engine::WbgtIndex(tnw, tg, f.ta, outdoors);
-        row.okWBGT = RateWbgt(row.WBGT, f.M);
+        row.WBGT = engine::WbgtIndex(readings);
+        row.okWBGT = RateWbgt({ .WBGT = row.WBGT, .metabolicRate = f.M });
     }
 }
 
@@ -96,25 +114,28 @@ void sweepWbgt(const Fixed &f, Rows &rows)
 /// hub's evaluation (its var and pvap), as the method reads them from the record.
 void sweepSweat(const Fixed &f, Rows &rows)
 {
-    const engine::SweatContext context { f.ta, used(f.input, Field::Iclo),
-        static_cast<engine::Posture>(f.input.selected(OptionGroup::postura)), f.hub.pvap,
-        f.hub.var };
-    constexpr int kWp = 0, kSWp = 2, kDle = 4, kNaa = 0, kAa = 2;
+    using engine::SweatCriterion;
+    const double Icl = used(f.input, Field::Iclo);
+    const auto posture = static_cast<engine::Posture>(f.input.selected(OptionGroup::postura));
     for (SweepRow &row : rows) {
-        const engine::SweatRate s = engine::RequiredSweatRate(row.tr, row.va, f.M, context);
-        row.wp = s.swCriteria[kWp][kNaa];
-        row.SWp = s.swCriteria[kSWp][kNaa];
-        row.DLEnaa = s.swCriteria[kDle][kNaa];
-        row.DLEaa = s.swCriteria[kDle][kAa];
+        const engine::SweatRate s = engine::RequiredSweatRate({ .exchange = exchange(f, Icl, row),
+            .relativeAirVelocity = f.hub.var,
+            .posture = posture });
+        const engine::PredictedSweat &alarm = s.criteria[SweatCriterion::AlarmNonAcclimatized];
+        row.wp = alarm.wp;
+        row.SWp = alarm.SWp;
+        row.DLEnaa = alarm.DLE;
+        row.DLEaa = s.criteria[SweatCriterion::AlarmAcclimatized].DLE;
         row.Ac = s.Ac;
-        row.okSWreq = RateSweat(row.DLEnaa, row.DLEaa);
+        row.okSWreq = RateSweat({ .DLEnaa = row.DLEnaa, .DLEaa = row.DLEaa });
     }
 }
 
 void sweepWindChill(const Fixed &f, Rows &rows)
 {
     for (SweepRow &row : rows) {
-        const engine::WindChill w = engine::WindChillIndex(row.var, f.ta);
+        const engine::WindChill w
+            = engine::WindChillIndex({ .relativeAirVelocity = row.var, .airTemperature = f.ta });
         row.WCI = w.WCI;
         row.tch = w.tch;
         row.okIVF = RateWindChill(row.tch);
@@ -125,12 +146,17 @@ void sweepWindChill(const Fixed &f, Rows &rows)
 void sweepIreq(const Fixed &f, Rows &rows)
 {
     const double Icl = used(f.input, Field::Iclo);
-    constexpr int kIreq = 7, kMinimal = 0, kNeutral = 1;
     for (SweepRow &row : rows) {
-        const engine::RequiredInsulationResult q
-            = engine::RequiredInsulation(f.M, f.ta, f.hub.pvap, row.va, f.hub.TRM, Icl);
-        row.IREQmin = q.ireqTerms.at(kMinimal, kIreq);
-        row.IREQneut = q.ireqTerms.at(kNeutral, kIreq);
+        const engine::RequiredInsulationResult q = engine::RequiredInsulation({
+            .metabolicRate = f.M,
+            .clothingInsulation = Icl,
+            .airTemperature = f.ta,
+            .meanRadiantTemperature = f.hub.TRM,
+            .vapourPressure = f.hub.pvap,
+            .airVelocity = row.va,
+        });
+        row.IREQmin = q.minimal.IREQ;
+        row.IREQneut = q.neutral.IREQ;
         row.okIreq = RateInsulation(Icl, row.IREQmin, row.IREQneut);
     }
 }

@@ -21,18 +21,53 @@ TEST(ArithmeticFaults, NameTheKindAndTheStep)
         std::string_view step;
     };
     const Row kRows[] = {
-        { "HSI with pa = 5.6 kPa: Emax = 0", [] { HeatStressIndex(0.5, 0.3, 30, 30, 5.6, 150); },
+        { "HSI with pa = 5.6 kPa: Emax = 0",
+            [] {
+                HeatStressIndex({ .metabolicRate = 150,
+                    .clothingInsulation = 0.5,
+                    .airTemperature = 30,
+                    .meanRadiantTemperature = 30,
+                    .vapourPressure = 5.6,
+                    .airVelocity = 0.3 });
+            },
             FaultKind::DivisionByZero, "ISC = 100·Ereq/Emax" },
-        { "globe below air temperature in still air", [] { MeanRadiantFromGlobe(0.1, 30, 25); },
+        { "globe below air temperature in still air",
+            [] {
+                MeanRadiantFromGlobe(
+                    { .airVelocity = 0.1, .airTemperature = 30, .globeTemperature = 25 });
+            },
             FaultKind::InvalidOperation, "0.42·10^8·(tg − ta)^1.25" },
-        { "globe temperature 1e308", [] { MeanRadiantFromGlobe(0.5, 25, 1e308); },
+        { "globe temperature 1e308",
+            [] {
+                MeanRadiantFromGlobe(
+                    { .airVelocity = 0.5, .airTemperature = 25, .globeTemperature = 1e308 });
+            },
             FaultKind::Overflow, "(tg + 273)^4" },
-        { "wind velocity 1e308", [] { WindChillIndex(1e308, 0); }, FaultKind::Overflow,
-            "WCI = 1.16·(10.45 + 10·√v − v)·(33 − ta)" },
-        { "metabolic power 1e308", [] { FangerPmv(1e308, 1.0, 20, 30, 4, 1.1, 20); },
+        { "wind velocity 1e308",
+            [] { WindChillIndex({ .relativeAirVelocity = 1e308, .airTemperature = 0 }); },
+            FaultKind::Overflow, "WCI = 1.16·(10.45 + 10·√v − v)·(33 − ta)" },
+        { "metabolic power 1e308",
+            [] {
+                FangerPmv({ .metabolicRate = 1e308,
+                              .clothingInsulation = 0.5,
+                              .clothingAreaFactor = 1.1,
+                              .airTemperature = 20,
+                              .meanRadiantTemperature = 20,
+                              .vapourPressure = 1.0,
+                              .relativeAirVelocity = 0.2 },
+                    { .tcl = 30, .hc = 4 });
+            },
             FaultKind::Overflow, "Ed" },
         { "clothing balance without a root at 1e6 W/m²",
-            [] { ClothingSurfaceTemperature(1e6, 0.5, 20, 20, 1.1, 0.2); },
+            [] {
+                ClothingSurfaceTemperature({ .metabolicRate = 1e6,
+                    .clothingInsulation = 0.5,
+                    .clothingAreaFactor = 1.1,
+                    .airTemperature = 20,
+                    .meanRadiantTemperature = 20,
+                    .vapourPressure = 1.0,
+                    .relativeAirVelocity = 0.2 });
+            },
             FaultKind::NoConvergence, "tcl (forced convection)" },
         { "saturation at −235 °C", [] { SaturationPressure(-235); }, FaultKind::DivisionByZero,
             "4030.18/(t + 235)" },

@@ -55,7 +55,10 @@ public:
     double insulation() { return draw(0, 5); }
     double pressure() { return draw(0, 15); }
     double humidity() { return draw(0, 150); }
-    bool flag() { return std::uniform_int_distribution<int>(0, 1)(m_random) == 1; }
+    HumidityMeasure humidityMeasure()
+    {
+        return static_cast<HumidityMeasure>(std::uniform_int_distribution<int>(0, 2)(m_random));
+    }
     Posture posture()
     {
         return static_cast<Posture>(std::uniform_int_distribution<int>(0, 2)(m_random));
@@ -103,19 +106,24 @@ bool finite(const HeatStress &h)
 
 bool finite(const SweatRate &s)
 {
-    for (const auto &row : s.swCriteria)
-        if (!finite({ row[0], row[1], row[2], row[3] }))
+    for (const PredictedSweat &p : s.criteria)
+        if (!finite({ p.wp, p.rp, p.SWp, p.DLE }))
             return false;
     return finite({ s.Cres, s.Eres, s.hc, s.hr, s.C, s.R, s.Emax, s.E, s.Ac, s.tsk });
 }
 
-// An unlimited exposure is flagged and its slot holds 0, so every slot must be a number.
+// An empty exposure (S exactly 0) is a defined outcome, not a number to check.
+bool finite(const InsulationBalance &b)
+{
+    return finite({ b.R, b.C, b.E, b.S }) && (!b.DLE || std::isfinite(*b.DLE));
+}
+
 bool finite(const RequiredInsulationResult &r)
 {
-    for (const double value : r.ireqTerms.values)
-        if (!std::isfinite(value))
+    for (const InsulationCriterion &c : { r.minimal, r.neutral })
+        if (!finite(c.IREQ) || !finite(c.required) || !finite(c.worn))
             return false;
-    return finite({ r.hr, r.hc, r.tcl });
+    return finite({ r.Cres, r.Eres, r.hr, r.hc, r.tcl });
 }
 
 class PropertyCheck
@@ -173,47 +181,73 @@ TEST(EnginePropertyTest, EveryMethodReturnsNumbersOrFaults)
         const double Icl = in.insulation();
         const double pa = in.pressure();
         const double HR = in.humidity();
-        const bool rhGiven = in.flag();
-        const bool wetBulbGiven = in.flag();
+        const HumidityMeasure measure = in.humidityMeasure();
         const Posture posture = in.posture();
 
         check.expectDefined(
             "SaturationPressure", describe(ta), [&] { return SaturationPressure(ta); });
-        check.expectDefined("MeanRadiantFromGlobe", describe(va, ta, tg),
-            [&] { return MeanRadiantFromGlobe(va, ta, tg); });
-        check.expectDefined(
-            "WetBulbTemperature", describe(ta, pa), [&] { return WetBulbTemperature(ta, pa); });
-        check.expectDefined("ComputeHumidity", describe(HR, pa, tw, ta, rhGiven, wetBulbGiven),
-            [&] { return ComputeHumidity(HR, pa, tw, ta, rhGiven, wetBulbGiven); });
-        const auto relative = check.expectDefined(
-            "RelativeAirVelocity", describe(va, M), [&] { return RelativeAirVelocity(va, M); });
+        check.expectDefined("MeanRadiantFromGlobe", describe(va, ta, tg), [&] {
+            return MeanRadiantFromGlobe(
+                { .airVelocity = va, .airTemperature = ta, .globeTemperature = tg });
+        });
+        check.expectDefined("WetBulbTemperature", describe(ta, pa),
+            [&] { return WetBulbTemperature({ .airTemperature = ta, .vapourPressure = pa }); });
+        const double given = measure == HumidityMeasure::RelativeHumidity ? HR
+            : measure == HumidityMeasure::WetBulbTemperature              ? tw
+                                                                          : pa;
+        check.expectDefined("ComputeHumidity", describe(ta, static_cast<int>(measure), given), [&] {
+            return ComputeHumidity({ .airTemperature = ta, .measure = measure, .value = given });
+        });
+        const auto relative = check.expectDefined("RelativeAirVelocity", describe(va, M),
+            [&] { return RelativeAirVelocity({ .airVelocity = va, .metabolicRate = M }); });
         const auto areaFactor = check.expectDefined(
             "ClothingAreaFactor", describe(Icl), [&] { return ClothingAreaFactor(Icl); });
         if (!relative || !areaFactor)
             continue;
         const double var = *relative;
         const double fcl = *areaFactor;
-        check.expectDefined("OperativeTemperature", describe(var, ta, tr),
-            [&] { return OperativeTemperature(var, ta, tr); });
+        check.expectDefined("OperativeTemperature", describe(var, ta, tr), [&] {
+            return OperativeTemperature(
+                { .relativeAirVelocity = var, .airTemperature = ta, .meanRadiantTemperature = tr });
+        });
 
-        const std::string pmvInputs = describe(M, Icl, tr, ta, fcl, var, pa);
+        const ComfortConditions comfort { .metabolicRate = M,
+            .clothingInsulation = Icl,
+            .clothingAreaFactor = fcl,
+            .airTemperature = ta,
+            .meanRadiantTemperature = tr,
+            .vapourPressure = pa,
+            .relativeAirVelocity = var };
+        const std::string pmvInputs = describe(M, Icl, fcl, ta, tr, pa, var);
         if (const auto surface = check.expectDefined("ClothingSurfaceTemperature", pmvInputs,
-                [&] { return ClothingSurfaceTemperature(M, Icl, tr, ta, fcl, var); }))
-            check.expectDefined("FangerPmv", pmvInputs,
-                [&] { return FangerPmv(M, pa, ta, surface->tcl, surface->hc, fcl, tr); });
+                [&] { return ClothingSurfaceTemperature(comfort); }))
+            check.expectDefined(
+                "FangerPmv", pmvInputs, [&] { return FangerPmv(comfort, *surface); });
 
-        check.expectDefined("HeatStressIndex", describe(Icl, va, ta, tr, pa, M),
-            [&] { return HeatStressIndex(Icl, va, ta, tr, pa, M); });
-        check.expectDefined("WbgtIndex", describe(tnw, tg, ta),
-            [&] { return WbgtIndex(tnw, tg, ta, draw % 2 == 0); });
-        check.expectDefined("RequiredSweatRate",
-            describe(tr, va, M, ta, Icl, static_cast<int>(posture), pa, var), [&] {
-                return RequiredSweatRate(tr, va, M, { ta, Icl, posture, pa, var });
-            });
+        const Exchange exchange { .metabolicRate = M,
+            .clothingInsulation = Icl,
+            .airTemperature = ta,
+            .meanRadiantTemperature = tr,
+            .vapourPressure = pa,
+            .airVelocity = va };
+        const std::string exchangeInputs = describe(M, Icl, ta, tr, pa, va);
         check.expectDefined(
-            "WindChillIndex", describe(var, ta), [&] { return WindChillIndex(var, ta); });
-        check.expectDefined("RequiredInsulation", describe(M, ta, pa, va, tr, Icl),
-            [&] { return RequiredInsulation(M, ta, pa, va, tr, Icl); });
+            "HeatStressIndex", exchangeInputs, [&] { return HeatStressIndex(exchange); });
+        check.expectDefined("WbgtIndex", describe(tnw, tg, ta), [&] {
+            return WbgtIndex({ .naturalWetBulbTemperature = tnw,
+                .globeTemperature = tg,
+                .airTemperature = ta,
+                .solarLoad = draw % 2 == 0 });
+        });
+        check.expectDefined("RequiredSweatRate",
+            describe(M, Icl, ta, tr, pa, va, var, static_cast<int>(posture)), [&] {
+                return RequiredSweatRate(
+                    { .exchange = exchange, .relativeAirVelocity = var, .posture = posture });
+            });
+        check.expectDefined("WindChillIndex", describe(var, ta),
+            [&] { return WindChillIndex({ .relativeAirVelocity = var, .airTemperature = ta }); });
+        check.expectDefined(
+            "RequiredInsulation", exchangeInputs, [&] { return RequiredInsulation(exchange); });
     }
     // The grid reaches both outcomes: most draws give numbers, the extreme ones faults.
     EXPECT_GT(check.faults(), 0);

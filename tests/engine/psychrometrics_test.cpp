@@ -35,7 +35,8 @@ TEST(RelativeAirVelocity, AddsActivityAndReplacesNonPositive)
     };
     for (const Row &r : kRows) {
         SCOPED_TRACE(testing::Message() << "va=" << r.va << " M=" << r.M);
-        EXPECT_PRED_FORMAT2(RoundsTo, RelativeAirVelocity(r.va, r.M), r.var);
+        EXPECT_PRED_FORMAT2(
+            RoundsTo, RelativeAirVelocity({ .airVelocity = r.va, .metabolicRate = r.M }), r.var);
     }
 }
 
@@ -69,7 +70,10 @@ TEST(MeanRadiantFromGlobe, TakesForcedBranchFromPointFifteen)
     };
     for (const Row &r : kRows) {
         SCOPED_TRACE(testing::Message() << "va=" << r.va << " ta=" << r.ta << " tg=" << r.tg);
-        EXPECT_PRED_FORMAT2(RoundsTo, MeanRadiantFromGlobe(r.va, r.ta, r.tg), r.TRM);
+        EXPECT_PRED_FORMAT2(RoundsTo,
+            MeanRadiantFromGlobe(
+                { .airVelocity = r.va, .airTemperature = r.ta, .globeTemperature = r.tg }),
+            r.TRM);
     }
 }
 
@@ -91,36 +95,36 @@ TEST(OperativeTemperature, WeightsByRelativeVelocity)
     };
     for (const Row &r : kRows) {
         SCOPED_TRACE(testing::Message() << "var=" << r.var);
-        EXPECT_PRED_FORMAT2(RoundsTo, OperativeTemperature(r.var, 20, 30), r.to);
+        EXPECT_PRED_FORMAT2(RoundsTo,
+            OperativeTemperature({ .relativeAirVelocity = r.var,
+                .airTemperature = 20,
+                .meanRadiantTemperature = 30 }),
+            r.to);
     }
 }
 
 TEST(ComputeHumidity, DerivesTheTwoMembersNotGiven)
 {
-    enum Given { RelativeHumidity, WetBulb, VapourPressure };
+    using enum HumidityMeasure;
     struct Row
     {
-        Given given;
+        HumidityMeasure given;
         double value, ta;
         const char *Hrel, *pvap, *ttbh;
     };
     constexpr Row kRows[] = {
         { RelativeHumidity, 50, 25, "50", "1.5834", "17.94" },
         { RelativeHumidity, 65, 18, "65", "1.3405", "14.06" },
-        { WetBulb, 17, 25, "44.29", "1.4024", "17" },
+        { WetBulbTemperature, 17, 25, "44.29", "1.4024", "17" },
         { VapourPressure, 1.5, 18, "72.73", "1.5", "14.98" },
         { RelativeHumidity, 100, 30, "100", "4.2427", "30.00" }, // saturated: wet bulb = ta
         { VapourPressure, 5.0, 30, "117.85", "5.0", "32.33" }, // above saturation: above ta
     };
     for (const Row &r : kRows) {
-        SCOPED_TRACE(
-            testing::Message() << "given=" << r.given << " value=" << r.value << " ta=" << r.ta);
-        // The two unused inputs carry nonsense to show they are ignored.
-        const double HR = r.given == RelativeHumidity ? r.value : -7;
-        const double tw = r.given == WetBulb ? r.value : -7;
-        const double pa = r.given == VapourPressure ? r.value : -7;
+        SCOPED_TRACE(testing::Message()
+            << "given=" << static_cast<int>(r.given) << " value=" << r.value << " ta=" << r.ta);
         const Humidity h
-            = ComputeHumidity(HR, pa, tw, r.ta, r.given == RelativeHumidity, r.given == WetBulb);
+            = ComputeHumidity({ .airTemperature = r.ta, .measure = r.given, .value = r.value });
         EXPECT_PRED_FORMAT2(RoundsTo, h.Hrel, r.Hrel);
         EXPECT_PRED_FORMAT2(RoundsTo, h.pvap, r.pvap);
         EXPECT_PRED_FORMAT2(RoundsTo, h.ttbh, r.ttbh);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace kalvora::engine {
@@ -12,6 +14,7 @@ namespace {
 
 using test::RoundsTo;
 
+// Inputs in the order the worked examples give them.
 struct Conditions
 {
     double M, ta, pa, va, tr, Icl;
@@ -19,39 +22,52 @@ struct Conditions
 
 RequiredInsulationResult insulationOf(const Conditions &c)
 {
-    return RequiredInsulation(c.M, c.ta, c.pa, c.va, c.tr, c.Icl);
+    return RequiredInsulation({ .metabolicRate = c.M,
+        .clothingInsulation = c.Icl,
+        .airTemperature = c.ta,
+        .meanRadiantTemperature = c.tr,
+        .vapourPressure = c.pa,
+        .airVelocity = c.va });
 }
 
-// A published value at its position in the table (case + 4 · quantity), so the layout the hub
-// and the sweep read is checked along with the number.
-struct Published
+// Every number of a result under its name; an unlimited exposure has no number and no entry.
+std::vector<std::pair<std::string, double>> numbersOf(const RequiredInsulationResult &r)
 {
-    const char *name;
-    int position;
-    const char *value;
-};
+    std::vector<std::pair<std::string, double>> numbers { { "Cres", r.Cres }, { "Eres", r.Eres },
+        { "hr", r.hr }, { "hc", r.hc }, { "tcl", r.tcl } };
+    const auto addBalance = [&](const std::string &name, const InsulationBalance &b) {
+        numbers.insert(numbers.end(),
+            { { name + " R", b.R }, { name + " C", b.C }, { name + " E", b.E },
+                { name + " S", b.S } });
+        if (b.DLE)
+            numbers.emplace_back(name + " DLE", *b.DLE);
+    };
+    for (const auto &[name, criterion] :
+        { std::pair { "minimal", &r.minimal }, std::pair { "neutral", &r.neutral } }) {
+        numbers.emplace_back(std::string(name) + " IREQ", criterion->IREQ);
+        addBalance(std::string(name) + " at IREQ", criterion->required);
+        addBalance(std::string(name) + " worn", criterion->worn);
+    }
+    return numbers;
+}
 
 struct WorkedExample
 {
     const char *name;
     Conditions conditions;
-    const char *hc, *hr, *tcl; // nullptr: not published
-    std::vector<Published> table;
+    // nullptr: not published
+    const char *hc, *hr, *tcl, *Cres, *Eres, *IREQmin, *IREQneut;
+    const char *wornR, *wornC, *wornE; // the worn clothing under the minimal criteria
+    const char *wornMinimalS, *wornMinimalDLE, *wornNeutralS, *wornNeutralDLE;
 };
 
 const WorkedExample kWorkedExamples[] = {
     { "M 100, -5 degrees, 1.5 clo", { 100, -5, 0.3, 0.5, -5, 1.5 }, "7.2357", "3.3326", "2.638",
-        { { "IREQmin", 28, "2.278" }, { "IREQneut", 29, "2.612" }, { "Cres case 0", 12, "4.62" },
-            { "Cres case 3", 15, "4.62" }, { "Eres case 0", 16, "6.1514" },
-            { "Eres case 3", 19, "6.1514" }, { "R case 2", 2, "37.11" }, { "C case 2", 6, "80.58" },
-            { "E case 2", 10, "5.080" }, { "S case 2", 22, "-33.54" },
-            { "DLE case 2", 26, "1.193" }, { "S case 3", 23, "-48.14" },
-            { "DLE case 3", 27, "0.831" }, { "IREQ slot case 2", 30, "0" },
-            { "IREQ slot case 3", 31, "0" } } },
-    { "M 85, 0 degrees, 2.5 clo", { 85, 0, 0.4, 0.2, 0, 2.5 }, "5.2701", nullptr, "4.309",
-        { { "IREQmin", 28, "2.228" }, { "IREQneut", 29, "2.627" }, { "S case 2", 22, "6.572" },
-            { "DLE case 2", 26, "-6.086" }, { "S case 3", 23, "-3.077" },
-            { "DLE case 3", 27, "13.00" } } },
+        "4.62", "6.1514", "2.278", "2.612", "37.11", "80.58", "5.080", "-33.54", "1.193", "-48.14",
+        "0.831" },
+    { "M 85, 0 degrees, 2.5 clo", { 85, 0, 0.4, 0.2, 0, 2.5 }, "5.2701", nullptr, "4.309", nullptr,
+        nullptr, "2.228", "2.627", nullptr, nullptr, nullptr, "6.572", "-6.086", "-3.077",
+        "13.00" },
 };
 
 TEST(RequiredInsulation, MatchesWorkedExamples)
@@ -62,21 +78,31 @@ TEST(RequiredInsulation, MatchesWorkedExamples)
         EXPECT_PRED_FORMAT2(RoundsTo, r.hc, example.hc);
         EXPECT_PRED_FORMAT2(RoundsTo, r.hr, example.hr);
         EXPECT_PRED_FORMAT2(RoundsTo, r.tcl, example.tcl);
-        for (const Published &p : example.table)
-            EXPECT_PRED_FORMAT2(RoundsTo, r.ireqTerms.values[p.position], p.value) << p.name;
+        EXPECT_PRED_FORMAT2(RoundsTo, r.Cres, example.Cres);
+        EXPECT_PRED_FORMAT2(RoundsTo, r.Eres, example.Eres);
+        EXPECT_PRED_FORMAT2(RoundsTo, r.minimal.IREQ, example.IREQmin);
+        EXPECT_PRED_FORMAT2(RoundsTo, r.neutral.IREQ, example.IREQneut);
+        EXPECT_PRED_FORMAT2(RoundsTo, r.minimal.worn.R, example.wornR);
+        EXPECT_PRED_FORMAT2(RoundsTo, r.minimal.worn.C, example.wornC);
+        EXPECT_PRED_FORMAT2(RoundsTo, r.minimal.worn.E, example.wornE);
+        EXPECT_PRED_FORMAT2(RoundsTo, r.minimal.worn.S, example.wornMinimalS);
+        EXPECT_PRED_FORMAT2(RoundsTo, r.neutral.worn.S, example.wornNeutralS);
+        ASSERT_TRUE(r.minimal.worn.DLE && r.neutral.worn.DLE);
+        EXPECT_PRED_FORMAT2(RoundsTo, *r.minimal.worn.DLE, example.wornMinimalDLE);
+        EXPECT_PRED_FORMAT2(RoundsTo, *r.neutral.worn.DLE, example.wornNeutralDLE);
         // At the required insulations the balance closes: S is a residual near 0, the exposure
         // limit huge, and both are still numbers.
-        for (int ireqCase = 0; ireqCase < 2; ++ireqCase) {
-            SCOPED_TRACE(ireqCase);
-            EXPECT_LT(std::fabs(r.ireqTerms.at(ireqCase, 5)), 1e-4);
-            EXPECT_GT(std::fabs(r.ireqTerms.at(ireqCase, 6)), 1e5);
-            EXPECT_FALSE(r.ireqTerms.dleUnlimited[ireqCase]);
+        for (const InsulationCriterion *criterion : { &r.minimal, &r.neutral }) {
+            EXPECT_LT(std::fabs(criterion->required.S), 1e-4);
+            ASSERT_TRUE(criterion->required.DLE.has_value());
+            EXPECT_GT(std::fabs(*criterion->required.DLE), 1e5);
         }
     }
 }
 
 // The relative air velocity of this method bounds the walking term at 0.7 m/s, and the
 // convective coefficient switches to 8.7·v^0.6 above 1 m/s, meeting the linear law at 8.7.
+// Expected coefficients worked out by hand from v = va + 0.0052·(M − 58).
 TEST(RequiredInsulation, ConvectiveCoefficientFollowsRelativeVelocity)
 {
     struct Row
@@ -87,10 +113,10 @@ TEST(RequiredInsulation, ConvectiveCoefficientFollowsRelativeVelocity)
     const Row rows[] = {
         { "v exactly 1, linear law", 58, 1, 8.7 },
         { "v just above 1, power law", 58, 1 + 1e-9, 8.7 },
-        { "slow work lowers v", 40, 0.5, 3.5 + 5.2 * (0.5 - 0.0936) },
-        { "walking term below its bound", 180, 0.1, 3.5 + 5.2 * (0.1 + 0.6344) },
-        { "walking term bounded at 0.7", 300, 0.1, 3.5 + 5.2 * 0.8 },
-        { "fast air", 100, 2, 8.7 * std::pow(2 + 0.2184, 0.6) },
+        { "slow work lowers v to 0.4064", 40, 0.5, 5.61328 },
+        { "walking term 0.6344 below its bound", 180, 0.1, 7.31888 },
+        { "walking term bounded at 0.7", 300, 0.1, 7.66 },
+        { "fast air, v = 2.2184", 100, 2, 14.032762228 },
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.name);
@@ -101,10 +127,10 @@ TEST(RequiredInsulation, ConvectiveCoefficientFollowsRelativeVelocity)
 TEST(RequiredInsulation, NegativeRequiredInsulationInWarmAirIsZero)
 {
     const RequiredInsulationResult r = insulationOf({ 100, 25, 1.5, 0.2, 25, 0.5 });
-    EXPECT_EQ(r.ireqTerms.at(0, 7), 0);
-    EXPECT_GT(r.ireqTerms.at(1, 7), 0);
-    for (const double value : r.ireqTerms.values)
-        EXPECT_TRUE(std::isfinite(value));
+    EXPECT_EQ(r.minimal.IREQ, 0);
+    EXPECT_GT(r.neutral.IREQ, 0);
+    for (const auto &[name, value] : numbersOf(r))
+        EXPECT_TRUE(std::isfinite(value)) << name;
 }
 
 // A surface at the radiant temperature makes hr = [(x + 273)⁴ − (tr + 273)⁴]/(x − tr) a 0/0;
@@ -123,22 +149,19 @@ TEST(RequiredInsulation, SurfaceAtRadiantTemperatureIsContinuous)
     };
     // Relative, or absolute below 1: a shift of 1e-6 K moves the heat flows by about 3e-5 W/m².
     constexpr double kTolerance = 1e-4;
-    const auto expectClose = [&](double atLimit, double near, const char *what) {
-        EXPECT_NEAR(atLimit, near, kTolerance * std::max(1.0, std::fabs(near))) << what;
-    };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
-        const RequiredInsulationResult atLimit = insulationOf(row.conditions);
+        const auto atLimit = numbersOf(insulationOf(row.conditions));
         for (const double offset : { -1e-6, 1e-6 }) {
             SCOPED_TRACE(offset);
             Conditions c = row.conditions;
             c.tr += offset;
-            const RequiredInsulationResult near = insulationOf(c);
-            expectClose(atLimit.hr, near.hr, "hr");
-            expectClose(atLimit.tcl, near.tcl, "tcl");
-            for (int position = 0; position < kIreqCases * kIreqQuantities; ++position)
-                expectClose(
-                    atLimit.ireqTerms.values[position], near.ireqTerms.values[position], "table");
+            const auto near = numbersOf(insulationOf(c));
+            ASSERT_EQ(atLimit.size(), near.size());
+            for (std::size_t i = 0; i < near.size(); ++i)
+                EXPECT_NEAR(atLimit[i].second, near[i].second,
+                    kTolerance * std::max(1.0, std::fabs(near[i].second)))
+                    << near[i].first;
         }
     }
     EXPECT_EQ(insulationOf(rows[1].conditions).tcl, rows[1].conditions.tr);

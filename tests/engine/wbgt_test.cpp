@@ -22,8 +22,13 @@ TEST(WbgtIndex, WeighsAirTemperatureOnlyUnderSolarLoad)
     };
     for (const Row &r : kRows) {
         SCOPED_TRACE(testing::Message() << "tnw=" << r.tnw << " tg=" << r.tg << " ta=" << r.ta);
-        EXPECT_PRED_FORMAT2(RoundsTo, WbgtIndex(r.tnw, r.tg, r.ta, false), r.inside);
-        EXPECT_PRED_FORMAT2(RoundsTo, WbgtIndex(r.tnw, r.tg, r.ta, true), r.outdoors);
+        for (const bool solarLoad : { false, true }) {
+            const double WBGT = WbgtIndex({ .naturalWetBulbTemperature = r.tnw,
+                .globeTemperature = r.tg,
+                .airTemperature = r.ta,
+                .solarLoad = solarLoad });
+            EXPECT_PRED_FORMAT2(RoundsTo, WBGT, solarLoad ? r.outdoors : r.inside);
+        }
     }
 }
 

@@ -24,7 +24,7 @@ TEST(WindChillIndex, MatchesWorkedExamples)
     };
     for (const Row &r : kRows) {
         SCOPED_TRACE(testing::Message() << "v=" << r.v << " ta=" << r.ta);
-        const WindChill w = WindChillIndex(r.v, r.ta);
+        const WindChill w = WindChillIndex({ .relativeAirVelocity = r.v, .airTemperature = r.ta });
         EXPECT_PRED_FORMAT2(RoundsTo, w.WCI, r.WCI);
         EXPECT_PRED_FORMAT2(RoundsTo, w.tch, r.tch);
     }

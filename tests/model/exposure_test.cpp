@@ -40,7 +40,7 @@ TEST(Exposure, SweatTimeOfMinusOneOrAThousandthOfAMinuteIsUnlimited)
         SCOPED_TRACE(testing::Message() << "DLE=" << r.DLE);
         EXPECT_EQ(isSweatExposureLimited(r.DLE), r.limited);
         // The rating agrees: with an acclimatized time of 300 min an unlimited DLEnaa is green.
-        EXPECT_EQ(RateSweat(r.DLE, 300) == 0, !r.limited);
+        EXPECT_EQ(RateSweat({ .DLEnaa = r.DLE, .DLEaa = 300 }) == 0, !r.limited);
     }
 }
 

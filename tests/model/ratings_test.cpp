@@ -45,7 +45,7 @@ TEST(Ratings, WbgtLimitsFallWithMetabolicPower)
         { 32.83, 85, 2 }, { 34.27, 0, 0 }, { 34.28, 0, 2 }, { 25, 400, 1 }, { 29.3, 400, 2 } };
     for (const WbgtRow &r : rows) {
         SCOPED_TRACE(testing::Message() << "WBGT=" << r.WBGT << " M=" << r.M);
-        EXPECT_EQ(RateWbgt(r.WBGT, r.M), r.expected);
+        EXPECT_EQ(RateWbgt({ .WBGT = r.WBGT, .metabolicRate = r.M }), r.expected);
     }
 }
 
@@ -60,7 +60,7 @@ TEST(Ratings, SweatCountsTinyExposureLimitsAsUnlimited)
         { 87.29, 0.0009, 1 }, { 87.29, 300, 2 }, { 87.29, 0.001, 2 } };
     for (const SweatRow &r : rows) {
         SCOPED_TRACE(testing::Message() << "DLEnaa=" << r.DLEnaa << " DLEaa=" << r.DLEaa);
-        EXPECT_EQ(RateSweat(r.DLEnaa, r.DLEaa), r.expected);
+        EXPECT_EQ(RateSweat({ .DLEnaa = r.DLEnaa, .DLEaa = r.DLEaa }), r.expected);
     }
 }
 

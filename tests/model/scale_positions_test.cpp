@@ -91,17 +91,17 @@ TEST(SweatCriteria, DerivesEvaporationAndWaterLoss)
     r.EmaxSW = 300;
     r.wpnaa = 0.5, r.SWpnaa = 250, r.DLEnaa = -1;
     r.wpap = 0.9, r.SWpap = 400, r.DLEap = 37.5;
-    const SweatCriterionValues naa = sweatCriterion(r, SweatCriterion::naa);
+    const SweatCriterionValues naa = sweatCriterion(r, SweatCriterion::AlarmNonAcclimatized);
     EXPECT_DOUBLE_EQ(naa.Ep, 150); // 0.5 · 300 W/m²
     EXPECT_DOUBLE_EQ(naa.D, 650); // 250 W/m² · 2.6 g/h per W/m²
     EXPECT_EQ(naa.DLE, -1);
-    const SweatCriterionValues ap = sweatCriterion(r, SweatCriterion::ap);
+    const SweatCriterionValues ap = sweatCriterion(r, SweatCriterion::DangerAcclimatized);
     EXPECT_DOUBLE_EQ(ap.Ep, 270);
     EXPECT_DOUBLE_EQ(ap.D, 1040);
     EXPECT_EQ(ap.DLE, 37.5);
     // The other criteria read their own fields, not those of their neighbours.
-    EXPECT_EQ(sweatCriterion(r, SweatCriterion::nap).SWp, 0);
-    EXPECT_EQ(sweatCriterion(r, SweatCriterion::aa).wp, 0);
+    EXPECT_EQ(sweatCriterion(r, SweatCriterion::DangerNonAcclimatized).SWp, 0);
+    EXPECT_EQ(sweatCriterion(r, SweatCriterion::AlarmAcclimatized).wp, 0);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ QString exposureText(
     // marker reads as unlimited.
     if (values.DLE != model::kUnlimitedSweatExposure)
         return formatNumber(values.DLE, NumberPattern::Grouped2);
-    return pick(model::unlimitedExposure(criterion == SweatCriterion::naa
+    return pick(model::unlimitedExposure(criterion == SweatCriterion::AlarmNonAcclimatized
                         ? model::UnlimitedExposure::SweatViewAlarmNonAcclimatized
                         : model::UnlimitedExposure::SweatView),
         language);
@@ -67,8 +67,9 @@ QWidget *SweatRateView::createBlock(int block)
     grid->addWidget(m_blockHeadings[block], 0, 0, 1, 3);
 
     // Columns: the alarm and the danger criterion of this block's subjects.
-    const SweatCriterion criteria[2] = { block == 0 ? SweatCriterion::naa : SweatCriterion::aa,
-        block == 0 ? SweatCriterion::nap : SweatCriterion::ap };
+    const SweatCriterion criteria[2] = { block == 0 ? SweatCriterion::AlarmNonAcclimatized
+                                                    : SweatCriterion::AlarmAcclimatized,
+        block == 0 ? SweatCriterion::DangerNonAcclimatized : SweatCriterion::DangerAcclimatized };
     for (int column = 0; column < 2; ++column) {
         auto *heading = new QLabel(frame);
         heading->setObjectName(controlName(kSweatCriterionHeadings[column].name, block));
