@@ -1,7 +1,7 @@
 #pragma once
 // The evaluate command's output for a person: one line per value with its unit, grouped by method.
 
-#include "model/unlimited_exposure.h"
+#include "model/presentation/unlimited_exposure.h"
 #include "point_evaluation.h"
 #include "result_columns.h"
 

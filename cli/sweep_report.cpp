@@ -6,7 +6,7 @@
 #include "input_options.h"
 #include "model/caption.h"
 #include "model/exposure.h"
-#include "model/unlimited_exposure.h"
+#include "model/presentation/unlimited_exposure.h"
 #include "printable.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // derived required-sweat-rate quantities. Expected values are worked by hand from the scales'
 // layout: each arrow must stand level with the label of the scale step it faces.
 
-#include "model/scale_positions.h"
+#include "model/presentation/scale_positions.h"
 #include "model/sweat_criteria.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "model/sweep_cells.h"
+#include "model/presentation/sweep_cells.h"
 #include "model_fixtures.h"
 
 #include <array>

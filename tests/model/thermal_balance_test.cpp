@@ -1,7 +1,7 @@
 // The heat balance the summary shows: which method's, its chart terms, its readings, and the
 // class of the metabolic power.
 
-#include "model/thermal_balance.h"
+#include "model/presentation/thermal_balance.h"
 #include "model_fixtures.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // table and the window's buttons.
 
 #include "form_driver.h"
-#include "model/sweep_cells.h"
+#include "model/presentation/sweep_cells.h"
 #include "pdf_output.h"
 
 #include <QAction>

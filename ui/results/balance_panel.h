@@ -6,7 +6,7 @@
 #include "model/input_parameters.h"
 #include "model/language.h"
 #include "model/method_results.h"
-#include "model/thermal_balance.h"
+#include "model/presentation/thermal_balance.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 #include "model/exposure.h"
 #include "model/heat_balance.h"
 #include "model/option_boxes.h"
-#include "model/unlimited_exposure.h"
+#include "model/presentation/unlimited_exposure.h"
 #include "report_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"

@@ -1,7 +1,7 @@
 #include "summary_lines.h"
 
 #include "model/exposure.h"
-#include "model/unlimited_exposure.h"
+#include "model/presentation/unlimited_exposure.h"
 #include "summary_captions.h"
 #include "ui/shell/number_format.h"
 

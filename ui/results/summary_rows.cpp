@@ -1,7 +1,7 @@
 #include "summary_rows.h"
 
 #include "model/application_ranges.h"
-#include "model/results_summary.h"
+#include "model/presentation/results_summary.h"
 #include "summary_captions.h"
 #include "summary_lines.h"
 #include "ui/shell/control_name.h"

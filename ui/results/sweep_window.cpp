@@ -1,7 +1,7 @@
 #include "sweep_window.h"
 
 #include "model/evaluation.h"
-#include "model/sweep_cells.h"
+#include "model/presentation/sweep_cells.h"
 #include "sweep_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/messages.h"

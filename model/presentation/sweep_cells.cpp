@@ -1,7 +1,7 @@
 #include "sweep_cells.h"
 
-#include "exposure.h"
-#include "heat_balance.h"
+#include "model/exposure.h"
+#include "model/heat_balance.h"
 #include "unlimited_exposure.h"
 
 #include <cmath>

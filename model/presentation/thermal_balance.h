@@ -3,9 +3,9 @@
 // is shown (a fixed priority), the seven terms of its chart, the verbal readings of each term and
 // the class of the metabolic power. Heat flows in W/m², positive when the body loses heat.
 
-#include "caption.h"
-#include "input_parameters.h"
-#include "method_results.h"
+#include "model/caption.h"
+#include "model/input_parameters.h"
+#include "model/method_results.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // (gender of the Spanish noun, abbreviations that fit narrow cells, one English misspelling that is
 // the program's own).
 
-#include "caption.h"
+#include "model/caption.h"
 
 namespace kalvora::model {
 

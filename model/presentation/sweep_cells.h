@@ -3,8 +3,8 @@
 // display pattern, or a fixed text (the dash of a method that takes no part, the unlimited
 // exposure, the balance verdict). The window and any other front end read the cells from here.
 
-#include "caption.h"
-#include "sweep.h"
+#include "model/caption.h"
+#include "model/sweep.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the results summary shows beside each method's result line: the rating light of the row.
 
-#include "input_parameters.h"
-#include "method_results.h"
+#include "model/input_parameters.h"
+#include "model/method_results.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "results_summary.h"
 
-#include "exposure.h"
+#include "model/exposure.h"
 
 namespace kalvora::model {
 
