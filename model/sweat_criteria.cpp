@@ -8,32 +8,30 @@ namespace {
 // about 2.5 kJ/g: 1.8 · 3600 / 2500 ≈ 2.6 g/h.
 constexpr double kWaterLossPerSweatRate = 2.6;
 
-struct Stored
-{
-    double wp, SWp, DLE;
-};
-
-Stored stored(const MethodResults &r, SweatCriterion criterion)
+/// wp, rp, SWp, Dmax, DLE of a criterion, as the record stores them.
+SweatCriterionValues stored(const MethodResults &r, SweatCriterion criterion)
 {
     switch (criterion) {
     case SweatCriterion::naa:
-        return { r.wpnaa, r.SWpnaa, r.DLEnaa };
+        return { r.wpnaa, r.rpnaa, r.SWpnaa, r.Dmaxnaa, r.DLEnaa, 0, 0 };
     case SweatCriterion::nap:
-        return { r.wpnap, r.SWpnap, r.DLEnap };
+        return { r.wpnap, r.rpnap, r.SWpnap, r.Dmaxnap, r.DLEnap, 0, 0 };
     case SweatCriterion::aa:
-        return { r.wpaa, r.SWpaa, r.DLEaa };
+        return { r.wpaa, r.rpaa, r.SWpaa, r.Dmaxaa, r.DLEaa, 0, 0 };
     case SweatCriterion::ap:
-        return { r.wpap, r.SWpap, r.DLEap };
+        return { r.wpap, r.rpap, r.SWpap, r.Dmaxap, r.DLEap, 0, 0 };
     }
-    return { 0, 0, 0 };
+    return {};
 }
 
 } // namespace
 
 SweatCriterionValues sweatCriterion(const MethodResults &results, SweatCriterion criterion)
 {
-    const Stored s = stored(results, criterion);
-    return { s.wp, s.wp * results.EmaxSW, s.SWp, s.SWp * kWaterLossPerSweatRate, s.DLE };
+    SweatCriterionValues values = stored(results, criterion);
+    values.Ep = values.wp * results.EmaxSW;
+    values.D = values.SWp * kWaterLossPerSweatRate;
+    return values;
 }
 
 } // namespace kalvora::model

@@ -1,16 +1,21 @@
 #pragma once
-// What each cell of the sweep table says, apart from the locale's digits: a number with its
-// display pattern, or a fixed text (the dash of a method that takes no part, the unlimited
-// exposure, the balance verdict). The window and any other front end read the cells from here.
+// The sweep's quantities in one table for both front ends: the command line's key of each, the
+// window's column that shows it, the method it belongs to, how a row gives its value, the
+// window's display pattern and dash, and whether it may stand for an unlimited exposure. What
+// each cell of the window says, apart from the locale's digits, follows from it.
 
 #include "model/caption.h"
 #include "model/sweep.h"
+#include "number_pattern.h"
+#include "result_catalogue.h"
 
+#include <optional>
+#include <span>
 #include <string>
 
 namespace kalvora::model {
 
-/// The table's columns, left to right.
+/// The window's columns, left to right.
 enum class SweepColumn {
     pv, ///< air velocity, m/s
     PIVM,
@@ -30,22 +35,50 @@ enum class SweepColumn {
 };
 inline constexpr int kSweepColumnCount = 15;
 
-/// The control-array name of a column (`pv`, `PIVM`, …).
-const char *sweepColumnName(SweepColumn column);
-
-enum class CellPattern {
-    Text, ///< the cell's text as it stands
-    General, ///< shortest general form (0.05, 0.1, 2.5)
-    Grouped2, ///< "#,##0.00"
-    Grouped1, ///< "#,##0.0"
-    Plain1, ///< "###0.0"
+/// What a row's value is.
+enum class SweepValue {
+    Velocity, ///< a swept velocity, exact
+    Quantity, ///< a computed quantity
+    Rating, ///< a rating, or the row code
+    Balance, ///< the verdict on the heat storage, in words
 };
 
+struct SweepQuantity
+{
+    const char *key; ///< the command line's key; nullptr for what only the window shows
+    std::optional<SweepColumn> column; ///< the window's column; empty where it shows none
+    const char *cells; ///< the control-array name of the window's cells
+    std::optional<Method> method; ///< empty for the velocities and the row code
+    SweepValue kind;
+    std::optional<double> (*read)(const SweepRow &);
+    NumberPattern pattern; ///< in the window
+    const char *dash; ///< the window's text while the method takes no part, blanks included
+    ExposureMarker marker = ExposureMarker::None;
+};
+
+/// Every quantity, in the command line's order: the velocities, then each method's values and
+/// rating in flag order, the row code last.
+std::span<const SweepQuantity> sweepQuantities();
+
+/// The quantity a window column shows.
+const SweepQuantity &sweepColumnQuantity(SweepColumn column);
+
+/// Whether the row's value stands for an unlimited exposure rather than for a time.
+bool sweepExposureUnlimited(const SweepQuantity &quantity, const SweepRow &row);
+
+/// The sweep after an evaluation that a fault stopped: none is computed (a sweep follows a
+/// complete evaluation only, in the window as on the command line, since it reads the
+/// evaluation's shared values); the rows give their velocities and every method that takes part
+/// is left empty.
+Sweep sweepNotComputed(const InputParameters &input, const EvaluationFault &stoppedBy);
+
+/// A cell of the window: a number with its display pattern, or a fixed text (the dash of a
+/// method that takes no part, the unlimited exposure, the balance verdict).
 struct SweepCell
 {
-    CellPattern pattern = CellPattern::Text;
-    double value = 0; ///< the number, unless pattern is Text
-    std::string text; ///< the text, when pattern is Text
+    std::optional<NumberPattern> pattern; ///< empty for a text
+    double value = 0; ///< the number, when there is a pattern
+    std::string text; ///< the text, when there is none
 };
 
 /// The cell of shown row `row` (0 … 15) in `column`. A method that takes no part gives its dash

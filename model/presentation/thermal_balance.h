@@ -1,11 +1,13 @@
 #pragma once
 // The body's heat balance of one method, as the results summary shows it: which method's balance
-// is shown (a fixed priority), the seven terms of its chart, the verbal readings of each term and
-// the class of the metabolic power. Heat flows in W/m², positive when the body loses heat.
+// is shown (a fixed priority among the methods whose values it shows), the seven terms of its
+// chart, the verbal readings of each term and the class of the metabolic power. Heat flows in
+// W/m², positive when the body loses heat.
 
 #include "model/caption.h"
 #include "model/input_parameters.h"
 #include "model/method_results.h"
+#include "results_summary.h"
 
 #include <array>
 
@@ -25,10 +27,10 @@ struct HeatBalance
     double A = 0; ///< heat accumulated in the body
 };
 
-/// The first that applies: IREQ when selected and its rating shows strain, SWreq, PMV, HSI (whose
-/// record has no respiratory terms; its accumulated heat is M − R − C − E, with M in W/m² the
-/// metabolic power read for the summary). All zero when none applies.
-HeatBalance chooseBalance(const InputParameters &input, const MethodResults &results, double M);
+/// The first that applies among the shown methods: IREQ when its rating shows strain, SWreq, PMV,
+/// HSI (whose record has no respiratory terms; its accumulated heat is M − R − C − E, with M in
+/// W/m² the metabolic power read for the summary). All zero when none applies.
+HeatBalance chooseBalance(const ShownMethods &shown, const MethodResults &results, double M);
 
 /// The note naming the standard the balance follows; empty for None.
 Caption balanceNote(BalanceSource source);
@@ -47,14 +49,20 @@ std::array<BalanceTerm, kBalanceTermCount> balanceTerms(const HeatBalance &balan
 /// 200, very high from 260.
 Caption metabolicClass(double M);
 
-/// The verbal readings are given only when PMV, HSI or SWreq is selected.
-bool balanceReadingsShown(const InputParameters &input);
+/// The verbal readings are given only when PMV, HSI or SWreq is shown.
+bool balanceReadingsShown(const ShownMethods &shown);
 
-/// |A| below 0.001 W/m² counts as balance.
-bool inBalance(double A);
+/// "Hay equilibrio" by the one balance rule (InThermalBalance), otherwise "No hay equilibrio".
 Caption balanceVerdict(double A);
-/// The words before |A|: "A = " in balance, otherwise heat won (A ≥ 0) or lost.
-Caption accumulatedPrefix(double A);
+
+/// The accumulated heat as the reading gives it: words, then a magnitude that is never negative
+/// (the words say whether the heat was won or lost).
+struct AccumulatedReading
+{
+    Caption words; ///< "A = " in balance, otherwise heat won (A ≥ 0) or lost
+    double magnitude; ///< |A|, W/m²
+};
+AccumulatedReading accumulatedReading(double A);
 /// Reading of the radiation term; 0.001 W/m² exactly is the no-exchange point.
 Caption radiationReading(double R);
 /// Reading of the convection term; exactly zero is no exchange.

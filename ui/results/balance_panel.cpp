@@ -111,9 +111,9 @@ QWidget *BalancePanel::createChart()
 }
 
 void BalancePanel::fill(
-    const model::InputParameters &input, const model::MethodResults &results, double M)
+    const model::ShownMethods &shown, const model::MethodResults &results, double M)
 {
-    const model::HeatBalance balance = model::chooseBalance(input, results, M);
+    const model::HeatBalance balance = model::chooseBalance(shown, results, M);
     const QString note = text(model::balanceNote(balance.source));
     findChild<QLabel *>(controlName("ISOgraf", 0))->setText(note);
     findChild<QLabel *>(controlName("ISOgraf", 1))->setText(note);
@@ -122,7 +122,7 @@ void BalancePanel::fill(
 
     findChild<ValueArea *>(QStringLiteral("Metab"))
         ->setLines({ QStringLiteral("M = ") + flow(M), text(model::metabolicClass(M)) });
-    if (model::balanceReadingsShown(input))
+    if (model::balanceReadingsShown(shown))
         fillReadings(balance);
 }
 
@@ -185,7 +185,8 @@ void BalancePanel::fillReadings(const model::HeatBalance &b)
     const auto area
         = [this](const char *name) { return findChild<ValueArea *>(QString::fromUtf8(name)); };
     area("equilibrio")->setLines({ text(model::balanceVerdict(b.A)) });
-    area("acumulado")->setLines({ text(model::accumulatedPrefix(b.A)) + flow(std::abs(b.A)) });
+    const model::AccumulatedReading accumulated = model::accumulatedReading(b.A);
+    area("acumulado")->setLines({ text(accumulated.words) + flow(accumulated.magnitude) });
     area("rad")->setLines(
         { text(model::radiationReading(b.R)), QStringLiteral("R = ") + flow(b.R) });
     area("conv")->setLines(
