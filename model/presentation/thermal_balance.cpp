@@ -17,18 +17,32 @@ bool has(const ShownMethods &shown, Method method)
     return shown[static_cast<std::size_t>(method)];
 }
 
+/// The terms of a method's balance as the record holds them; 0 for a term it has none of.
+HeatBalance balanceOf(BalanceSource source, Method method, const MethodResults &results)
+{
+    const BalanceKeys keys = balanceKeys(method);
+    const auto term = [&results](const char *key) {
+        return key ? resultEntry(key).read(results, Evaluation()).value_or(0) : 0.0;
+    };
+    return { source, term(keys.R), term(keys.C), term(keys.Cres), term(keys.Eres), term(keys.E),
+        term(keys.A) };
+}
+
 } // namespace
 
 HeatBalance chooseBalance(const ShownMethods &shown, const MethodResults &r, double M)
 {
     if (has(shown, Method::Ireq) && r.okIreq != 0)
-        return { BalanceSource::Ireq, r.RIREQ, r.CIREQ, r.CresIREQ, r.EresIREQ, r.EIREQ, r.AcIREQ };
+        return balanceOf(BalanceSource::Ireq, Method::Ireq, r);
     if (has(shown, Method::SwReq))
-        return { BalanceSource::SwReq, r.RSW, r.CSW, r.CresSW, r.EresSW, r.ESW, r.AcSW };
+        return balanceOf(BalanceSource::SwReq, Method::SwReq, r);
     if (has(shown, Method::Pmv))
-        return { BalanceSource::Pmv, r.RIVM, r.CIVM, r.CresIVM, r.EresIVM, r.EIVM, r.AcIVM };
-    if (has(shown, Method::Hsi))
-        return { BalanceSource::Hsi, r.RISC, r.CISC, 0, 0, r.EISC, M - r.RISC - r.CISC - r.EISC };
+        return balanceOf(BalanceSource::Pmv, Method::Pmv, r);
+    if (has(shown, Method::Hsi)) {
+        HeatBalance b = balanceOf(BalanceSource::Hsi, Method::Hsi, r);
+        b.A = M - b.R - b.C - b.E;
+        return b;
+    }
     return {};
 }
 

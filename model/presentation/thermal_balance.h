@@ -27,6 +27,32 @@ struct HeatBalance
     double A = 0; ///< heat accumulated in the body
 };
 
+/// The record's keys of a method's balance terms R, C, Cres, Eres, E, A. PMV, SWreq and IREQ
+/// have all six; the heat stress index has no respiratory terms, and its accumulated heat is
+/// worked out from the others (a null key: no such field).
+struct BalanceKeys
+{
+    const char *R, *C, *Cres, *Eres, *E, *A;
+};
+
+constexpr BalanceKeys balanceKeys(Method method)
+{
+    switch (method) {
+    case Method::Pmv:
+        return { "RIVM", "CIVM", "CresIVM", "EresIVM", "EIVM", "AcIVM" };
+    case Method::Hsi:
+        return { "RISC", "CISC", nullptr, nullptr, "EISC", nullptr };
+    case Method::SwReq:
+        return { "RSW", "CSW", "CresSW", "EresSW", "ESW", "AcSW" };
+    case Method::Ireq:
+        return { "RIREQ", "CIREQ", "CresIREQ", "EresIREQ", "EIREQ", "AcIREQ" };
+    case Method::Wbgt:
+    case Method::Wci:
+        break;
+    }
+    return { nullptr, nullptr, nullptr, nullptr, nullptr, nullptr };
+}
+
 /// The first that applies among the shown methods: IREQ when its rating shows strain, SWreq, PMV,
 /// HSI (whose record has no respiratory terms; its accumulated heat is M − R − C − E, with M in
 /// W/m² the metabolic power read for the summary). All zero when none applies.

@@ -85,28 +85,16 @@ TEST(ScalePositions, HsiArrowFacesTheCategoryOfItsIndex)
 
 TEST(ScalePositions, WindChillArrowStandsInTheAreaOfItsCategory)
 {
-    // Bands of the chilling temperature, the upper bound of each inclusive, as published.
-    struct Band
-    {
-        double tch;
-        ColdCategory category;
-    };
-    const Band bands[] = {
-        { 40, ColdCategory::calor },
-        { 28.01, ColdCategory::calor },
-        { 28, ColdCategory::confort },
-        { 21.001, ColdCategory::confort },
-        { 21, ColdCategory::Frio },
-        { 7, ColdCategory::mfrio },
-        { -18, ColdCategory::cortante },
-        { -26, ColdCategory::cong0 },
-        { -42, ColdCategory::cong1 },
-        { -57.99, ColdCategory::cong1 },
-        { -58, ColdCategory::cong2 },
-        { -80, ColdCategory::cong2 },
-    };
-    for (const Band &b : bands)
-        EXPECT_EQ(coldCategory(b.tch), b.category) << "tch " << b.tch;
+    // The published upper bounds of the bands of the chilling temperature, °C, warmest first:
+    // each belongs to the colder band, and just above it is the next warmer one.
+    constexpr double kBounds[] = { 28, 21, 7, -18, -26, -42, -58 };
+    EXPECT_EQ(coldCategory(40), ColdCategory::calor);
+    for (std::size_t b = 0; b < std::size(kBounds); ++b) {
+        SCOPED_TRACE(kBounds[b]);
+        EXPECT_EQ(static_cast<std::size_t>(coldCategory(kBounds[b])), b + 1);
+        EXPECT_EQ(static_cast<std::size_t>(coldCategory(kBounds[b] + 0.01)), b);
+    }
+    EXPECT_EQ(coldCategory(-80), ColdCategory::cong2);
 
     // The category areas' tops, warmest first; the arrow is 375 high. Its middle stands inside
     // its category's area: from the area's top to the next area's top.
