@@ -9,7 +9,6 @@
 #include "output_file.h"
 #include "point_evaluation.h"
 #include "printable.h"
-#include "result_units.h"
 #include "sweep_report.h"
 
 #include <CLI/CLI.hpp>
@@ -179,9 +178,9 @@ std::string padded(std::string_view text, std::size_t width)
 
 int runColumns(const Request &request, std::ostream &out)
 {
-    for (const ResultKey &key : AllResultKeys())
-        out << padded(key.name, 15) << padded(ResultUnit(key.name), 10)
-            << ResultMeaning(key.name, request.language()) << '\n';
+    for (const ResultKey key : AllResultKeys())
+        out << padded(key->key, 15) << padded(key->unit, 10) << key->meaningIn(request.language())
+            << '\n';
     return kDone;
 }
 

@@ -37,12 +37,22 @@ double RoundedToDecimals(double value, int decimals)
     return rounded;
 }
 
-std::string GroupedFixed(double value, int decimals)
+std::string PatternNumber(double value, model::NumberPattern pattern, std::optional<int> decimals)
 {
     if (!std::isfinite(value))
         return "undefined";
+    const std::optional<int> shown = decimals ? decimals : model::fixedDecimals(pattern);
+    if (!shown) {
+        std::array<char, 32> buffer;
+        // Negative zero would read "-0".
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+            value == 0 ? 0.0 : value, std::chars_format::general, 6);
+        return std::string(buffer.data(), result.ptr);
+    }
     std::array<char, kFixedRoom> buffer;
-    const std::string plain(buffer.data(), WriteFixedNumber(buffer.data(), value, decimals));
+    const std::string plain(buffer.data(), WriteFixedNumber(buffer.data(), value, *shown));
+    if (!model::groupsThousands(pattern))
+        return plain;
     const std::size_t sign = plain.front() == '-' ? 1 : 0;
     const std::size_t integerEnd = std::min(plain.find('.'), plain.size());
     std::string grouped = plain.substr(0, sign);
@@ -53,17 +63,6 @@ std::string GroupedFixed(double value, int decimals)
     }
     grouped += plain.substr(integerEnd);
     return grouped;
-}
-
-std::string GeneralNumber(double value)
-{
-    if (!std::isfinite(value))
-        return "undefined";
-    std::array<char, 32> buffer;
-    // Negative zero would read "-0".
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-        value == 0 ? 0.0 : value, std::chars_format::general, 6);
-    return std::string(buffer.data(), result.ptr);
 }
 
 } // namespace kalvora::cli

@@ -1,6 +1,8 @@
 #pragma once
-// Numbers for a person at a terminal, in the patterns of the result views ("#,##0.00" and
-// "#,##0.0"): fixed decimals, ',' grouping thousands, '.' as decimal point whatever the locale.
+// Numbers for a person at a terminal, in the display patterns of the result views: ',' grouping
+// thousands, '.' as decimal point whatever the locale.
+
+#include "model/presentation/number_pattern.h"
 
 #include <optional>
 #include <string>
@@ -16,10 +18,11 @@ char *WriteFixedNumber(char *to, double value, int decimals);
 /// that its shortest form shows those decimals at most; a value that rounds to zero is +0.
 double RoundedToDecimals(double value, int decimals);
 
-/// "1,234.57" for 1234.567 with two decimals; "undefined" for a value that is not finite.
-std::string GroupedFixed(double value, int decimals);
-
-/// Six significant digits without trailing zeros (0.15 for 0.15000000000000002); zero unsigned.
-std::string GeneralNumber(double value);
+/// The value in the pattern: "1,234.57" for 1234.567 in "#,##0.00"; with decimals given (0 to
+/// 17), that many instead of the pattern's. The general form: six significant digits without
+/// trailing zeros (0.15 for 0.15000000000000002), zero unsigned. "undefined" for a value that is
+/// not finite.
+std::string PatternNumber(
+    double value, model::NumberPattern pattern, std::optional<int> decimals = std::nullopt);
 
 } // namespace kalvora::cli

@@ -57,17 +57,15 @@ ordered_json EvaluationJson(
     }
     ordered_json results = ordered_json::object();
     ordered_json ratings = ordered_json::object();
-    for (const ResultKey &key : keys) {
-        const std::string name(key.name);
-        if (key.kind == ResultKey::Kind::Field) {
-            const model::ResultField &field = model::resultFields()[key.index];
-            if (FieldShown(field, outcome))
-                results[name] = JsonNumber(field.read(outcome.results), precision);
-        } else if (key.kind == ResultKey::Kind::Rating) {
-            const RatingField &rating = ratingFields()[key.index];
-            if (RatingShown(rating, outcome))
-                ratings[name] = outcome.results.*rating.member;
-        }
+    const model::EvaluationScope scope = outcome.scope();
+    for (const ResultKey key : keys) {
+        if (!scope.belongs(*key))
+            continue;
+        const std::optional<double> value = key->read(outcome.results, outcome.evaluation);
+        if (key->kind == model::ResultKind::Value)
+            results[key->key] = JsonNumber(value, precision);
+        else if (key->kind == model::ResultKind::Rating)
+            ratings[key->key] = static_cast<int>(*value);
     }
     return ordered_json { { "methods", std::move(methods) },
         { "inputs", inputsJson(outcome.given) }, { "results", std::move(results) },

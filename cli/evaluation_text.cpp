@@ -3,8 +3,7 @@
 #include "display_number.h"
 #include "input_options.h"
 #include "model/caption.h"
-#include "model/exposure.h"
-#include "result_units.h"
+#include "model/presentation/unlimited_exposure.h"
 
 #include <algorithm>
 #include <array>
@@ -51,7 +50,9 @@ void inputLines(std::ostream &out, const model::InputParameters &input, Language
     out << inLanguage(caption(Text::Inputs), language) << '\n';
     for (const NumericInput &option : numericInputs()) {
         if (InputUsed(input, option.field))
-            line(out, option.name, GroupedFixed(input.value(option.field), 2), option.unit);
+            line(out, option.name,
+                PatternNumber(input.value(option.field), model::NumberPattern::Grouped2),
+                option.unit);
     }
     if (input.groupEnabled(model::OptionGroup::Radsolar))
         line(out, "solar",
@@ -62,44 +63,37 @@ void inputLines(std::ostream &out, const model::InputParameters &input, Language
             "");
 }
 
-/// The line of one result value: the number with its unit, or the unlimited word.
-void resultLine(std::ostream &out, const model::ResultField &field, const PointOutcome &outcome,
-    Language language, int decimals)
+/// The line of one key: a value with its unit or the unlimited word, or a rating with its colour.
+void resultLine(std::ostream &out, const model::ResultEntry &entry, const PointOutcome &outcome,
+    Language language, std::optional<int> decimals)
 {
-    const std::optional<double> value = field.read(outcome.results);
-    const std::optional<model::UnlimitedExposure> unlimited
-        = UnlimitedExposure(field.name, outcome);
-    if (unlimited || !value)
-        line(out, field.name,
-            inLanguage(
-                unlimitedExposure(unlimited.value_or(model::UnlimitedExposure::SummarySweat)),
-                language),
-            "");
-    else
-        line(out, field.name, GroupedFixed(*value, decimals), ResultUnit(field.name));
-}
-
-void ratingLine(
-    std::ostream &out, const RatingField &rating, const PointOutcome &outcome, Language language)
-{
-    const std::int16_t level = outcome.results.*rating.member;
-    const bool known = level >= 0 && level < static_cast<int>(kRatingColours.size());
-    line(out, rating.name, std::to_string(level),
-        known ? inLanguage(kRatingColours[static_cast<std::size_t>(level)], language) : "");
-}
-
-/// The values of one group: the shared values (no method) or the fields of one method.
-void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<model::Method> method,
-    Language language, int decimals)
-{
-    std::ostringstream lines;
-    for (const model::ResultField &field : model::resultFields()) {
-        if (field.method == method && FieldShown(field, outcome))
-            resultLine(lines, field, outcome, language, decimals);
+    const std::optional<double> value = entry.read(outcome.results, outcome.evaluation);
+    if (entry.kind == model::ResultKind::Rating) {
+        const int level = static_cast<int>(*value);
+        const bool known = level >= 0 && level < static_cast<int>(kRatingColours.size());
+        line(out, entry.key, std::to_string(level),
+            known ? inLanguage(kRatingColours[static_cast<std::size_t>(level)], language) : "");
+    } else if (entry.kind == model::ResultKind::Flag) {
+        line(out, entry.key, *value != 0 ? "true" : "false", "");
+    } else if (!value
+        || model::marksUnlimitedExposure(
+            entry, outcome.results, outcome.given.value(model::Field::Iclo))) {
+        line(out, entry.key,
+            inLanguage(unlimitedExposure(model::summaryUnlimited(entry.marker)), language), "");
+    } else {
+        line(out, entry.key, PatternNumber(*value, entry.pattern, decimals), entry.unit);
     }
-    for (const RatingField &rating : ratingFields()) {
-        if (method == rating.method && RatingShown(rating, outcome))
-            ratingLine(lines, rating, outcome, language);
+}
+
+/// The values and the rating of one group: the shared values (no method) or one method's.
+void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<model::Method> method,
+    Language language, std::optional<int> decimals)
+{
+    const model::EvaluationScope scope = outcome.scope();
+    std::ostringstream lines;
+    for (const model::ResultEntry &entry : model::resultCatalogue()) {
+        if (entry.method == method && entry.kind != model::ResultKind::Flag && scope.belongs(entry))
+            resultLine(lines, entry, outcome, language, decimals);
     }
     if (lines.tellp() == 0)
         return;
@@ -111,18 +105,12 @@ void groupLines(std::ostream &out, const PointOutcome &outcome, std::optional<mo
 
 /// The chosen values that belong to the outcome, in the order chosen, under one heading.
 void chosenLines(std::ostream &out, const PointOutcome &outcome,
-    const std::vector<ResultKey> &chosen, Language language, int decimals)
+    const std::vector<ResultKey> &chosen, Language language, std::optional<int> decimals)
 {
     std::ostringstream lines;
-    for (const ResultKey &key : chosen) {
-        if (!ResultValue(key, outcome))
-            continue;
-        if (key.kind == ResultKey::Kind::Field)
-            resultLine(lines, model::resultFields()[key.index], outcome, language, decimals);
-        else if (key.kind == ResultKey::Kind::Rating)
-            ratingLine(lines, ratingFields()[key.index], outcome, language);
-        else
-            line(lines, key.name, outcome.evaluation.pmvOutOfRange ? "true" : "false", "");
+    for (const ResultKey key : chosen) {
+        if (ResultValue(key, outcome))
+            resultLine(lines, *key, outcome, language, decimals);
     }
     if (lines.tellp() != 0)
         out << inLanguage(caption(Text::Results), language) << '\n' << lines.str();
@@ -130,34 +118,11 @@ void chosenLines(std::ostream &out, const PointOutcome &outcome,
 
 } // namespace
 
-std::optional<model::UnlimitedExposure> UnlimitedExposure(
-    std::string_view name, const PointOutcome &outcome)
-{
-    using model::UnlimitedExposure;
-    const model::MethodResults &results = outcome.results;
-    const double worn = outcome.given.value(model::Field::Iclo);
-    bool limited = true;
-    if (name == "TEP")
-        return model::isHeatStressExposureLimited(results.ISC, results.TEP)
-            ? std::nullopt
-            : std::optional(UnlimitedExposure::SummaryHsi);
-    if (name == "DLEnaa" || name == "DLEnap" || name == "DLEaa" || name == "DLEap") {
-        const model::ResultField &field
-            = *std::find_if(model::resultFields().begin(), model::resultFields().end(),
-                [&](const model::ResultField &candidate) { return candidate.name == name; });
-        limited = model::isSweatExposureLimited(*field.read(results));
-    } else if (name == "DLE3") {
-        limited = model::isInsulationExposureLimited(results.DLE3, worn, results.IREQ1);
-    } else if (name == "DLE4") {
-        limited = model::isInsulationExposureLimited(results.DLE4, worn, results.IREQ2);
-    }
-    return limited ? std::nullopt : std::optional(UnlimitedExposure::SummarySweat);
-}
-
 std::string EvaluationText(const PointOutcome &outcome, Language language,
     const std::optional<std::vector<ResultKey>> &chosen, int precision)
 {
-    const int decimals = precision == kShortest ? 2 : precision;
+    const std::optional<int> decimals
+        = precision == kShortest ? std::nullopt : std::optional(precision);
     std::ostringstream out;
     inputLines(out, outcome.given, language);
     if (chosen) {

@@ -2,29 +2,11 @@
 
 #include "model/loading_rules.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace kalvora::cli {
 
 using model::Method;
-using model::MethodResults;
 
 namespace {
-
-constexpr RatingField kRatings[] = {
-    { "okIVM", Method::Pmv, &MethodResults::okIVM },
-    { "okISC", Method::Hsi, &MethodResults::okISC },
-    { "okWBGT", Method::Wbgt, &MethodResults::okWBGT },
-    { "okSWreq", Method::SwReq, &MethodResults::okSWreq },
-    { "okIVF", Method::Wci, &MethodResults::okIVF },
-    { "okIreq", Method::Ireq, &MethodResults::okIreq },
-};
-
-bool ran(const PointOutcome &outcome, Method method)
-{
-    return outcome.evaluation.ran[static_cast<std::size_t>(method)];
-}
 
 /// The PMV range message in each language, built once.
 const std::string &pmvRangeText(model::Language language)
@@ -34,21 +16,11 @@ const std::string &pmvRangeText(model::Language language)
     return texts[language == model::Language::English ? 1 : 0];
 }
 
-/// The reader of dentrangIVM, shown whenever PMV was selected, even when it did not run.
-auto dentrangRead()
-{
-    static const auto read = std::find_if(model::resultFields().begin(),
-        model::resultFields().end(), [](const model::ResultField &field) {
-            return std::strcmp(field.name, "dentrangIVM") == 0;
-        })->read;
-    return read;
-}
-
 } // namespace
 
-bool PointOutcome::sharedDone() const
+model::EvaluationScope PointOutcome::scope() const
 {
-    return !refused() && (!evaluation.fault || evaluation.fault->method.has_value());
+    return refused() ? model::EvaluationScope() : model::EvaluationScope(evaluation, given);
 }
 
 PointOutcome EvaluatePoint(const model::InputParameters &input, model::Language language)
@@ -78,29 +50,6 @@ void EvaluateGiven(PointOutcome &outcome, model::Language language)
         outcome.faultText = model::faultMessage(*outcome.evaluation.fault, language);
         outcome.messages.push_back(outcome.faultText);
     }
-}
-
-bool FieldShown(const model::ResultField &field, const PointOutcome &outcome)
-{
-    return ShownFields(outcome)(field);
-}
-
-ShownFields::ShownFields(const PointOutcome &outcome)
-    : m_shared(outcome.sharedDone())
-    , m_ran(outcome.evaluation.ran)
-    , m_pmvGiven(outcome.given.method(Method::Pmv))
-    , m_alwaysWithPmv(dentrangRead())
-{
-}
-
-std::span<const RatingField> ratingFields()
-{
-    return kRatings;
-}
-
-bool RatingShown(const RatingField &rating, const PointOutcome &outcome)
-{
-    return !outcome.refused() && !outcome.evaluation.fault && ran(outcome, rating.method);
 }
 
 } // namespace kalvora::cli

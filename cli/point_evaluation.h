@@ -6,11 +6,8 @@
 #include "model/input_parameters.h"
 #include "model/language.h"
 #include "model/method_results.h"
+#include "model/presentation/result_catalogue.h"
 
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -27,8 +24,8 @@ struct PointOutcome
     std::string faultText; ///< the fault's message, when a fault ended the evaluation
 
     bool refused() const { return !refusals.empty(); }
-    /// The shared values were computed (no refusal, no fault before the first method).
-    bool sharedDone() const;
+    /// Which values of the record are of this outcome's evaluation: none after a refusal.
+    model::EvaluationScope scope() const;
 };
 
 PointOutcome EvaluatePoint(const model::InputParameters &input, model::Language language);
@@ -36,41 +33,5 @@ PointOutcome EvaluatePoint(const model::InputParameters &input, model::Language 
 /// Evaluates outcome.given into outcome, reusing the storage the outcome already holds; a batch
 /// evaluates its rows one after another through one outcome.
 void EvaluateGiven(PointOutcome &outcome, model::Language language);
-
-/// Whether a value of the record belongs to this outcome: shared values once computed, the
-/// fields of methods that ran, dentrangIVM whenever PMV was selected.
-bool FieldShown(const model::ResultField &field, const PointOutcome &outcome);
-
-/// FieldShown for one outcome, with what every field's answer shares looked up once.
-class ShownFields
-{
-public:
-    explicit ShownFields(const PointOutcome &outcome);
-
-    bool operator()(const model::ResultField &field) const
-    {
-        return m_shared
-            && (!field.method || m_ran[static_cast<std::size_t>(*field.method)]
-                || (m_pmvGiven && field.read == m_alwaysWithPmv));
-    }
-
-private:
-    bool m_shared;
-    std::array<bool, model::kMethodCount> m_ran;
-    bool m_pmvGiven;
-    std::optional<double> (*m_alwaysWithPmv)(const model::MethodResults &);
-};
-
-/// The rating of one method, under its record name.
-struct RatingField
-{
-    const char *name;
-    model::Method method;
-    std::int16_t model::MethodResults::*member;
-};
-std::span<const RatingField> ratingFields();
-
-/// Ratings are written at the end of a completed evaluation, for the methods that ran.
-bool RatingShown(const RatingField &rating, const PointOutcome &outcome);
 
 } // namespace kalvora::cli

@@ -15,13 +15,8 @@ namespace {
 std::vector<ResultKey> allKeys()
 {
     std::vector<ResultKey> keys;
-    const auto fields = model::resultFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        keys.push_back({ ResultKey::Kind::Field, i, fields[i].name });
-    const auto ratings = ratingFields();
-    for (std::size_t i = 0; i < ratings.size(); ++i)
-        keys.push_back({ ResultKey::Kind::Rating, i, ratings[i].name });
-    keys.push_back({ ResultKey::Kind::PmvOutOfRange, 0, "pmvOutOfRange" });
+    for (const model::ResultEntry &entry : model::resultCatalogue())
+        keys.push_back(&entry);
     return keys;
 }
 
@@ -73,22 +68,21 @@ std::span<const ResultKey> AllResultKeys()
 
 std::vector<ResultKey> SelectResultKeys(const std::optional<std::string> &list)
 {
-    const std::span<const ResultKey> all = AllResultKeys();
-    if (!list)
+    if (!list) {
+        const std::span<const ResultKey> all = AllResultKeys();
         return { all.begin(), all.end() };
+    }
     std::vector<ResultKey> keys;
     std::string_view rest = *list;
     for (;;) {
         const std::size_t comma = std::min(rest.find(','), rest.size());
         const std::string_view name = rest.substr(0, comma);
-        const auto found = std::find_if(
-            all.begin(), all.end(), [&](const ResultKey &key) { return key.name == name; });
-        if (found == all.end())
+        const ResultKey found = model::findResult(name);
+        if (!found)
             throw InputError("--columns: unknown result key " + Quoted(name)
                 + "; `kalvora-cli columns` lists them");
-        if (std::none_of(
-                keys.begin(), keys.end(), [&](const ResultKey &key) { return key.name == name; }))
-            keys.push_back(*found);
+        if (std::find(keys.begin(), keys.end(), found) == keys.end())
+            keys.push_back(found);
         if (comma == rest.size())
             return keys;
         rest.remove_prefix(comma + 1);
@@ -97,58 +91,36 @@ std::vector<ResultKey> SelectResultKeys(const std::optional<std::string> &list)
 
 void AppendResultHeader(std::span<const ResultKey> keys, std::string &line)
 {
-    for (const ResultKey &key : keys)
-        line.append(",").append(key.name);
+    for (const ResultKey key : keys)
+        line.append(",").append(key->key);
 }
 
 std::optional<double> ResultValue(const ResultKey &key, const PointOutcome &outcome)
 {
-    switch (key.kind) {
-    case ResultKey::Kind::Field: {
-        const model::ResultField &field = model::resultFields()[key.index];
-        return FieldShown(field, outcome) ? field.read(outcome.results) : std::nullopt;
-    }
-    case ResultKey::Kind::Rating: {
-        const RatingField &rating = ratingFields()[key.index];
-        return RatingShown(rating, outcome) ? std::optional<double>(outcome.results.*rating.member)
-                                            : std::nullopt;
-    }
-    case ResultKey::Kind::PmvOutOfRange:
-        return outcome.refused() ? std::nullopt
-                                 : std::optional<double>(outcome.evaluation.pmvOutOfRange);
-    }
-    return std::nullopt;
+    return outcome.scope().belongs(*key) ? key->read(outcome.results, outcome.evaluation)
+                                         : std::nullopt;
 }
 
 void AppendResultCells(
     const PointOutcome *outcome, std::span<const ResultKey> keys, int precision, std::string &line)
 {
     CellBuffer cells(line);
-    const std::optional<ShownFields> shown
-        = outcome ? std::optional<ShownFields>(*outcome) : std::nullopt;
-    const auto fields = model::resultFields();
-    for (const ResultKey &key : keys) {
+    const model::EvaluationScope scope = outcome ? outcome->scope() : model::EvaluationScope();
+    for (const ResultKey key : keys) {
         char *at = cells.room();
         *at++ = ',';
-        if (outcome) {
-            switch (key.kind) {
-            case ResultKey::Kind::Field:
-                if ((*shown)(fields[key.index])) {
-                    if (const std::optional<double> value
-                        = fields[key.index].read(outcome->results))
-                        at = WriteCsvNumber(at, *value, precision);
-                }
+        const std::optional<double> value
+            = scope.belongs(*key) ? key->read(outcome->results, outcome->evaluation) : std::nullopt;
+        if (value) {
+            switch (key->kind) {
+            case model::ResultKind::Value:
+                at = WriteCsvNumber(at, *value, precision);
                 break;
-            case ResultKey::Kind::Rating: {
-                const RatingField &rating = ratingFields()[key.index];
-                if (RatingShown(rating, *outcome))
-                    at = std::to_chars(at, at + kCsvNumberRoom, outcome->results.*rating.member)
-                             .ptr;
+            case model::ResultKind::Rating:
+                at = std::to_chars(at, at + kCsvNumberRoom, static_cast<int>(*value)).ptr;
                 break;
-            }
-            case ResultKey::Kind::PmvOutOfRange:
-                if (!outcome->refused())
-                    at = writeWord(at, outcome->evaluation.pmvOutOfRange ? "true" : "false");
+            case model::ResultKind::Flag:
+                at = writeWord(at, *value != 0 ? "true" : "false");
                 break;
             }
         }

@@ -1,6 +1,7 @@
 #pragma once
-// The result keys of evaluate and batch (the record's fields, the six ratings, pmvOutOfRange),
-// the choice of them that --columns makes, and their cells in a CSV line.
+// The result keys of evaluate and batch (the entries of the result catalogue: the record's
+// fields, the six ratings, pmvOutOfRange), the choice of them that --columns makes, and their
+// cells in a CSV line.
 
 #include "point_evaluation.h"
 
@@ -12,15 +13,10 @@
 
 namespace kalvora::cli {
 
-struct ResultKey
-{
-    enum class Kind { Field, Rating, PmvOutOfRange };
-    Kind kind;
-    std::size_t index; ///< into model::resultFields() or ratingFields()
-    std::string_view name;
-};
+/// A key chosen for output: its entry in the result catalogue.
+using ResultKey = const model::ResultEntry *;
 
-/// Every result key in output order: the record's fields, the ratings, pmvOutOfRange.
+/// Every result key in the catalogue's order: the record's fields, the ratings, pmvOutOfRange.
 std::span<const ResultKey> AllResultKeys();
 
 /// The keys a --columns list names, in its order, a repeated key once; every key without a list.
@@ -40,7 +36,7 @@ void AppendResultCells(
     const PointOutcome *outcome, std::span<const ResultKey> keys, int precision, std::string &line);
 
 /// Whether the key's value belongs to the outcome, and its value as a number (a rating as its
-/// level, pmvOutOfRange as 0 or 1); empty when it does not belong or is not a number.
+/// level, pmvOutOfRange as 0 or 1); empty when it does not belong or the record holds no time.
 std::optional<double> ResultValue(const ResultKey &key, const PointOutcome &outcome);
 
 } // namespace kalvora::cli

@@ -26,21 +26,36 @@ struct RangeValues
 
 RangeValues rangeValues(const InputParameters &input, const MethodResults &results);
 
-/// One tested line of a method's range, in the order the ranges view lists them.
+/// One tested line of a method's range, in the order the ranges view lists them (the bounds:
+/// rangeBounds).
 enum class RangeLine {
-    PmvMetabolism, ///< 46–232 W/m²
-    PmvClothing, ///< 0–2 clo
-    PmvAirTemperature, ///< 10–30 °C
-    PmvRadiantTemperature, ///< 10–40 °C
-    PmvAirVelocity, ///< 0–1 m/s
-    PmvVapourPressure, ///< 0–2.7 kPa
-    HsiClothing, ///< 0.5–0.6 clo
-    HsiSkinTemperature, ///< 35 °C assumed by the method: information, never broken
-    WbgtAirTemperature, ///< 10–60 °C
-    WbgtWetBulb, ///< natural wet-bulb temperature 5–40 °C, the one the index reads
-    WbgtGlobeTemperature, ///< 20–120 °C
-    SwVapourPressure, ///< below 2.8 kPa
+    PmvMetabolism, ///< metabolic power, W/m²
+    PmvClothing, ///< clothing insulation, clo
+    PmvAirTemperature, ///< °C
+    PmvRadiantTemperature, ///< mean radiant temperature, °C
+    PmvAirVelocity, ///< relative air velocity, m/s
+    PmvVapourPressure, ///< kPa
+    HsiClothing, ///< clo
+    HsiSkinTemperature, ///< °C, assumed by the method: information, never broken
+    WbgtAirTemperature, ///< °C
+    WbgtWetBulb, ///< natural wet-bulb temperature, the one the index reads, °C
+    WbgtGlobeTemperature, ///< °C
+    SwVapourPressure, ///< kPa
 };
+
+/// What a line states: an interval with both bounds inside, an upper bound that is already
+/// outside, or a value the method assumes (information, never broken).
+enum class RangeKind { Interval, Below, Assumed };
+
+struct RangeBounds
+{
+    RangeKind kind;
+    double low; ///< Interval: the lowest value inside; Assumed: the value assumed
+    double high; ///< Interval: the highest value inside; Below: the first value outside
+};
+
+/// The bounds of a line, in the unit of the quantity it tests.
+RangeBounds rangeBounds(RangeLine line);
 
 /// The lines of a method; none for the wind chill index and IREQ, which have no range here.
 std::span<const RangeLine> rangeLines(Method method);

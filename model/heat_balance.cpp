@@ -13,9 +13,4 @@ bool InThermalBalance(double A)
     return std::abs(A) < kBalanceTolerance;
 }
 
-double EvaporationRateNaa(const MethodResults &results)
-{
-    return results.wpnaa * results.EmaxSW;
-}
-
 } // namespace kalvora::model

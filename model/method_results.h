@@ -2,13 +2,14 @@
 // The one record of everything an evaluation computes, under the names the whole program uses,
 // and the six ratings (0, 1, 2 in rising order of strain). It starts at zero, and each
 // evaluation overwrites only what it computes: a method not selected keeps its last values.
-// How each method marks an unlimited exposure, and the one test of it: exposure.h.
+// How each method marks an unlimited exposure, and the one test of it: exposure.h. Every field's
+// unit, meaning and the rule that tells whether it is of the last evaluation:
+// presentation/result_catalogue.h.
 
 #include "input_parameters.h"
 
 #include <cstdint>
 #include <optional>
-#include <span>
 
 namespace kalvora::model {
 
@@ -58,16 +59,5 @@ struct MethodResults
     // Ratings.
     std::int16_t okIVM = 0, okISC = 0, okWBGT = 0, okSWreq = 0, okIVF = 0, okIreq = 0;
 };
-
-/// One named value of the record, for front ends that list them (command line, report).
-struct ResultField
-{
-    const char *name;
-    std::optional<Method> method; ///< empty for the shared values
-    std::optional<double> (*read)(const MethodResults &);
-};
-
-/// Every real-valued field of the record in the order above (ratings excluded).
-std::span<const ResultField> resultFields();
 
 } // namespace kalvora::model

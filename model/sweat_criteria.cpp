@@ -28,7 +28,8 @@ SweatCriterionValues sweatCriterion(const MethodResults &results, SweatCriterion
     const SweatCriterionFields &fields = kFields[criterion];
     const double wp = results.*fields.wp;
     const double SWp = results.*fields.SWp;
-    return { wp, wp * results.EmaxSW, SWp, SWp * kWaterLossPerSweatRate, results.*fields.DLE };
+    return { wp, results.*fields.rp, SWp, results.*fields.Dmax, results.*fields.DLE,
+        wp * results.EmaxSW, SWp * kWaterLossPerSweatRate };
 }
 
 } // namespace kalvora::model

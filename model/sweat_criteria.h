@@ -1,6 +1,7 @@
 #pragma once
-// The required sweat rate per criterion, as the results show it: the stored skin wettedness,
-// sweat rate and allowable exposure, and the two quantities that follow from them.
+// The required sweat rate per criterion: the five stored quantities of each criterion (the
+// record's fields wpnaa … DLEap, read here and nowhere else by criterion) and the two quantities
+// the results show that follow from them.
 
 #include "engine/required_sweat_rate.h"
 #include "method_results.h"
@@ -27,10 +28,12 @@ const SweatCriterionFields &sweatCriterionFields(SweatCriterion criterion);
 struct SweatCriterionValues
 {
     double wp; ///< required skin wettedness, -
-    double Ep; ///< evaporation rate wp·EmaxSW, W/m²
+    double rp; ///< evaporative efficiency of sweating, -
     double SWp; ///< sweat rate, W/m²
-    double D; ///< water loss, g/h
+    double Dmax; ///< maximal water loss, W·h/m²
     double DLE; ///< allowable exposure time, min; −1 not limited
+    double Ep; ///< evaporation rate wp·EmaxSW, W/m²
+    double D; ///< water loss, g/h
 };
 
 SweatCriterionValues sweatCriterion(const MethodResults &results, SweatCriterion criterion);

@@ -60,9 +60,10 @@ TEST(NumberWriters, ZeroFromBelowHasNoSign)
         std::string fixed;
         AppendCsvNumber(fixed, row.value, row.decimals);
         EXPECT_EQ(fixed, row.fixed);
-        EXPECT_EQ(GroupedFixed(row.value, row.decimals), row.grouped);
+        EXPECT_EQ(
+            PatternNumber(row.value, model::NumberPattern::Grouped2, row.decimals), row.grouped);
     }
-    EXPECT_EQ(GeneralNumber(-0.0), "0");
+    EXPECT_EQ(PatternNumber(-0.0, model::NumberPattern::General), "0");
     // The round-trip form keeps the sign of an exact negative zero: it reads back to that double.
     std::string shortest;
     AppendCsvNumber(shortest, -0.0);

@@ -3,6 +3,7 @@
 
 #include "model/input_parameters.h"
 #include "model/method_results.h"
+#include "model/presentation/result_catalogue.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -51,9 +52,8 @@ struct Expected
 
 inline std::optional<double> fieldOf(const MethodResults &results, const std::string &name)
 {
-    for (const ResultField &f : resultFields())
-        if (name == f.name)
-            return f.read(results);
+    if (const ResultEntry *entry = findResult(name))
+        return entry->read(results, Evaluation());
     ADD_FAILURE() << "no field " << name;
     return std::nullopt;
 }

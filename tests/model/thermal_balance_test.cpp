@@ -1,8 +1,7 @@
 // The heat balance the summary shows: which method's, its chart terms, its readings, and the
 // class of the metabolic power.
 
-#include "model/thermal_balance.h"
-#include "model_fixtures.h"
+#include "model/presentation/thermal_balance.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,7 +9,14 @@
 namespace kalvora::model {
 namespace {
 
-using fixtures::inputs;
+/// The methods whose values the summary shows.
+ShownMethods shown(std::initializer_list<Method> on)
+{
+    ShownMethods methods {};
+    for (const Method method : on)
+        methods[static_cast<std::size_t>(method)] = true;
+    return methods;
+}
 
 /// A record whose balance terms tell the methods apart: IREQ 1x, SWreq 2x, PMV 3x, HSI 4x.
 MethodResults distinctBalances()
@@ -54,7 +60,7 @@ TEST(ThermalBalance, FirstApplicableMethodWins)
         SCOPED_TRACE(row.what);
         MethodResults r = distinctBalances();
         r.okIreq = row.okIreq;
-        const HeatBalance b = chooseBalance(inputs(row.on), r, 150);
+        const HeatBalance b = chooseBalance(shown(row.on), r, 150);
         EXPECT_EQ(b.source, row.source);
         EXPECT_EQ(b.R, row.R);
         EXPECT_EQ(std::string(balanceNote(b.source).en), row.noteEn);
@@ -65,11 +71,11 @@ TEST(ThermalBalance, HsiHasNoRespiratoryTermsAndAccumulatesTheRest)
 {
     MethodResults r;
     r.RISC = 20, r.CISC = 10, r.EISC = 100, r.AcISC = -999;
-    const HeatBalance b = chooseBalance(inputs({ Method::Hsi }), r, 150);
+    const HeatBalance b = chooseBalance(shown({ Method::Hsi }), r, 150);
     EXPECT_EQ(b.Cres, 0);
     EXPECT_EQ(b.Eres, 0);
     EXPECT_DOUBLE_EQ(b.A, 20); // 150 − 20 − 10 − 100
-    EXPECT_STREQ(accumulatedPrefix(b.A).es, "Calor ganado = ");
+    EXPECT_STREQ(accumulatedReading(b.A).words.es, "Calor ganado = ");
 }
 
 TEST(ThermalBalance, ChartTermsStartWithTheNegatedMetabolicPower)
@@ -114,9 +120,6 @@ TEST(ThermalBalance, ReadingsOfEachTerm)
     } rows[] = {
         { "A -0.0005 is balance", balanceVerdict(-0.0005), { "Hay equilibrio", "Balance" } },
         { "A 0.001 is not", balanceVerdict(0.001), { "No hay equilibrio", "No balance" } },
-        { "A -0.0005 prefix", accumulatedPrefix(-0.0005), { "A = ", "A = " } },
-        { "A lost", accumulatedPrefix(-3), { "Calor perdido = ", "Lost heat = " } },
-        { "A won", accumulatedPrefix(3), { "Calor ganado = ", "Won heat = " } },
         { "R 0 absorbs", radiationReading(0), { "Absorción de calor", "Won heat" } },
         { "R 0.001 no exchange", radiationReading(0.001),
             { "No hay intercambio de calor por radiación", "No radiation heat exchange" } },
@@ -136,12 +139,38 @@ TEST(ThermalBalance, ReadingsOfEachTerm)
     }
 }
 
+TEST(ThermalBalance, AccumulatedHeatIsWordsAndAMagnitude)
+{
+    // The words carry the direction; the number after them never carries a sign of its own, so
+    // a body losing 3.96 W/m² reads "Calor perdido = 3,96", not "Calor perdido = -3,96".
+    const struct
+    {
+        double A;
+        Caption words;
+        double magnitude;
+    } rows[] = {
+        { -3.96, { "Calor perdido = ", "Lost heat = " }, 3.96 },
+        { -1234.5, { "Calor perdido = ", "Lost heat = " }, 1234.5 },
+        { -0.0005, { "A = ", "A = " }, 0.0005 },
+        { 0, { "A = ", "A = " }, 0 },
+        { 0.001, { "Calor ganado = ", "Won heat = " }, 0.001 },
+        { 20, { "Calor ganado = ", "Won heat = " }, 20 },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.A);
+        const AccumulatedReading reading = accumulatedReading(row.A);
+        EXPECT_STREQ(reading.words.es, row.words.es);
+        EXPECT_STREQ(reading.words.en, row.words.en);
+        EXPECT_EQ(reading.magnitude, row.magnitude);
+    }
+}
+
 TEST(ThermalBalance, ReadingsOnlyForMethodsWithAHeatBalanceOfTheirOwn)
 {
-    EXPECT_TRUE(balanceReadingsShown(inputs({ Method::Pmv })));
-    EXPECT_TRUE(balanceReadingsShown(inputs({ Method::Hsi })));
-    EXPECT_TRUE(balanceReadingsShown(inputs({ Method::SwReq })));
-    EXPECT_FALSE(balanceReadingsShown(inputs({ Method::Ireq, Method::Wbgt, Method::Wci })));
+    EXPECT_TRUE(balanceReadingsShown(shown({ Method::Pmv })));
+    EXPECT_TRUE(balanceReadingsShown(shown({ Method::Hsi })));
+    EXPECT_TRUE(balanceReadingsShown(shown({ Method::SwReq })));
+    EXPECT_FALSE(balanceReadingsShown(shown({ Method::Ireq, Method::Wbgt, Method::Wci })));
 }
 
 } // namespace

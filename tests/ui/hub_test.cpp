@@ -241,8 +241,8 @@ void HubTest::pmvOutOfRangeSwitchesPmvOff()
     const EvaluationSession &session = driver.state.session();
     QVERIFY(session.hasRun());
     QCOMPARE(session.last().pmvOutOfRange, outOfRange);
-    QCOMPARE(session.ran(model::Method::Pmv), !outOfRange);
-    QVERIFY(session.ran(model::Method::Wbgt));
+    QCOMPARE(session.scope().finished(model::Method::Pmv), !outOfRange);
+    QVERIFY(session.scope().finished(model::Method::Wbgt));
     QVERIFY(!session.last().fault);
     QCOMPARE(control<QCheckBox>(driver.form(), utf8("Método_0"))->isChecked(), !outOfRange);
     QCOMPARE(driver.state.input().method(model::Method::Pmv), !outOfRange);
@@ -314,8 +314,9 @@ void HubTest::faultIsReportedAndTheHubStaysUsable()
         && !message.text.contains(QStringLiteral("nan")));
 
     QVERIFY(driver.state.session().last().fault);
-    QCOMPARE(driver.state.session().ran(model::Method::Wbgt), enabledAfter.contains("BWBGT"));
-    QVERIFY(!driver.state.session().ran(model::Method::Wci));
+    QCOMPARE(driver.state.session().scope().finished(model::Method::Wbgt),
+        enabledAfter.contains("BWBGT"));
+    QVERIFY(!driver.state.session().scope().finished(model::Method::Wci));
 
     // Only the views of methods that ran to the end can be opened; the hub goes on working.
     QWidget *hub = driver.hub();
@@ -330,7 +331,7 @@ void HubTest::faultIsReportedAndTheHubStaysUsable()
     QCOMPARE(messages.count(), 0);
     QVERIFY(enabledButtons(driver.hub()).contains("BIVF"));
     QVERIFY(!driver.state.session().last().fault);
-    QVERIFY(driver.state.session().ran(model::Method::Wci));
+    QVERIFY(driver.state.session().scope().finished(model::Method::Wci));
 }
 
 void HubTest::modifyThenLoadEvaluatesAfresh_data()

@@ -3,7 +3,7 @@
 // square's colour, and where the arrows and markers stand, read back from the widgets'
 // geometry against the labels they must face. Then the keyboard and the exit picture.
 
-#include "model/scale_positions.h"
+#include "model/presentation/scale_positions.h"
 #include "test_support.h"
 #include "ui/results/hsi_scale.h"
 #include "ui/results/hsi_view.h"

@@ -230,8 +230,23 @@ void RangesViewTest::englishKeepsTheRangeBlockSpanish()
     QCOMPARE(shown(view, "Titulo"),
         QStringLiteral("RANGOS DE VALIDEZ DE LOS PARAMETROS EN FUNCION DEL METODO"));
     QCOMPARE(shown(view, "TitIVM"), utf8("IVM (Indice de Valoración Medio de Fanger)"));
-    QCOMPARE(shown(view, "IVM_0"), utf8("Actividad metabólica: [ 46 - 232 ] W/m2"));
-    QCOMPARE(shown(view, "SWreq_0"), utf8("Presión parcial de vapor de agua (pa) < 2.8 kPa"));
+    // Every range line as published, written from the bounds the ranges test.
+    const std::pair<const char *, const char *> lines[] = {
+        { "IVM_0", "Actividad metabólica: [ 46 - 232 ] W/m2" },
+        { "IVM_1", "Aislamiento del vestido: [ 0 - 2 ] clo" },
+        { "IVM_2", "Temperatura del aire: [ 10 - 30 ] °C" },
+        { "IVM_3", "Temperatura radiante media: [ 10 - 40 ] °C" },
+        { "IVM_4", "Velocidad relativa del aire: [ 0 - 1 ] m/s" },
+        { "IVM_5", "Presión parcial del vapor de agua: [ 0 - 2.7 ] kPa" },
+        { "TISC_0", "Aislamiento del vestido: [ 0.5 - 0.6 ] clo" },
+        { "TISC_1", "Temperatura de la piel: 35 °C" },
+        { "WBGT_0", "Temperatura del aire: [ 10 - 60 ] °C" },
+        { "WBGT_1", "Temperatura de bulbo húmedo: [ 5 - 40 ] °C" },
+        { "WBGT_2", "Temperatura de globo: [ 20 - 120 ] °C" },
+        { "SWreq_0", "Presión parcial de vapor de agua (pa) < 2.8 kPa" },
+    };
+    for (const auto &[name, text] : lines)
+        QCOMPARE(shown(view, name), utf8(text));
     QCOMPARE(shown(view, "Label21"), QStringLiteral("VALORES DE LOS PARAMETROS"));
     QCOMPARE(shown(view, "Label6"), QStringLiteral("Clothing Insulation (Iclo):"));
 }

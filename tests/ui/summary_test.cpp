@@ -48,7 +48,8 @@ void pinLocale(model::Language language)
 }
 
 /// The summary's rows and heat-balance part filled from the given methods, typed texts and a
-/// record set by hand (values an evaluation would hardly hit exactly, such as ISC = 100).
+/// record set by hand (values an evaluation would hardly hit exactly, such as ISC = 100), as if
+/// an evaluation of the ticked methods had written it.
 struct Summary
 {
     Summary(model::Language language, std::initializer_list<Method> on,
@@ -66,8 +67,12 @@ struct Summary
         MethodResults results;
         if (setup)
             setup(results);
-        rows->fill(input, results);
-        balance->fill(input, results, input.value(Field::Metabolismo));
+        model::Evaluation evaluation;
+        for (const Method m : on)
+            evaluation.ran[std::size_t(m)] = true;
+        const model::EvaluationScope scope(evaluation, input);
+        rows->fill(input, scope, results);
+        balance->fill(model::shownMethods(input, scope), results, input.value(Field::Metabolismo));
     }
     QString line(const char *name) { return control<QLabel>(&window, utf8(name))->text(); }
     QString spoken(const QString &name) { return accessibleName(control(&window, name)); }
@@ -110,8 +115,11 @@ private slots:
     void resultLinesAndRatingLights();
     void rangeLights();
     void pmvSwitchedOffByTheHubIsNotSelected();
+    void methodStoppedByAFaultShowsNoValuesNoRatingAndNoWay_data();
+    void methodStoppedByAFaultShowsNoValuesNoRatingAndNoWay();
     void lightsOpenTheirWindows();
     void balanceChartAndReadings();
+    void lostHeatIsAMagnitudeAfterItsWords();
     void captionsInEnglish();
     void chartAndReadingsReadTopDownAlike();
     void windowTitleLegendsAndLeaving();
@@ -242,6 +250,60 @@ void SummaryTest::pmvSwitchedOffByTheHubIsNotSelected()
     driver.windows.close(WindowId::ResultsSummary);
 }
 
+void SummaryTest::methodStoppedByAFaultShowsNoValuesNoRatingAndNoWay_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("stopped");
+    QTest::addColumn<QString>("pmv");
+    QTest::newRow("es") << int(es) << utf8("Evaluación detenida por un error aritmético")
+                        << "IVM= 2,67 ,  PPI = 96,29 %";
+    QTest::newRow("en") << int(en) << utf8("Evaluation stopped by an arithmetic fault")
+                        << "PMV= 2.67 ,  PPD = 96.29 %";
+}
+
+void SummaryTest::methodStoppedByAFaultShowsNoValuesNoRatingAndNoWay()
+{
+    QFETCH(int, language);
+    QFETCH(QString, stopped);
+    QFETCH(QString, pmv);
+    // Still warm air at rest: IREQ stops without convergence after PMV has run.
+    FormDriver driver { model::Language(language) };
+    pinLocale(model::Language(language));
+    driver.perform({ "Método_0", "Método_5", "Metabolismo=46", "Taseco=28", "tglobo=33", "Iclo=1",
+        "vaire=0.05" });
+    MessageRecorder fault;
+    driver.load();
+    QCOMPARE(fault.count(), 1);
+    driver.click(driver.hub(), QStringLiteral("Picture1"));
+    QWidget *summary = driver.windows.window(WindowId::ResultsSummary);
+    QVERIFY(summary);
+    driver.windows.registerFactory(WindowId::IreqView, [] { return new QWidget; });
+    driver.windows.registerFactory(WindowId::PmvView, [] { return new QWidget; });
+
+    // IREQ: no values, no rating, the reason in words; its light leads nowhere.
+    QCOMPARE(control<QLabel>(summary, "p6")->text(), stopped);
+    auto *ireq = control<RatingLight>(summary, "s6");
+    QVERIFY(!ireq->hasRating());
+    QCOMPARE(accessibleName(ireq), QStringLiteral("IREQ: ") + stopped);
+    // The range tests the inputs and the shared values, which the evaluation did compute.
+    QVERIFY(control<RatingLight>(summary, "rango_5")->hasRating());
+    press(summary, "s6");
+    QVERIFY(!driver.windows.isOpen(WindowId::IreqView));
+    QCOMPARE(driver.state.cont(), 0);
+
+    // PMV ran to the end: its values stand, and its view opens; the ratings, written at the end
+    // of an evaluation, are not there to show.
+    QCOMPARE(control<QLabel>(summary, "p1")->text(), pmv);
+    QVERIFY(!control<RatingLight>(summary, "s1")->hasRating());
+    press(summary, "s1");
+    QVERIFY(driver.windows.isOpen(WindowId::PmvView));
+
+    // The heat balance is PMV's, not the stopped IREQ's.
+    QVERIFY(control<QLabel>(summary, "ISOgraf_0")->text().contains(QStringLiteral("7730")));
+    for (const WindowId id : { WindowId::PmvView, WindowId::ResultsSummary })
+        driver.windows.close(id);
+}
+
 void SummaryTest::lightsOpenTheirWindows()
 {
     FormDriver driver(es);
@@ -334,6 +396,32 @@ void SummaryTest::balanceChartAndReadings()
     QCOMPARE(hsi.line("equilibrio"), QStringLiteral("No hay equilibrio"));
     QCOMPARE(hsi.line("conv"), utf8("Evacuación de calor hacia el ambiente\nC = 10,00 W/m²"));
     QCOMPARE(hsi.line("cresp"), QStringLiteral("Cres = 0,00 W/m²"));
+}
+
+void SummaryTest::lostHeatIsAMagnitudeAfterItsWords()
+{
+    // The words say which way the heat goes; the number after them never carries a sign, in
+    // either language and whatever the size.
+    struct Case
+    {
+        model::Language language;
+        double A;
+        const char *expected;
+    };
+    const Case cases[] = {
+        { es, -3.96, "Calor perdido = 3,96 W/m²" },
+        { en, -3.96, "Lost heat = 3.96 W/m²" },
+        { es, -1234.5, "Calor perdido = 1.234,50 W/m²" },
+        { es, -0.0005, "A = 0,00 W/m²" },
+        { en, 7.25, "Won heat = 7.25 W/m²" },
+    };
+    for (const Case &c : cases) {
+        Summary summary(c.language, { Method::Pmv }, [&c](MethodResults &r) { r.AcIVM = c.A; });
+        const RowGuard row { c.expected };
+        const QString shown = summary.line("acumulado");
+        QCOMPARE(shown, utf8(c.expected));
+        QVERIFY2(!shown.contains(QLatin1Char('-')), qPrintable(shown));
+    }
 }
 
 void SummaryTest::captionsInEnglish()

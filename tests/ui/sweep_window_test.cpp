@@ -3,7 +3,7 @@
 // table and the window's buttons.
 
 #include "form_driver.h"
-#include "model/sweep_cells.h"
+#include "model/presentation/sweep_cells.h"
 #include "pdf_output.h"
 
 #include <QAction>
@@ -72,6 +72,7 @@ private slots:
     void methodsTakingNoPartShowDashesAndGreenRows();
     void wbgtAloneIsTheSameInEveryRow();
     void insulationBelowTheMinimumMakesTheVelocityRed();
+    void nothingIsSweptAfterAnEvaluationAFaultStopped();
     void balanceColumnSaysNoWhileTheBodyLosesHeat_data();
     void balanceColumnSaysNoWhileTheBodyLosesHeat();
     void englishCaptions();
@@ -162,6 +163,35 @@ void SweepWindowTest::insulationBelowTheMinimumMakesTheVelocityRed()
         QCOMPARE(colourOf(sweep, row, SweepColumn::pv), kRed);
         QCOMPARE(colourOf(sweep, row, SweepColumn::Imin), QColor());
     }
+}
+
+void SweepWindowTest::nothingIsSweptAfterAnEvaluationAFaultStopped()
+{
+    // Still warm air at rest: the hub's IREQ stops without convergence after PMV has run. The
+    // sweep reads that evaluation's shared values, so it computes nothing and says why.
+    FormDriver driver(model::Language::English);
+    driver.perform({ "Método_0", "Método_5", "Metabolismo=46", "Taseco=28", "tglobo=33", "Iclo=1",
+        "vaire=0.05" });
+    {
+        MessageRecorder fault;
+        driver.load();
+        QCOMPARE(fault.count(), 1);
+    }
+    MessageRecorder again;
+    driver.click(driver.hub(), QStringLiteral("Picture3"));
+    QWidget *sweep = driver.windows.window(WindowId::SweepWindow);
+    QVERIFY(sweep);
+    QCOMPARE(again.count(), 1);
+    QVERIFY(again.texts().value(0).startsWith(QStringLiteral("Arithmetic fault in IREQ")));
+    for (int row = 0; row < model::kSweepRowsShown; ++row) {
+        QVERIFY(!cell(sweep, row, SweepColumn::pv).isEmpty());
+        QCOMPARE(colourOf(sweep, row, SweepColumn::pv), QColor());
+        for (const SweepColumn column :
+            { SweepColumn::PIVM, SweepColumn::PPPI, SweepColumn::Imin, SweepColumn::Ineut })
+            QCOMPARE(cell(sweep, row, column), QString());
+        QCOMPARE(cell(sweep, row, SweepColumn::PISC), QStringLiteral("  -"));
+    }
+    QCOMPARE(cell(sweep, 15, SweepColumn::pv), QStringLiteral("2.5"));
 }
 
 void SweepWindowTest::balanceColumnSaysNoWhileTheBodyLosesHeat_data()

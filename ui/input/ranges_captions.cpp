@@ -1,5 +1,7 @@
 #include "ranges_captions.h"
 
+#include <QLocale>
+
 namespace kalvora::ui {
 
 using model::RangeLine;
@@ -45,43 +47,68 @@ Caption rangesCaption(RangesText text)
     return { "", "" };
 }
 
-Caption rangeLineCaption(RangeLine line)
+namespace {
+
+/// What a range line says around its numbers: the quantity and its unit.
+struct LineWords
+{
+    const char *quantity;
+    const char *unit;
+};
+
+LineWords lineWords(RangeLine line)
 {
     switch (line) {
     case RangeLine::PmvMetabolism:
-        return { "Actividad metabólica: [ 46 - 232 ] W/m2",
-            "Actividad metabólica: [ 46 - 232 ] W/m2" };
+        return { "Actividad metabólica", "W/m2" };
     case RangeLine::PmvClothing:
-        return { "Aislamiento del vestido: [ 0 - 2 ] clo",
-            "Aislamiento del vestido: [ 0 - 2 ] clo" };
-    case RangeLine::PmvAirTemperature:
-        return { "Temperatura del aire: [ 10 - 30 ] °C", "Temperatura del aire: [ 10 - 30 ] °C" };
-    case RangeLine::PmvRadiantTemperature:
-        return { "Temperatura radiante media: [ 10 - 40 ] °C",
-            "Temperatura radiante media: [ 10 - 40 ] °C" };
-    case RangeLine::PmvAirVelocity:
-        return { "Velocidad relativa del aire: [ 0 - 1 ] m/s",
-            "Velocidad relativa del aire: [ 0 - 1 ] m/s" };
-    case RangeLine::PmvVapourPressure:
-        return { "Presión parcial del vapor de agua: [ 0 - 2.7 ] kPa",
-            "Presión parcial del vapor de agua: [ 0 - 2.7 ] kPa" };
     case RangeLine::HsiClothing:
-        return { "Aislamiento del vestido: [ 0.5 - 0.6 ] clo",
-            "Aislamiento del vestido: [ 0.5 - 0.6 ] clo" };
-    case RangeLine::HsiSkinTemperature:
-        return { "Temperatura de la piel: 35 °C", "Temperatura de la piel: 35 °C" };
+        return { "Aislamiento del vestido", "clo" };
+    case RangeLine::PmvAirTemperature:
     case RangeLine::WbgtAirTemperature:
-        return { "Temperatura del aire: [ 10 - 60 ] °C", "Temperatura del aire: [ 10 - 60 ] °C" };
+        return { "Temperatura del aire", "°C" };
+    case RangeLine::PmvRadiantTemperature:
+        return { "Temperatura radiante media", "°C" };
+    case RangeLine::PmvAirVelocity:
+        return { "Velocidad relativa del aire", "m/s" };
+    case RangeLine::PmvVapourPressure:
+        return { "Presión parcial del vapor de agua", "kPa" };
+    case RangeLine::HsiSkinTemperature:
+        return { "Temperatura de la piel", "°C" };
     case RangeLine::WbgtWetBulb:
-        return { "Temperatura de bulbo húmedo: [ 5 - 40 ] °C",
-            "Temperatura de bulbo húmedo: [ 5 - 40 ] °C" };
+        return { "Temperatura de bulbo húmedo", "°C" };
     case RangeLine::WbgtGlobeTemperature:
-        return { "Temperatura de globo: [ 20 - 120 ] °C", "Temperatura de globo: [ 20 - 120 ] °C" };
+        return { "Temperatura de globo", "°C" };
     case RangeLine::SwVapourPressure:
-        return { "Presión parcial de vapor de agua (pa) < 2.8 kPa",
-            "Presión parcial de vapor de agua (pa) < 2.8 kPa" };
+        return { "Presión parcial de vapor de agua (pa)", "kPa" };
     }
     return { "", "" };
+}
+
+/// A bound as the line writes it: the shortest decimal, with a point.
+QString bound(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
+QString rangeLineText(RangeLine line)
+{
+    const LineWords words = lineWords(line);
+    const model::RangeBounds bounds = model::rangeBounds(line);
+    const QString quantity = QString::fromUtf8(words.quantity);
+    const QString unit = QString::fromUtf8(words.unit);
+    switch (bounds.kind) {
+    case model::RangeKind::Interval:
+        return quantity + QStringLiteral(": [ ") + bound(bounds.low) + QStringLiteral(" - ")
+            + bound(bounds.high) + QStringLiteral(" ] ") + unit;
+    case model::RangeKind::Below:
+        return quantity + QStringLiteral(" < ") + bound(bounds.high) + QLatin1Char(' ') + unit;
+    case model::RangeKind::Assumed:
+        return quantity + QStringLiteral(": ") + bound(bounds.low) + QLatin1Char(' ') + unit;
+    }
+    return quantity;
 }
 
 Caption humidityCaption(int option)

@@ -27,8 +27,10 @@ enum class RangesText {
 
 Caption rangesCaption(RangesText text);
 
-/// The text of a range line, e.g. "Actividad metabólica: [ 46 - 232 ] W/m2".
-Caption rangeLineCaption(model::RangeLine line);
+/// The text of a range line, the same in both languages, built from the line's bounds:
+/// "Actividad metabólica: [ 46 - 232 ] W/m2", "Presión parcial de vapor de agua (pa) < 2.8 kPa",
+/// "Temperatura de la piel: 35 °C".
+QString rangeLineText(model::RangeLine line);
 
 /// `Label16` for humidity option 0, 1, 2.
 Caption humidityCaption(int option);

@@ -60,7 +60,7 @@ QWidget *createRangeBlock(const RangeBlock &block, Language language, QWidget *p
         heading(block.headingName, pick(rangesCaption(block.heading), language), frame));
     int index = 0;
     for (const RangeLine line : model::rangeLines(block.method)) {
-        auto *label = new QLabel(pick(rangeLineCaption(line), language), frame);
+        auto *label = new QLabel(rangeLineText(line), frame);
         label->setObjectName(controlName(block.arrayName, index++));
         column->addWidget(label);
     }
@@ -215,7 +215,9 @@ void RangesView::drawValues()
         { Field::Metabolismo, Field::Taseco, Field::Iclo, Field::vaire, Field::tbhn })
         if (input.enabled(field))
             draw(model::InputParameters::name(field), typed(field));
-    if (input.enabled(Field::vaire))
+    // The computed values only when the last evaluation produced them.
+    const bool computed = m_state.session().scope().sharedValues();
+    if (input.enabled(Field::vaire) && computed)
         draw("pvrel", formatNumber(results.var, NumberPattern::Grouped2));
 
     if (input.enabled(Field::tglobo)) {
@@ -236,13 +238,18 @@ void RangesView::drawValues()
         label("Label16")->setText(text(humidityCaption(input.selected(OptionGroup::humedad))));
         label("Label17")->setText(QString::fromUtf8(fieldUnit(humidityBox)));
         draw("humedad", typed(humidityBox));
-        draw("pvapor", formatNumber(results.pvap, NumberPattern::Grouped2));
+        if (computed)
+            draw("pvapor", formatNumber(results.pvap, NumberPattern::Grouped2));
     }
 }
 
 void RangesView::markBrokenRanges()
 {
     const model::InputParameters &input = m_state.input();
+    // The ranges also test computed values; none is judged that the last evaluation did not
+    // produce.
+    if (!m_state.session().scope().sharedValues())
+        return;
     const model::RangeValues values = model::rangeValues(input, m_state.results());
     for (const RangeBlock &block : kBlocks) {
         if (!input.method(block.method))

@@ -116,9 +116,9 @@ QWidget *BalancePanel::createChart()
 }
 
 void BalancePanel::fill(
-    const model::InputParameters &input, const model::MethodResults &results, double M)
+    const model::ShownMethods &shown, const model::MethodResults &results, double M)
 {
-    const model::HeatBalance balance = model::chooseBalance(input, results, M);
+    const model::HeatBalance balance = model::chooseBalance(shown, results, M);
     const QString note = text(model::balanceNote(balance.source));
     findChild<QLabel *>(controlName("ISOgraf", 0))->setText(note);
     findChild<QLabel *>(controlName("ISOgraf", 1))->setText(note);
@@ -127,7 +127,7 @@ void BalancePanel::fill(
 
     findChild<ValueArea *>(QStringLiteral("Metab"))
         ->setLines({ QStringLiteral("M = ") + flow(M), text(model::metabolicClass(M)) });
-    if (model::balanceReadingsShown(input))
+    if (model::balanceReadingsShown(shown))
         fillReadings(balance);
 }
 
@@ -198,7 +198,8 @@ void BalancePanel::fillReadings(const model::HeatBalance &b)
         area->reserveWidthFor(lines);
     };
     write("equilibrio", { text(model::balanceVerdict(b.A)) });
-    write("acumulado", { text(model::accumulatedPrefix(b.A)) + flow(std::abs(b.A)) });
+    const model::AccumulatedReading accumulated = model::accumulatedReading(b.A);
+    write("acumulado", { text(accumulated.words) + flow(accumulated.magnitude) });
     write("rad", { text(model::radiationReading(b.R)), QStringLiteral("R = ") + flow(b.R) });
     write("conv", { text(model::convectionReading(b.C)), QStringLiteral("C = ") + flow(b.C) });
     write("cresp", { QStringLiteral("Cres = ") + flow(b.Cres) });

@@ -3,10 +3,9 @@
 // a bar chart of its seven terms with their values, the verbal reading of each term, and the
 // class of the metabolic power. Filled once, when the summary loads.
 
-#include "model/input_parameters.h"
 #include "model/language.h"
 #include "model/method_results.h"
-#include "model/thermal_balance.h"
+#include "model/presentation/thermal_balance.h"
 
 #include <QWidget>
 
@@ -23,9 +22,9 @@ class BalancePanel : public QWidget
 public:
     explicit BalancePanel(model::Language language, QWidget *parent = nullptr);
 
-    /// Fills the note, the chart and the text areas; M is the metabolic power (W/m²) the summary
-    /// read at its load.
-    void fill(const model::InputParameters &input, const model::MethodResults &results, double M);
+    /// Fills the note, the chart and the text areas from the methods whose values the summary
+    /// shows; M is the metabolic power (W/m²) the summary read at its load.
+    void fill(const model::ShownMethods &shown, const model::MethodResults &results, double M);
 
 private:
     QWidget *createReadings();

@@ -166,8 +166,9 @@ void Hub::report(const model::Evaluation &evaluation)
     }
     if (evaluation.fault) {
         // A method that did not run to the end has no results of this evaluation to show.
+        const model::EvaluationScope &scope = m_state.session().scope();
         for (const MethodButton &entry : kMethodButtons)
-            if (!evaluation.ran[at(entry.method)])
+            if (!scope.finished(entry.method))
                 m_buttons[at(entry.method)]->setEnabled(false);
         showWarning(this, QString::fromStdString(model::faultTitle(language)),
             QString::fromStdString(model::faultMessage(*evaluation.fault, language)));

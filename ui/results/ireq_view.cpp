@@ -2,9 +2,9 @@
 
 #include "gradient_panel.h"
 #include "model/exposure.h"
+#include "model/presentation/scale_positions.h"
+#include "model/presentation/unlimited_exposure.h"
 #include "model/ratings.h"
-#include "model/scale_positions.h"
-#include "model/unlimited_exposure.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/number_format.h"
 #include "ui/shell/rating_light.h"

@@ -1,7 +1,7 @@
 #include "pmv_view.h"
 
 #include "method_charts.h"
-#include "model/scale_positions.h"
+#include "model/presentation/scale_positions.h"
 #include "pmv_view_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/scale_marker.h"

@@ -1,12 +1,13 @@
 #include "report_captions.h"
 
-#include "model/heat_balance.h"
+#include "model/presentation/thermal_balance.h"
+
+#include <algorithm>
+#include <array>
 
 namespace kalvora::ui {
 
 using model::Method;
-using model::MethodResults;
-using R = MethodResults;
 
 Caption reportCaption(ReportText text)
 {
@@ -62,65 +63,69 @@ constexpr Caption kEmax { "Evaporación máxima (Emax):", "Maximal Evaporation (
 constexpr char kFlow[] = "W/m2";
 constexpr char kCoefficient[] = "W/(m2·K)";
 
-constexpr ReportRow kSweatRows[] = {
-    { 0, 0, -1, kBalance, nullptr, Shown::Balance, [](const R &r) { return r.AcSW; } },
-    { 1, 1, 15, kRadiation, kFlow, Shown::Number2, [](const R &r) { return r.RSW; } },
-    { 2, 2, 16, kConvection, kFlow, Shown::Number2, [](const R &r) { return r.CSW; } },
-    { 3, 3, 17, kRespConvection, kFlow, Shown::Number2, [](const R &r) { return r.CresSW; } },
-    { 4, 4, 18, kRespEvaporation, kFlow, Shown::Number2, [](const R &r) { return r.EresSW; } },
-    { 5, 5, 19, kEvaporation, kFlow, Shown::Number2, [](const R &r) { return r.ESW; } },
-    { 6, 6, 20, kStored, kFlow, Shown::Number2, [](const R &r) { return r.AcSW; } },
-    { 7, 7, 21, kHc, kCoefficient, Shown::Number2, [](const R &r) { return r.hconvSW; } },
-    { 8, 8, 22, kHr, kCoefficient, Shown::Number2, [](const R &r) { return r.hrSW; } },
-    { 9, 9, 23, kEmax, kFlow, Shown::Number2, [](const R &r) { return r.EmaxSW; } },
-    { 10, -1, -1,
-        { "CRITERIO DE ALARMA PARA NO ACLIMATADOS:",
-            "ALARM CRITERIUM FOR NON ACCLIMATIZED SUBJECTS" },
-        nullptr, Shown::Heading, nullptr },
-    { 11, 10, -1, { "Humedad de la piel (wp):", "Required skin wettedness (wp):" }, nullptr,
-        Shown::Number2, [](const R &r) { return r.wpnaa; } },
-    { 27, 14, -1, { "Eficiencia evaporativa (rp):", "Evaporative efficiency of sweating (rp)" },
-        nullptr, Shown::Number2, [](const R &r) { return r.rpnaa; } },
-    { 12, 11, 24, { "Tasa de sudoración (SWp):", "Sweat rate (SWp):" }, kFlow, Shown::Number2,
-        [](const R &r) { return r.SWpnaa; } },
-    { 13, 12, 25, { "Tasa de evaporación (Ep):", "Evaporation rate (Ep):" }, kFlow, Shown::Number2,
-        model::EvaporationRateNaa },
-    { 14, 13, 26, { "Exposición límite (DLE):", "Allowable exposure time (DLE):" }, "min",
-        Shown::Exposure, [](const R &r) { return r.DLEnaa; } },
-};
+/// The rows a method block with a heat balance starts with: the verdict, then R, C, Cres, Eres,
+/// E and A, labels and value areas 0 … 6, unit labels from firstUnit on.
+constexpr std::array<ReportRow, 7> balanceRows(Method method, int firstUnit)
+{
+    const model::BalanceKeys keys = model::balanceKeys(method);
+    const auto flow = [&](int row, Caption caption, const char *key) {
+        return ReportRow { row, row, firstUnit + row - 1, caption, kFlow, RowKind::Value, key };
+    };
+    return { { { 0, 0, -1, kBalance, nullptr, RowKind::Balance, keys.A },
+        flow(1, kRadiation, keys.R), flow(2, kConvection, keys.C),
+        flow(3, kRespConvection, keys.Cres), flow(4, kRespEvaporation, keys.Eres),
+        flow(5, kEvaporation, keys.E), flow(6, kStored, keys.A) } };
+}
+
+template <std::size_t first, std::size_t then>
+constexpr std::array<ReportRow, first + then> join(
+    const std::array<ReportRow, first> &head, const std::array<ReportRow, then> &tail)
+{
+    std::array<ReportRow, first + then> rows {};
+    std::copy(head.begin(), head.end(), rows.begin());
+    std::copy(tail.begin(), tail.end(), rows.begin() + first);
+    return rows;
+}
+
+constexpr auto kSweatRows = join(balanceRows(Method::SwReq, 15),
+    std::array<ReportRow, 9> { {
+        { 7, 7, 21, kHc, kCoefficient, RowKind::Value, "hconvSW" },
+        { 8, 8, 22, kHr, kCoefficient, RowKind::Value, "hrSW" },
+        { 9, 9, 23, kEmax, kFlow, RowKind::Value, "EmaxSW" },
+        { 10, -1, -1,
+            { "CRITERIO DE ALARMA PARA NO ACLIMATADOS:",
+                "ALARM CRITERIUM FOR NON ACCLIMATIZED SUBJECTS" },
+            nullptr, RowKind::Heading, nullptr },
+        { 11, 10, -1, { "Humedad de la piel (wp):", "Required skin wettedness (wp):" }, nullptr,
+            RowKind::Value, "wpnaa" },
+        { 27, 14, -1, { "Eficiencia evaporativa (rp):", "Evaporative efficiency of sweating (rp)" },
+            nullptr, RowKind::Value, "rpnaa" },
+        { 12, 11, 24, { "Tasa de sudoración (SWp):", "Sweat rate (SWp):" }, kFlow, RowKind::Value,
+            "SWpnaa" },
+        { 13, 12, 25, { "Tasa de evaporación (Ep):", "Evaporation rate (Ep):" }, kFlow,
+            RowKind::EvaporationRate, nullptr },
+        { 14, 13, 26, { "Exposición límite (DLE):", "Allowable exposure time (DLE):" }, "min",
+            RowKind::Exposure, "DLEnaa" },
+    } });
 
 constexpr ReportRow kHeatStressRows[] = {
-    { 0, 0, 4, kEmax, kFlow, Shown::Number2, [](const R &r) { return r.EmaxISC; } },
-    { 1, 1, 5, kRadiation, kFlow, Shown::Number2, [](const R &r) { return r.RISC; } },
-    { 2, 2, 6, kConvection, kFlow, Shown::Number2, [](const R &r) { return r.CISC; } },
+    { 0, 0, 4, kEmax, kFlow, RowKind::Value, "EmaxISC" },
+    { 1, 1, 5, kRadiation, kFlow, RowKind::Value, model::balanceKeys(Method::Hsi).R },
+    { 2, 2, 6, kConvection, kFlow, RowKind::Value, model::balanceKeys(Method::Hsi).C },
     { 3, 3, 7, { "Evaporación requerida (Ereq):", "Required evaporation (Ereq):" }, kFlow,
-        Shown::Number2, [](const R &r) { return r.EreqISC; } },
-    { 8, 4, 9, { "Evaporación (E):", "Evaporation (E):" }, kFlow, Shown::Number2,
-        [](const R &r) { return r.EISC; } },
+        RowKind::Value, "EreqISC" },
+    { 8, 4, 9, { "Evaporación (E):", "Evaporation (E):" }, kFlow, RowKind::Value,
+        model::balanceKeys(Method::Hsi).E },
 };
 
-constexpr ReportRow kPmvRows[] = {
-    { 0, 0, -1, kBalance, nullptr, Shown::Balance, [](const R &r) { return r.AcIVM; } },
-    { 1, 1, 7, kRadiation, kFlow, Shown::Number2, [](const R &r) { return r.RIVM; } },
-    { 2, 2, 8, kConvection, kFlow, Shown::Number2, [](const R &r) { return r.CIVM; } },
-    { 3, 3, 9, kRespConvection, kFlow, Shown::Number2, [](const R &r) { return r.CresIVM; } },
-    { 4, 4, 10, kRespEvaporation, kFlow, Shown::Number2, [](const R &r) { return r.EresIVM; } },
-    { 5, 5, 11, kEvaporation, kFlow, Shown::Number2, [](const R &r) { return r.EIVM; } },
-    { 6, 6, 12, kStored, kFlow, Shown::Number2, [](const R &r) { return r.AcIVM; } },
-    { 13, 7, 14, kHc, kCoefficient, Shown::Number2, [](const R &r) { return r.hc; } },
-};
+constexpr auto kPmvRows = join(balanceRows(Method::Pmv, 7),
+    std::array<ReportRow, 1> { { { 13, 7, 14, kHc, kCoefficient, RowKind::Value, "hc" } } });
 
-constexpr ReportRow kIreqRows[] = {
-    { 0, 0, -1, kBalance, nullptr, Shown::Balance, [](const R &r) { return r.AcIREQ; } },
-    { 1, 1, 9, kRadiation, kFlow, Shown::Number2, [](const R &r) { return r.RIREQ; } },
-    { 2, 2, 10, kConvection, kFlow, Shown::Number2, [](const R &r) { return r.CIREQ; } },
-    { 3, 3, 11, kRespConvection, kFlow, Shown::Number2, [](const R &r) { return r.CresIREQ; } },
-    { 4, 4, 12, kRespEvaporation, kFlow, Shown::Number2, [](const R &r) { return r.EresIREQ; } },
-    { 5, 5, 13, kEvaporation, kFlow, Shown::Number2, [](const R &r) { return r.EIREQ; } },
-    { 6, 6, 14, kStored, kFlow, Shown::Number2, [](const R &r) { return r.AcIREQ; } },
-    { 7, 7, 15, kHc, kCoefficient, Shown::Number2, [](const R &r) { return r.hcIREQ; } },
-    { 8, 8, 16, kHr, kCoefficient, Shown::Number2, [](const R &r) { return r.hrIREQ; } },
-};
+constexpr auto kIreqRows = join(balanceRows(Method::Ireq, 9),
+    std::array<ReportRow, 2> { {
+        { 7, 7, 15, kHc, kCoefficient, RowKind::Value, "hcIREQ" },
+        { 8, 8, 16, kHr, kCoefficient, RowKind::Value, "hrIREQ" },
+    } });
 
 } // namespace
 
@@ -150,15 +155,15 @@ std::span<const CommonRow> reportCommonRows()
 {
     static constexpr CommonRow kRows[] = {
         { "TradMed", "Tradmedp",
-            { "Temperatura radiante media (TRM):", "Mean radiant temperature (tr):" }, "°C",
-            Shown::Number1, [](const R &r) { return r.TRM; } },
+            { "Temperatura radiante media (TRM):", "Mean radiant temperature (tr):" }, "°C", "TRM",
+            model::NumberPattern::Grouped1 },
         { "var", "varp", { "Velocidad relativa del aire (var):", "Relative air velocity (vr):" },
-            "m/s", Shown::Number2, [](const R &r) { return r.var; } },
-        { "HR", "HRp", { "Humedad relativa (HR):", "Relative humidity:" }, "%", Shown::Number2,
-            [](const R &r) { return r.Hrel; } },
+            "m/s", "var", std::nullopt },
+        { "HR", "HRp", { "Humedad relativa (HR):", "Relative humidity:" }, "%", "Hrel",
+            std::nullopt },
         { "pa", "pap",
             { "Presión parcial de vapor de agua (pa):", "Ambient water vapour pression (pa):" },
-            "kPa", Shown::Number2, [](const R &r) { return r.pvap; } },
+            "kPa", "pvap", std::nullopt },
     };
     return kRows;
 }

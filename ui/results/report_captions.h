@@ -1,11 +1,14 @@
 #pragma once
 // The parameters report's texts and rows: block headings, the rows of the common parameters and
-// of the four method blocks with their captions, units and the record field each shows.
+// of the four method blocks with their captions, unit labels and the result key each shows (its
+// value, display pattern and whether it is of the last evaluation come from the result
+// catalogue).
 
 #include "model/input_parameters.h"
-#include "model/method_results.h"
+#include "model/presentation/number_pattern.h"
 #include "ui/shell/caption.h"
 
+#include <optional>
 #include <span>
 
 namespace kalvora::ui {
@@ -25,12 +28,12 @@ Caption reportCaption(ReportText text);
 /// Caption of the humidity row while the humidity group takes part, by the humidity option.
 Caption humidityRowCaption(int option);
 
-/// How a row shows its field.
-enum class Shown {
-    Number2, ///< "#,##0.00"
-    Number1, ///< "#,##0.0"
-    Balance, ///< "SI" or "NO" after the magnitude of the heat storage
-    Exposure, ///< "Ilimitada" for the mark −1, the time otherwise
+/// How a row shows its key.
+enum class RowKind {
+    Value, ///< the number in the key's display pattern
+    Balance, ///< "SI" or "NO": whether the heat storage is practically zero
+    Exposure, ///< "Ilimitada" for the mark −1 itself, the time otherwise
+    EvaporationRate, ///< wp·Emax of the alarm criterion for non-acclimatized subjects
     Heading, ///< a sub-heading: no value
 };
 
@@ -43,8 +46,8 @@ struct ReportRow
     int unit;
     Caption caption;
     const char *unitText;
-    Shown shown;
-    double (*value)(const model::MethodResults &);
+    RowKind kind;
+    const char *key; ///< the result key; none for a heading and the evaporation rate
 };
 
 /// A method block: its heading, its label and value-area arrays and its rows.
@@ -70,8 +73,8 @@ struct CommonRow
     const char *area;
     Caption caption;
     const char *unitText;
-    Shown shown;
-    double (*value)(const model::MethodResults &);
+    const char *key;
+    std::optional<model::NumberPattern> pattern; ///< where the report lays the value out otherwise
 };
 std::span<const CommonRow> reportCommonRows();
 

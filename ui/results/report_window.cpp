@@ -4,7 +4,9 @@
 #include "model/exposure.h"
 #include "model/heat_balance.h"
 #include "model/option_boxes.h"
-#include "model/unlimited_exposure.h"
+#include "model/presentation/result_catalogue.h"
+#include "model/presentation/unlimited_exposure.h"
+#include "model/sweat_criteria.h"
 #include "report_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
@@ -74,19 +76,10 @@ QLabel *blockHeading(const char *name, const QString &text, QWidget *parent)
     return heading;
 }
 
-QString shownValue(Shown shown, double value)
+/// The value of a key in the record, as a number (the report's keys all hold one).
+double valueOf(const model::ResultEntry &entry, const model::MethodResults &results)
 {
-    switch (shown) {
-    case Shown::Number2:
-        return formatNumber(value, NumberPattern::Grouped2);
-    case Shown::Number1:
-        return formatNumber(value, NumberPattern::Grouped1);
-    case Shown::Balance:
-    case Shown::Exposure:
-    case Shown::Heading:
-        break;
-    }
-    return {};
+    return entry.read(results, model::Evaluation()).value_or(0);
 }
 
 } // namespace
@@ -309,9 +302,13 @@ void ParametersReport::fillCommon()
     };
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CommonRow &row = rows[i];
+        const model::ResultEntry &entry = model::resultEntry(row.key);
         if (shown[i]) {
-            area(QString::fromLatin1(row.area))
-                ->setLines({ shownValue(row.shown, row.value(m_state.results())) });
+            // Values a fault kept the last evaluation from computing are left out.
+            if (m_state.session().scope().belongs(entry))
+                area(QString::fromLatin1(row.area))
+                    ->setLines({ formatNumber(
+                        valueOf(entry, m_state.results()), row.pattern.value_or(entry.pattern)) });
             continue;
         }
         // The relative air velocity row keeps the state its caption mirrored.
@@ -322,14 +319,42 @@ void ParametersReport::fillCommon()
     }
 }
 
-void ParametersReport::fillMethods()
+QString ParametersReport::rowText(const ReportBlock &block, const ReportRow &row) const
 {
     const model::MethodResults &results = m_state.results();
     const model::Language language = m_state.language();
+    if (row.kind == RowKind::EvaporationRate)
+        return formatNumber(
+            model::sweatCriterion(results, model::SweatCriterion::AlarmNonAcclimatized).Ep,
+            NumberPattern::Grouped2);
+    const model::ResultEntry &entry = model::resultEntry(row.key);
+    const double value = valueOf(entry, results);
+    switch (row.kind) {
+    case RowKind::Balance:
+        return pick(reportCaption(model::InThermalBalance(value) ? ReportText::InBalance
+                                                                 : ReportText::NotInBalance),
+            language);
+    case RowKind::Exposure:
+        // Only the mark itself reads as unlimited here; a time of 0 is shown as such.
+        if (value == model::kUnlimitedSweatExposure) {
+            label(controlName(block.labels, row.unit))->clear();
+            return pick(model::unlimitedExposure(model::UnlimitedExposure::ReportSweat), language);
+        }
+        break;
+    case RowKind::Value:
+    case RowKind::EvaporationRate:
+    case RowKind::Heading:
+        break;
+    }
+    return formatNumber(value, entry.pattern);
+}
+
+void ParametersReport::fillMethods()
+{
     for (const ReportBlock &block : reportMethodBlocks()) {
         // A method ticked but stopped by an arithmetic fault has no values of this evaluation.
-        const bool shown
-            = m_state.input().method(block.method) && m_state.session().ran(block.method);
+        const bool shown = m_state.input().method(block.method)
+            && m_state.session().scope().finished(block.method);
         if (!shown) {
             // Greyed and empty; the heading stays as it is.
             for (int index = 0; index < block.labelCount; ++index)
@@ -341,26 +366,8 @@ void ParametersReport::fillMethods()
             continue;
         }
         for (const ReportRow &row : block.rows) {
-            if (row.shown == Shown::Heading)
-                continue;
-            const double value = row.value(results);
-            QString text = shownValue(row.shown, value);
-            if (row.shown == Shown::Balance)
-                text
-                    = pick(reportCaption(model::InThermalBalance(value) ? ReportText::InBalance
-                                                                        : ReportText::NotInBalance),
-                        language);
-            if (row.shown == Shown::Exposure) {
-                // Only the mark itself reads as unlimited here; a time of 0 is shown as such.
-                const bool unlimited = value == model::kUnlimitedSweatExposure;
-                text = unlimited
-                    ? pick(
-                        model::unlimitedExposure(model::UnlimitedExposure::ReportSweat), language)
-                    : formatNumber(value, NumberPattern::Grouped2);
-                if (unlimited)
-                    label(controlName(block.labels, row.unit))->clear();
-            }
-            area(controlName(block.areas, row.area))->setLines({ text });
+            if (row.kind != RowKind::Heading)
+                area(controlName(block.areas, row.area))->setLines({ rowText(block, row) });
         }
     }
 }

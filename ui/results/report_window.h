@@ -18,6 +18,7 @@ class ValueArea;
 class ViewPictureRow;
 class Windows;
 struct ReportBlock;
+struct ReportRow;
 
 class ParametersReport : public QWidget, public LoadsOnOpen
 {
@@ -39,6 +40,9 @@ private:
     void fillInputs();
     void fillCommon();
     void fillMethods();
+    /// The text of a method block's row, from the record; empties the unit label of an
+    /// unlimited exposure.
+    QString rowText(const ReportBlock &block, const ReportRow &row) const;
 
     QLabel *label(const QString &name) const;
     ValueArea *area(const QString &name) const;

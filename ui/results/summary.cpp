@@ -2,6 +2,7 @@
 
 #include "balance_panel.h"
 #include "method_views.h"
+#include "model/presentation/results_summary.h"
 #include "summary_captions.h"
 #include "summary_rows.h"
 #include "ui/shell/app_state.h"
@@ -89,15 +90,19 @@ void ResultsSummary::load()
     setWindowTitle(pick(summaryCaption(SummaryText::Title), language));
     m_pictures->applyCaptions(language);
     const model::InputParameters &input = m_state.input();
-    m_rows->fill(input, m_state.results());
+    const model::EvaluationScope &scope = m_state.session().scope();
+    m_rows->fill(input, scope, m_state.results());
     // M as typed now, read by the same rule as every input.
-    m_balance->fill(input, m_state.results(), input.value(model::Field::Metabolismo));
+    m_balance->fill(model::shownMethods(input, scope), m_state.results(),
+        input.value(model::Field::Metabolismo));
 }
 
 void ResultsSummary::onRatingActivated(Method method)
 {
-    // Whether the method is selected is asked at the press: the input form may have changed.
-    if (!m_state.input().method(method))
+    // Asked at the press, the input form may have changed: a method not selected, or one whose
+    // values the last evaluation did not produce, has no view to open.
+    if (model::summaryStanding(method, m_state.input(), m_state.session().scope())
+        != model::SummaryStanding::Shown)
         return;
     m_state.setCont(1);
     m_windows.open(methodView(method));

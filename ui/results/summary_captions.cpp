@@ -27,6 +27,9 @@ Caption summaryCaption(SummaryText text)
         return { "Rango", "Rango" };
     case SummaryText::NotSelected:
         return { "No seleccionado.", " Not selected." };
+    case SummaryText::Stopped:
+        return { "Evaluación detenida por un error aritmético",
+            "Evaluation stopped by an arithmetic fault" };
     case SummaryText::PmvVote:
         return { "IVM= ", "PMV= " };
     case SummaryText::PmvPercentage:

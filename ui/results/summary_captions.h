@@ -20,6 +20,7 @@ enum class SummaryText {
     Label23, ///< legend of the red range square
     Label24, ///< heading of the range legend
     NotSelected, ///< result line of a method not selected
+    Stopped, ///< result line of a method a fault kept from finishing
     // Pieces of the result lines.
     PmvVote, ///< "IVM= " / "PMV= "
     PmvPercentage, ///< " ,  PPI = " / " ,  PPD = "

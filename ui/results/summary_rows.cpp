@@ -1,7 +1,7 @@
 #include "summary_rows.h"
 
 #include "model/application_ranges.h"
-#include "model/results_summary.h"
+#include "model/presentation/results_summary.h"
 #include "summary_captions.h"
 #include "summary_lines.h"
 #include "ui/shell/control_name.h"
@@ -87,7 +87,8 @@ void SummaryRows::addRow(QGridLayout *grid, Method method, int row)
     grid->addWidget(range, row, 3, Qt::AlignHCenter);
 }
 
-void SummaryRows::fill(const model::InputParameters &input, const model::MethodResults &results)
+void SummaryRows::fill(const model::InputParameters &input, const model::EvaluationScope &scope,
+    const model::MethodResults &results)
 {
     const model::RangeValues ranges = model::rangeValues(input, results);
     for (const Method method : model::kAllMethods) {
@@ -97,18 +98,29 @@ void SummaryRows::fill(const model::InputParameters &input, const model::MethodR
             return name + pick(summaryCaption(text), m_language).trimmed();
         };
         findChild<ValueArea *>(QString::fromUtf8(r.line))
-            ->setLines({ resultLine(method, input, results, m_language) });
+            ->setLines({ resultLine(method, input, scope, results, m_language) });
         auto *rating = findChild<RatingLight *>(QString::fromUtf8(r.rating));
         auto *range = findChild<RatingLight *>(controlName("rango", static_cast<int>(method)));
-        if (!input.method(method)) {
+        const model::SummaryStanding standing = model::summaryStanding(method, input, scope);
+        const SummaryText why = standing == model::SummaryStanding::Stopped
+            ? SummaryText::Stopped
+            : SummaryText::NotSelected;
+        const std::optional<std::int16_t> level
+            = model::summaryRating(method, input, scope, results);
+        if (level) {
+            rating->setRating(*level, say(strainLegend(*level)));
+        } else {
+            // No values of the last evaluation, or no ratings: a fault stopped it.
             rating->clearRating();
+            rating->setAccessibleName(
+                say(standing == model::SummaryStanding::Shown ? SummaryText::Stopped : why));
+        }
+        // The range tests the typed inputs and the evaluation's shared values.
+        if (!input.method(method) || !scope.sharedValues()) {
             range->clearRating();
-            rating->setAccessibleName(say(SummaryText::NotSelected));
-            range->setAccessibleName(say(SummaryText::NotSelected));
+            range->setAccessibleName(say(why));
             continue;
         }
-        const std::int16_t level = model::summaryRating(method, results);
-        rating->setRating(level, say(strainLegend(level)));
         const bool outside = model::outOfRange(method, ranges);
         range->setRating(
             outside ? 2 : 0, say(outside ? SummaryText::RangeOut : SummaryText::RangeIn));

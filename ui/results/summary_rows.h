@@ -6,6 +6,7 @@
 #include "model/input_parameters.h"
 #include "model/language.h"
 #include "model/method_results.h"
+#include "model/presentation/result_catalogue.h"
 
 #include <QWidget>
 
@@ -19,9 +20,10 @@ class SummaryRows : public QWidget
 public:
     explicit SummaryRows(model::Language language, QWidget *parent = nullptr);
 
-    /// Writes the result lines and colours the lights of the selected methods; the lights of the
-    /// others stay neutral and say the method is not selected.
-    void fill(const model::InputParameters &input, const model::MethodResults &results);
+    /// Writes the result lines and colours the lights of the methods whose values are of the last
+    /// evaluation (scope); the lights of the others stay neutral and say why in words.
+    void fill(const model::InputParameters &input, const model::EvaluationScope &scope,
+        const model::MethodResults &results);
 
 signals:
     void ratingActivated(model::Method method);

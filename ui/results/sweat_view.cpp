@@ -1,7 +1,7 @@
 #include "sweat_view.h"
 
 #include "model/exposure.h"
-#include "model/unlimited_exposure.h"
+#include "model/presentation/unlimited_exposure.h"
 #include "sweat_view_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"

@@ -2,7 +2,7 @@
 // The sweep window's texts in both languages: its title, the headers of the columns and of the
 // method groups above them, the row verdicts and the copy command.
 
-#include "model/sweep_cells.h"
+#include "model/presentation/sweep_cells.h"
 #include "ui/shell/caption.h"
 
 #include <span>

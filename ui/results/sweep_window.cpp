@@ -1,7 +1,7 @@
 #include "sweep_window.h"
 
 #include "model/evaluation.h"
-#include "model/sweep_cells.h"
+#include "model/presentation/sweep_cells.h"
 #include "sweep_captions.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/messages.h"
@@ -71,19 +71,8 @@ QColor gridColour(const QTableWidget &table)
 
 QString cellText(const model::SweepCell &cell)
 {
-    switch (cell.pattern) {
-    case model::CellPattern::Text:
-        return QString::fromStdString(cell.text);
-    case model::CellPattern::General:
-        return formatNumber(cell.value, NumberPattern::General);
-    case model::CellPattern::Grouped2:
-        return formatNumber(cell.value, NumberPattern::Grouped2);
-    case model::CellPattern::Grouped1:
-        return formatNumber(cell.value, NumberPattern::Grouped1);
-    case model::CellPattern::Plain1:
-        return formatNumber(cell.value, NumberPattern::Plain1);
-    }
-    return {};
+    return cell.pattern ? formatNumber(cell.value, *cell.pattern)
+                        : QString::fromStdString(cell.text);
 }
 
 SweepColumn columnAt(int index)
@@ -131,11 +120,16 @@ void SweepWindow::load()
 {
     const model::Language language = m_state.language();
     m_pictures->applyCaptions(language);
-    const model::Sweep sweep = model::AirVelocitySweep(m_state.input(), m_state.results());
+    // The sweep reads the last evaluation's shared values: after a fault it computes nothing
+    // and says which fault stopped the evaluation.
+    const std::optional<model::EvaluationFault> &stoppedBy = m_state.session().last().fault;
+    const model::Sweep sweep = stoppedBy
+        ? model::sweepNotComputed(m_state.input(), *stoppedBy)
+        : model::AirVelocitySweep(m_state.input(), m_state.results());
     fill(sweep);
-    if (sweep.fault)
+    if (const std::optional<model::EvaluationFault> &fault = stoppedBy ? stoppedBy : sweep.fault)
         showWarning(this, QString::fromStdString(model::faultTitle(language)),
-            QString::fromStdString(model::faultMessage(*sweep.fault, language)));
+            QString::fromStdString(model::faultMessage(*fault, language)));
 }
 
 QWidget *SweepWindow::createGroupHeaders()

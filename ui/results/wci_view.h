@@ -5,7 +5,7 @@
 
 #include "method_view.h"
 #include "model/method_results.h"
-#include "model/scale_positions.h"
+#include "model/presentation/scale_positions.h"
 
 #include <QWidget>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 // The wind chill view's texts in both languages.
 
-#include "model/scale_positions.h"
+#include "model/presentation/scale_positions.h"
 #include "ui/shell/caption.h"
 
 namespace kalvora::ui {

@@ -37,6 +37,8 @@ const model::Evaluation &AppState::evaluate()
 {
     m_session.m_input = m_input;
     m_session.m_last = model::Evaluate(m_input, m_session.m_results);
+    // Over the inputs as they were evaluated, before the hub switches PMV off for its range.
+    m_session.m_scope = model::EvaluationScope(m_session.m_last, m_input);
     m_session.m_hasRun = true;
     return m_session.m_last;
 }

@@ -4,13 +4,14 @@
 // which fault stopped it). The hub's load runs the evaluation through AppState::evaluate; every
 // other window only reads, through AppState::session().
 //
-// A method view reads its values at load:
+// A window reads its values at load, only those of the last evaluation:
 //     const EvaluationSession &session = m_state.session();
-//     if (session.ran(model::Method::Wbgt)) show(session.results().WBGT);
+//     if (session.scope().finished(model::Method::Wbgt)) show(session.results().WBGT);
 
 #include "model/evaluation.h"
 #include "model/input_parameters.h"
 #include "model/method_results.h"
+#include "model/presentation/result_catalogue.h"
 
 namespace kalvora::ui {
 
@@ -27,14 +28,18 @@ public:
     const model::InputParameters &input() const { return m_input; }
     /// What the last evaluation reported; all false and empty before the first one.
     const model::Evaluation &last() const { return m_last; }
-    /// Whether method ran to the end in the last evaluation, so its fields are of this evaluation.
-    bool ran(model::Method method) const { return m_last.ran[static_cast<int>(method)]; }
+    /// Which values of the record are of the last evaluation (the result catalogue's rule):
+    /// nothing before the first one; after it, the shared values unless a fault came before
+    /// them, the values of each method that ran to the end, the ratings unless a fault stopped
+    /// the evaluation.
+    const model::EvaluationScope &scope() const { return m_scope; }
 
 private:
     friend class AppState;
     model::MethodResults m_results;
     model::InputParameters m_input;
     model::Evaluation m_last;
+    model::EvaluationScope m_scope;
     bool m_hasRun = false;
 };
 

@@ -9,30 +9,6 @@ namespace {
 // Shown in place of a value that is not a finite number.
 const QString kNoValue = QStringLiteral("–");
 
-int decimalsOf(NumberPattern pattern)
-{
-    switch (pattern) {
-    case NumberPattern::Grouped2:
-        return 2;
-    case NumberPattern::Grouped1:
-    case NumberPattern::Plain1:
-        return 1;
-    case NumberPattern::General:
-        return QLocale::FloatingPointShortest;
-    }
-    return 2;
-}
-
-bool grouped(NumberPattern pattern)
-{
-    return pattern == NumberPattern::Grouped2 || pattern == NumberPattern::Grouped1;
-}
-
-char formatOf(NumberPattern pattern)
-{
-    return pattern == NumberPattern::General ? 'g' : 'f';
-}
-
 /// The text without its minus sign when every digit it shows is zero: a value that rounds to
 /// zero from below, or negative zero itself.
 QString withoutSignOfZero(const QString &text, const QLocale &locale)
@@ -73,9 +49,11 @@ QString formatNumber(double value, NumberPattern pattern, const QLocale &locale)
         return kNoValue;
     QLocale plainLocale = locale;
     plainLocale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    const QString plain = withoutSignOfZero(
-        plainLocale.toString(value, formatOf(pattern), decimalsOf(pattern)), locale);
-    return grouped(pattern) ? insertGroupSeparators(plain, locale) : plain;
+    const std::optional<int> decimals = model::fixedDecimals(pattern);
+    const QString plain = withoutSignOfZero(plainLocale.toString(value, decimals ? 'f' : 'g',
+                                                decimals.value_or(QLocale::FloatingPointShortest)),
+        locale);
+    return model::groupsThousands(pattern) ? insertGroupSeparators(plain, locale) : plain;
 }
 
 } // namespace kalvora::ui

@@ -2,7 +2,7 @@
 
 #include "link_cursor.h"
 #include "links.h"
-#include "model/rating_colour.h"
+#include "model/presentation/rating_colour.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

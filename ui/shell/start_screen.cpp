@@ -4,7 +4,7 @@
 #include "caption.h"
 #include "control_name.h"
 #include "exit_confirmation.h"
-#include "model/rating_colour.h"
+#include "model/presentation/rating_colour.h"
 #include "picture_button.h"
 #include "pictures.h"
 #include "placement.h"

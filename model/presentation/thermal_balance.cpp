@@ -1,26 +1,48 @@
 #include "thermal_balance.h"
 
+#include "model/heat_balance.h"
+
 #include <cmath>
 
 namespace kalvora::model {
 
 namespace {
 
-// Below this magnitude, in W/m², the accumulated heat counts as zero.
-constexpr double kBalanceTolerance = 0.001;
+// The radiation reading's point of no exchange, W/m²: radiation exactly at it is neither lost
+// nor won; below it, even at zero, the reading says heat is won.
+constexpr double kRadiationNoExchange = 0.001;
+
+bool has(const ShownMethods &shown, Method method)
+{
+    return shown[static_cast<std::size_t>(method)];
+}
+
+/// The terms of a method's balance as the record holds them; 0 for a term it has none of.
+HeatBalance balanceOf(BalanceSource source, Method method, const MethodResults &results)
+{
+    const BalanceKeys keys = balanceKeys(method);
+    const auto term = [&results](const char *key) {
+        return key ? resultEntry(key).read(results, Evaluation()).value_or(0) : 0.0;
+    };
+    return { source, term(keys.R), term(keys.C), term(keys.Cres), term(keys.Eres), term(keys.E),
+        term(keys.A) };
+}
 
 } // namespace
 
-HeatBalance chooseBalance(const InputParameters &input, const MethodResults &r, double M)
+HeatBalance chooseBalance(const ShownMethods &shown, const MethodResults &r, double M)
 {
-    if (input.method(Method::Ireq) && r.okIreq != 0)
-        return { BalanceSource::Ireq, r.RIREQ, r.CIREQ, r.CresIREQ, r.EresIREQ, r.EIREQ, r.AcIREQ };
-    if (input.method(Method::SwReq))
-        return { BalanceSource::SwReq, r.RSW, r.CSW, r.CresSW, r.EresSW, r.ESW, r.AcSW };
-    if (input.method(Method::Pmv))
-        return { BalanceSource::Pmv, r.RIVM, r.CIVM, r.CresIVM, r.EresIVM, r.EIVM, r.AcIVM };
-    if (input.method(Method::Hsi))
-        return { BalanceSource::Hsi, r.RISC, r.CISC, 0, 0, r.EISC, M - r.RISC - r.CISC - r.EISC };
+    if (has(shown, Method::Ireq) && r.okIreq != 0)
+        return balanceOf(BalanceSource::Ireq, Method::Ireq, r);
+    if (has(shown, Method::SwReq))
+        return balanceOf(BalanceSource::SwReq, Method::SwReq, r);
+    if (has(shown, Method::Pmv))
+        return balanceOf(BalanceSource::Pmv, Method::Pmv, r);
+    if (has(shown, Method::Hsi)) {
+        HeatBalance b = balanceOf(BalanceSource::Hsi, Method::Hsi, r);
+        b.A = M - b.R - b.C - b.E;
+        return b;
+    }
     return {};
 }
 
@@ -68,35 +90,32 @@ Caption metabolicClass(double M)
     return { "Muy elevada", "Very high" };
 }
 
-bool balanceReadingsShown(const InputParameters &input)
+bool balanceReadingsShown(const ShownMethods &shown)
 {
-    return input.method(Method::Pmv) || input.method(Method::Hsi) || input.method(Method::SwReq);
-}
-
-bool inBalance(double A)
-{
-    return std::abs(A) < kBalanceTolerance;
+    return has(shown, Method::Pmv) || has(shown, Method::Hsi) || has(shown, Method::SwReq);
 }
 
 Caption balanceVerdict(double A)
 {
-    return inBalance(A) ? Caption { "Hay equilibrio", "Balance" }
-                        : Caption { "No hay equilibrio", "No balance" };
+    return InThermalBalance(A) ? Caption { "Hay equilibrio", "Balance" }
+                               : Caption { "No hay equilibrio", "No balance" };
 }
 
-Caption accumulatedPrefix(double A)
+AccumulatedReading accumulatedReading(double A)
 {
-    if (inBalance(A))
-        return { "A = ", "A = " };
-    return A >= 0 ? Caption { "Calor ganado = ", "Won heat = " }
-                  : Caption { "Calor perdido = ", "Lost heat = " };
+    const double magnitude = std::abs(A);
+    if (InThermalBalance(A))
+        return { { "A = ", "A = " }, magnitude };
+    return { A >= 0 ? Caption { "Calor ganado = ", "Won heat = " }
+                    : Caption { "Calor perdido = ", "Lost heat = " },
+        magnitude };
 }
 
 Caption radiationReading(double R)
 {
-    if (R > kBalanceTolerance)
+    if (R > kRadiationNoExchange)
         return { "Evacuación de calor hacia el ambiente", "Lost heat" };
-    if (R < kBalanceTolerance)
+    if (R < kRadiationNoExchange)
         return { "Absorción de calor", "Won heat" };
     return { "No hay intercambio de calor por radiación", "No radiation heat exchange" };
 }

@@ -4,7 +4,8 @@
 // (gender of the Spanish noun, abbreviations that fit narrow cells, one English misspelling that is
 // the program's own).
 
-#include "caption.h"
+#include "model/caption.h"
+#include "result_catalogue.h"
 
 namespace kalvora::model {
 
@@ -40,6 +41,15 @@ constexpr Caption unlimitedExposure(UnlimitedExposure where)
         return { "Ilimitada", "Ilimitada" };
     }
     return { "", "" };
+}
+
+/// Where the results summary, or a line of text like it, shows a key's marker: the heat stress
+/// index's allowable time is masculine in Spanish (el tiempo), every other exposure feminine (la
+/// exposición).
+constexpr UnlimitedExposure summaryUnlimited(ExposureMarker marker)
+{
+    return marker == ExposureMarker::HeatStress ? UnlimitedExposure::SummaryHsi
+                                                : UnlimitedExposure::SummarySweat;
 }
 
 } // namespace kalvora::model
