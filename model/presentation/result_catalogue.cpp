@@ -275,7 +275,7 @@ std::vector<ResultEntry> buildCatalogue()
     }
     addValues(kTrailing, entries);
     for (const Row &rating : kRatings) {
-        ResultEntry entry = entryOf(rating, ResultKind::Rating, Written::AtEnd);
+        ResultEntry entry = entryOf(rating, ResultKind::Rating, Written::WhenRun);
         for (const Language language : { Language::Spanish, Language::English })
             entry.meaning[static_cast<std::size_t>(language)]
                 += inLanguage(kRatingLevels, language);

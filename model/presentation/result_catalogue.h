@@ -30,7 +30,6 @@ enum class Written {
     Shared, ///< before any method runs
     WhenRun, ///< when its method runs to the end
     WhenSelected, ///< whenever its method is selected, also when it then does not run
-    AtEnd, ///< at the end of an evaluation no fault stopped, for the methods that ran
     Always, ///< by every evaluation
 };
 
@@ -115,8 +114,6 @@ public:
             return finished(*entry.method);
         case Written::WhenSelected:
             return m_shared && m_selected[index(*entry.method)];
-        case Written::AtEnd:
-            return m_complete && finished(*entry.method);
         case Written::Always:
             return m_evaluated;
         }

@@ -148,9 +148,9 @@ TEST(EvaluationScope, ValuesBelongOnlyWhereTheEvaluationWroteThem)
     const Row rows[] = {
         { "complete", complete.scope,
             { "var", "dentrangIVM", "IVM", "okIVM", "IREQ1", "okIreq", "pmvOutOfRange" } },
-        // Ratings are written at the end of an evaluation: none after a fault.
+        // A method that finished before the fault keeps its values and its rating.
         { "IREQ stopped by a fault", ireqFault.scope,
-            { "var", "dentrangIVM", "IVM", "pmvOutOfRange" } },
+            { "var", "dentrangIVM", "IVM", "okIVM", "pmvOutOfRange" } },
         { "PMV out of its range", outOfRange.scope,
             { "var", "dentrangIVM", "WBGT", "okWBGT", "pmvOutOfRange" } },
         { "shared values stopped", sharedFault.scope, { "pmvOutOfRange" } },

@@ -291,10 +291,11 @@ void SummaryTest::methodStoppedByAFaultShowsNoValuesNoRatingAndNoWay()
     QVERIFY(!driver.windows.isOpen(WindowId::IreqView));
     QCOMPARE(driver.state.cont(), 0);
 
-    // PMV ran to the end: its values stand, and its view opens; the ratings, written at the end
-    // of an evaluation, are not there to show.
+    // PMV ran to the end: its values and its rating (a vote of 2.67 is high strain) stand, and
+    // its view opens.
     QCOMPARE(control<QLabel>(summary, "p1")->text(), pmv);
-    QVERIFY(!control<RatingLight>(summary, "s1")->hasRating());
+    QVERIFY(control<RatingLight>(summary, "s1")->hasRating());
+    QCOMPARE(int(control<RatingLight>(summary, "s1")->rating()), 2);
     press(summary, "s1");
     QVERIFY(driver.windows.isOpen(WindowId::PmvView));
 
