@@ -68,9 +68,15 @@ constexpr GroupRow kGroups[kOptionGroupCount] = {
 InputParameters::InputParameters()
 {
     for (int f = 0; f < kFieldCount; ++f)
-        m_text[f] = kFields[f].startText;
+        setText(static_cast<Field>(f), kFields[f].startText);
     for (int g = 0; g < kOptionGroupCount; ++g)
         m_selected[g] = kGroups[g].startOption;
+}
+
+void InputParameters::setText(Field field, std::string text)
+{
+    m_value[index(field)] = FieldValue(text);
+    m_text[index(field)] = std::move(text);
 }
 
 bool InputParameters::anyMethod() const
