@@ -67,8 +67,16 @@ constexpr GroupRow kGroups[kOptionGroupCount] = {
 
 InputParameters::InputParameters()
 {
+    // The start texts' numbers, read once for the whole run.
+    static const std::array<double, kFieldCount> startValues = [] {
+        std::array<double, kFieldCount> values {};
+        for (int f = 0; f < kFieldCount; ++f)
+            values[f] = FieldValue(kFields[f].startText);
+        return values;
+    }();
     for (int f = 0; f < kFieldCount; ++f)
-        setText(static_cast<Field>(f), kFields[f].startText);
+        m_text[f] = kFields[f].startText;
+    m_value = startValues;
     for (int g = 0; g < kOptionGroupCount; ++g)
         m_selected[g] = kGroups[g].startOption;
 }
