@@ -1,6 +1,7 @@
 #include "pmv.h"
 
 #include "fault.h"
+#include "rounded_power.h"
 
 #include <cmath>
 #include <optional>
@@ -28,7 +29,7 @@ struct ClothingBalance
     // 35.7 − 0.028·M − t − 0.155·Icl·[radiation + convection], convection given at t.
     double residual(const char *step, double t, double convection) const
     {
-        const double radiation = kRadiation * fcl * (std::pow(t + 273.0, 4) - tr4);
+        const double radiation = kRadiation * fcl * (roundedFourthPower(t + 273.0) - tr4);
         return checked(step, skinLoss - t - resistance * (radiation + convection));
     }
 
@@ -36,7 +37,7 @@ struct ClothingBalance
     double slope(const char *step, double t, double hfcl) const
     {
         return checked(
-            step, -1.0 - resistance * (hfcl + kRadiation * fcl * 4.0 * std::pow(t + 273.0, 3)));
+            step, -1.0 - resistance * (hfcl + kRadiation * fcl * 4.0 * roundedCube(t + 273.0)));
     }
 };
 
@@ -73,7 +74,7 @@ ClothingSurface ClothingSurfaceTemperature(const ComfortConditions &in)
         checked("0.155·Icl", 0.155 * Icl),
         fcl,
         ta,
-        checked("(tr + 273)^4", std::pow(tr + 273.0, 4)),
+        checked("(tr + 273)^4", roundedFourthPower(tr + 273.0)),
     };
 
     const double hf = checked("hf = 12.1·√var", 12.1 * std::sqrt(var));
@@ -91,7 +92,7 @@ ClothingSurface ClothingSurfaceTemperature(const ComfortConditions &in)
         "tcl (natural convection)", ta + 15.0, [&](double t) -> std::optional<double> {
             if (!(t > ta))
                 return std::nullopt;
-            const double root4 = std::pow(t - ta, 0.25);
+            const double root4 = roundedFourthRoot(t - ta);
             const double F = balance.residual("F(tcl) natural", t, 2.38 * fcl * root4 * (t - ta));
             // The exact slope of the convective term 2.38·fcl·(t − ta)^1.25 is
             // 2.38·fcl·(t − ta)^0.25 + 0.25·2.38·fcl·(t − ta)^0.25; the second part is taken here
@@ -104,7 +105,7 @@ ClothingSurface ClothingSurfaceTemperature(const ComfortConditions &in)
     if (!tn || !(*tn > ta))
         return { tf, hf };
 
-    const double hn = checked("hn = 2.38·(tcl − ta)^0.25", 2.38 * std::pow(*tn - ta, 0.25));
+    const double hn = checked("hn = 2.38·(tcl − ta)^0.25", 2.38 * roundedFourthRoot(*tn - ta));
     return hf > hn ? ClothingSurface { tf, hf } : ClothingSurface { *tn, hn };
 }
 
@@ -124,7 +125,8 @@ PmvBalance FangerPmv(const ComfortConditions &in, const ClothingSurface &surface
     const double tcl = surface.tcl;
     const double hc = surface.hc;
     PmvBalance b {};
-    b.R = checked("R", kRadiation * fcl * (std::pow(tcl + 273.0, 4) - std::pow(tr + 273.0, 4)));
+    b.R = checked(
+        "R", kRadiation * fcl * (roundedFourthPower(tcl + 273.0) - roundedFourthPower(tr + 273.0)));
     b.C = checked("C", fcl * hc * (tcl - ta));
     // Respiration: latent 0.017·M·(5.867 − pa), dry 0.0014·M·(34 − ta) (ISO 7730).
     b.Eres = checked("Eres", 0.017 * M * (5.867 - pa));

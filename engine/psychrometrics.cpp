@@ -1,6 +1,7 @@
 #include "psychrometrics.h"
 
 #include "fault.h"
+#include "rounded_power.h"
 
 #include <cmath>
 
@@ -47,12 +48,12 @@ double MeanRadiantFromGlobe(const GlobeReading &in)
     const double va = in.airVelocity;
     const double ta = in.airTemperature;
     const double tg = in.globeTemperature;
-    const double globe4 = checked("(tg + 273)^4", std::pow(tg + 273.0, 4));
+    const double globe4 = checked("(tg + 273)^4", roundedFourthPower(tg + 273.0));
     // Convective exchange of the globe: forced from 0.15 m/s up, natural below (needs tg ≥ ta).
     const double convection = va >= 0.15
         ? checked("2.5·10^8·va^0.6·(tg − ta)", 2.5e8 * std::pow(va, 0.6) * (tg - ta))
         : checked("0.42·10^8·(tg − ta)^1.25", 0.42e8 * std::pow(tg - ta, 1.25));
-    return checked("TRM", std::pow(checked("(TRM + 273)^4", globe4 + convection), 0.25) - 273.0);
+    return checked("TRM", roundedFourthRoot(checked("(TRM + 273)^4", globe4 + convection)) - 273.0);
 }
 
 double OperativeTemperature(const OperativeConditions &in)

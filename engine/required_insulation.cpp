@@ -206,17 +206,24 @@ WornClothing wornClothing(const Surroundings &s, const Criterion &j, double I, d
     return { x, balanceOf(s, radiation(s, x, f), convection(s, x, f), E) };
 }
 
-} // namespace
+// What every balance of one exchange shares: the surroundings, both sets of criteria and the
+// respiratory and convective terms.
+struct Setting
+{
+    Surroundings s;
+    Criterion minimal;
+    Criterion neutral;
+    double Cres;
+    double Eres;
+    double hc;
+};
 
-RequiredInsulationResult RequiredInsulation(const Exchange &in)
+Setting settingOf(const Exchange &in)
 {
     const double M = in.metabolicRate;
-    const double Icl = in.clothingInsulation;
     const double ta = in.airTemperature;
-    const double tr = in.meanRadiantTemperature;
     const double pa = in.vapourPressure;
     const double va = in.airVelocity;
-    RequiredInsulationResult out {};
 
     // Expired air: temperature and saturation pressure.
     const double tex = checked("tex", 29 + 0.2 * ta);
@@ -227,21 +234,36 @@ RequiredInsulationResult RequiredInsulation(const Exchange &in)
     const Criterion neutral { tskNeutral, checked("w", 0.001 * M),
         checked("psk - pa", vapourPressure(tskNeutral) - pa) };
 
-    out.Cres = checked("Cres", 0.0014 * M * (tex - ta));
-    out.Eres = checked("Eres", 0.0173 * M * checked("pex - pa", pex - pa));
+    const double Cres = checked("Cres", 0.0014 * M * (tex - ta));
+    const double Eres = checked("Eres", 0.0173 * M * checked("pex - pa", pex - pa));
 
     // Relative air velocity of this method: the walking term is bounded at ±0.7 m/s.
     const double d = checked("d", 0.0052 * (M - 58));
     const double v = checked("v", std::fabs(d) >= 0.7 ? va + 0.7 : va + d);
-    out.hc = v > 1 ? checked("hc", 8.7 * std::pow(v, 0.6)) : checked("hc", 3.5 + 5.2 * v);
+    const double hc = v > 1 ? checked("hc", 8.7 * std::pow(v, 0.6)) : checked("hc", 3.5 + 5.2 * v);
 
-    const Surroundings s { ta, tr, out.hc, checked("L", M - out.Eres - out.Cres) };
+    return { { ta, in.meanRadiantTemperature, hc, checked("L", M - Eres - Cres) }, minimal, neutral,
+        Cres, Eres, hc };
+}
 
-    const RequiredClothing requiredMinimal = requiredClothing(s, minimal);
-    const RequiredClothing requiredNeutral = requiredClothing(s, neutral);
+} // namespace
+
+RequiredInsulationResult RequiredInsulation(const Exchange &in)
+{
+    const double Icl = in.clothingInsulation;
+    const double tr = in.meanRadiantTemperature;
+    const Setting setting = settingOf(in);
+    const Surroundings &s = setting.s;
+    RequiredInsulationResult out {};
+    out.Cres = setting.Cres;
+    out.Eres = setting.Eres;
+    out.hc = setting.hc;
+
+    const RequiredClothing requiredMinimal = requiredClothing(s, setting.minimal);
+    const RequiredClothing requiredNeutral = requiredClothing(s, setting.neutral);
     const double f = areaFactor(Icl);
-    const WornClothing wornMinimal = wornClothing(s, minimal, Icl, f);
-    const WornClothing wornNeutral = wornClothing(s, neutral, Icl, f);
+    const WornClothing wornMinimal = wornClothing(s, setting.minimal, Icl, f);
+    const WornClothing wornNeutral = wornClothing(s, setting.neutral, Icl, f);
     out.minimal = { requiredMinimal.IREQ, requiredMinimal.balance, wornMinimal.balance };
     out.neutral = { requiredNeutral.IREQ, requiredNeutral.balance, wornNeutral.balance };
     out.tcl = wornMinimal.tcl;
@@ -252,6 +274,13 @@ RequiredInsulationResult RequiredInsulation(const Exchange &in)
             kSigmaEpsilonA, { .surfaceTemperature = out.tcl, .meanRadiantTemperature = tr })
         : divide("hr", wornMinimal.balance.R, checked("(tcl - tr) f", (out.tcl - tr) * f));
     return out;
+}
+
+RequiredInsulationLevels RequiredInsulationOnly(const Exchange &in)
+{
+    const Setting setting = settingOf(in);
+    return { requiredClothing(setting.s, setting.minimal).IREQ,
+        requiredClothing(setting.s, setting.neutral).IREQ };
 }
 
 } // namespace kalvora::engine

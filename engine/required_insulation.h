@@ -46,4 +46,15 @@ struct RequiredInsulationResult
 /// step.
 RequiredInsulationResult RequiredInsulation(const Exchange &in);
 
+/// The two required insulations alone, clo.
+struct RequiredInsulationLevels
+{
+    double minimal; ///< IREQmin
+    double neutral; ///< IREQneut
+};
+
+/// IREQmin and IREQneut of RequiredInsulation, without the balances of the clothing worn (the
+/// exchange's clothing insulation is not read).
+RequiredInsulationLevels RequiredInsulationOnly(const Exchange &in);
+
 } // namespace kalvora::engine

@@ -3,6 +3,7 @@
 #include "fault.h"
 #include "psychrometrics.h"
 #include "radiative_exchange.h"
+#include "rounded_power.h"
 
 #include <cmath>
 
@@ -55,7 +56,7 @@ double convectiveCoefficient(const SweatConditions &in, double tsk)
     const double ta = in.exchange.airTemperature;
     const double var = in.relativeAirVelocity;
     const double hn
-        = checked("hn", 2.38 * std::pow(checked("tsk - ta", std::fabs(tsk - ta)), 0.25));
+        = checked("hn", 2.38 * roundedFourthRoot(checked("tsk - ta", std::fabs(tsk - ta))));
     const double hf
         = var >= 1 ? checked("hf", 8.7 * std::pow(var, 0.6)) : checked("hf", 3.5 + 5.2 * var);
     return hn > hf ? hn : hf;

@@ -67,10 +67,24 @@ constexpr GroupRow kGroups[kOptionGroupCount] = {
 
 InputParameters::InputParameters()
 {
+    // The start texts' numbers, read once for the whole run.
+    static const std::array<double, kFieldCount> startValues = [] {
+        std::array<double, kFieldCount> values {};
+        for (int f = 0; f < kFieldCount; ++f)
+            values[f] = FieldValue(kFields[f].startText);
+        return values;
+    }();
     for (int f = 0; f < kFieldCount; ++f)
         m_text[f] = kFields[f].startText;
+    m_value = startValues;
     for (int g = 0; g < kOptionGroupCount; ++g)
         m_selected[g] = kGroups[g].startOption;
+}
+
+void InputParameters::setText(Field field, std::string text)
+{
+    m_value[index(field)] = FieldValue(text);
+    m_text[index(field)] = std::move(text);
 }
 
 bool InputParameters::anyMethod() const

@@ -1,6 +1,6 @@
 #pragma once
 // Everything the user supplies for one evaluation, free of widgets: the input form mirrors it.
-// Texts are kept exactly as typed and read with FieldValue at the moment of use. Enabled flags
+// Texts are kept exactly as typed and read with FieldValue once, when they are set. Enabled flags
 // are not stored: they follow from the method flags and the option selections (enabling rule),
 // so they can never disagree with them.
 
@@ -38,8 +38,10 @@ public:
     InputParameters();
 
     const std::string &text(Field field) const { return m_text[index(field)]; }
-    void setText(Field field, std::string text) { m_text[index(field)] = std::move(text); }
-    double value(Field field) const { return FieldValue(text(field)); }
+    /// Sets the typed text and its number, read with FieldValue.
+    void setText(Field field, std::string text);
+    /// The number of the field's text, as FieldValue reads it.
+    double value(Field field) const { return m_value[index(field)]; }
 
     bool method(Method method) const { return m_method[index(method)]; }
     void setMethod(Method method, bool on) { m_method[index(method)] = on; }
@@ -63,6 +65,7 @@ private:
     template <class E> static constexpr int index(E e) { return static_cast<int>(e); }
 
     std::array<std::string, kFieldCount> m_text;
+    std::array<double, kFieldCount> m_value {};
     std::array<int, kOptionGroupCount> m_selected {};
     std::array<bool, kMethodCount> m_method {};
 };

@@ -147,7 +147,7 @@ void sweepIreq(const Fixed &f, Rows &rows)
 {
     const double Icl = used(f.input, Field::Iclo);
     for (SweepRow &row : rows) {
-        const engine::RequiredInsulationResult q = engine::RequiredInsulation({
+        const engine::RequiredInsulationLevels q = engine::RequiredInsulationOnly({
             .metabolicRate = f.M,
             .clothingInsulation = Icl,
             .airTemperature = f.ta,
@@ -155,8 +155,8 @@ void sweepIreq(const Fixed &f, Rows &rows)
             .vapourPressure = f.hub.pvap,
             .airVelocity = row.va,
         });
-        row.IREQmin = q.minimal.IREQ;
-        row.IREQneut = q.neutral.IREQ;
+        row.IREQmin = q.minimal;
+        row.IREQneut = q.neutral;
         row.okIreq = RateInsulation(Icl, row.IREQmin, row.IREQneut);
     }
 }

@@ -100,6 +100,23 @@ TEST(RequiredInsulation, MatchesWorkedExamples)
     }
 }
 
+// The required insulations alone (the air-velocity sweep's road) are the published ones too.
+TEST(RequiredInsulation, LevelsAloneMatchWorkedExamples)
+{
+    for (const WorkedExample &example : kWorkedExamples) {
+        SCOPED_TRACE(example.name);
+        const Conditions &c = example.conditions;
+        const RequiredInsulationLevels levels = RequiredInsulationOnly({ .metabolicRate = c.M,
+            .clothingInsulation = c.Icl,
+            .airTemperature = c.ta,
+            .meanRadiantTemperature = c.tr,
+            .vapourPressure = c.pa,
+            .airVelocity = c.va });
+        EXPECT_PRED_FORMAT2(RoundsTo, levels.minimal, example.IREQmin);
+        EXPECT_PRED_FORMAT2(RoundsTo, levels.neutral, example.IREQneut);
+    }
+}
+
 // The relative air velocity of this method bounds the walking term at 0.7 m/s, and the
 // convective coefficient switches to 8.7·v^0.6 above 1 m/s, meeting the linear law at 8.7.
 // Expected coefficients worked out by hand from v = va + 0.0052·(M − 58).

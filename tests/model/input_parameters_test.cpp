@@ -177,3 +177,30 @@ TEST(InputParameters, SwitchingEverythingOffKeepsTextsAndSelections)
 }
 
 } // namespace
+
+namespace {
+
+// The number of a field is read when its text is set: it must follow every new text, start at
+// the start text's number, and travel with a copy of the input set.
+TEST(InputParameters, NumberFollowsTheTextSetLast)
+{
+    const double start[kFieldCount] = { 85, 18, 0.7, 0.15, 20, 20, 16, 65, 17, 1.5 };
+    InputParameters input;
+    for (int f = 0; f < kFieldCount; ++f)
+        EXPECT_EQ(input.value(static_cast<Field>(f)), start[f]) << f;
+
+    const struct
+    {
+        const char *text;
+        double value;
+    } texts[] = { { "21.5", 21.5 }, { "&H10", 16 }, { "1 2", 12 }, { "abc", 0 }, { "-3D1", -30 } };
+    for (const auto &t : texts) {
+        input.setText(Field::Taseco, t.text);
+        const InputParameters copy = input;
+        EXPECT_EQ(input.value(Field::Taseco), t.value) << t.text;
+        EXPECT_EQ(copy.value(Field::Taseco), t.value) << t.text;
+        EXPECT_EQ(input.value(Field::Metabolismo), 85) << t.text;
+    }
+}
+
+} // namespace
