@@ -12,6 +12,7 @@
 #include "ui/shell/windows.h"
 #include "walk_clothing_and_help.h"
 #include "walk_results.h"
+#include "walk_survey.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -244,6 +245,9 @@ void WalkTest::newUserWalk()
     test::walkThroughMethodViews(walk.windows(),
         { [&walk](WindowId id, const QString &name) { walk.click(id, name); },
             [&walk](WindowId id, const QString &what) { walk.snap(id, what); } });
+
+    test::walkSurvey(
+        walk.windows(), [&walk](WindowId id, const QString &what) { walk.snap(id, what); });
 
     // Leaving from the hub closes the start screen, the input form and the hub: the end.
     QSignalSpy closed(&walk.windows(), &Windows::closed);
