@@ -28,6 +28,18 @@ void walkSurvey(Windows &windows, const std::function<void(WindowId, const QStri
         press(windows.window(WindowId::InputForm), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     }
     QVERIFY(windows.isOpen(WindowId::Survey));
+    const auto type = [&windows](const char *field, const QString &text) {
+        auto *edit = windows.window(WindowId::Survey)->findChild<QLineEdit *>(QLatin1String(field));
+        edit->setFocus();
+        edit->setText(text); // set, not typed: the keyboard simulation takes ASCII only
+    };
+    type("title",
+        english ? QStringLiteral("Bakery, summer survey")
+                : QStringLiteral("Panadería, campaña de verano"));
+    type("site",
+        english ? QStringLiteral("Main street 12, Oviedo")
+                : QStringLiteral("Calle Mayor 12, Oviedo"));
+    type("assessor", QStringLiteral("M. Fernández"));
     SurveySession &session = desk->session();
     std::vector<model::MeasurementPoint> more;
     more.push_back(point(

@@ -81,8 +81,7 @@ SurveyCell rangeCell(const model::MeasurementPoint &point, const model::HubEvalu
             methods << QString::fromStdString(model::methodName(method, language));
     if (methods.isEmpty())
         return {};
-    const QString text = pick(surveyCaption(SurveyText::OutOfRange), language)
-        + methods.join(QStringLiteral(", "));
+    const QString text = methods.join(QStringLiteral(", "));
     return { text, {}, {}, text };
 }
 
@@ -129,6 +128,12 @@ Caption columnCaption(SurveyColumn column)
     return { "", "" };
 }
 
+SurveyColumn methodColumn(Method method)
+{
+    return static_cast<SurveyColumn>(
+        static_cast<int>(SurveyColumn::Pmv) + static_cast<int>(method));
+}
+
 std::optional<Method> columnMethod(SurveyColumn column)
 {
     switch (column) {
@@ -154,17 +159,18 @@ std::optional<Method> columnMethod(SurveyColumn column)
 
 QString SurveyCell::shown() const
 {
-    return verdict.isEmpty() ? value : value + QStringLiteral(" · ") + verdict;
+    return verdict.isEmpty() ? value : value + QLatin1Char('\n') + verdict;
 }
 
 QString SurveyCell::spoken(SurveyColumn column, model::Language language) const
 {
-    if (column == SurveyColumn::Name || column == SurveyColumn::Range
-        || column == SurveyColumn::Status)
+    if (column == SurveyColumn::Name || column == SurveyColumn::Status)
         return value;
     const QString caption = pick(columnCaption(column), language);
     if (value.isEmpty())
         return caption;
+    if (column == SurveyColumn::Range)
+        return caption + QStringLiteral(": ") + value;
     return caption + QLatin1Char(' ')
         + (verdict.isEmpty() ? value : value + QStringLiteral(", ") + verdict);
 }

@@ -16,13 +16,16 @@
 
 namespace kalvora::ui {
 
-/// The table's columns, left to right.
-enum class SurveyColumn { Name, Pmv, Hsi, Wbgt, Sweat, Wci, Ireq, Range, Status };
+/// The table's columns, left to right: a point that was refused or stopped says so next to its
+/// name, before the results it could not produce.
+enum class SurveyColumn { Name, Status, Pmv, Hsi, Wbgt, Sweat, Wci, Ireq, Range };
 inline constexpr int kSurveyColumnCount = 9;
 
 Caption columnCaption(SurveyColumn column);
 /// The method a column shows; empty for the others.
 std::optional<model::Method> columnMethod(SurveyColumn column);
+/// The column of a method.
+SurveyColumn methodColumn(model::Method method);
 
 struct SurveyCell
 {
@@ -31,7 +34,7 @@ struct SurveyCell
     QString verdict; ///< the rating in words
     QVariant sortKey; ///< what the column sorts by; empty sorts last
 
-    /// As the cell shows it: the value, then the verdict.
+    /// As the cell shows it: the value, and the verdict on a second line.
     QString shown() const;
     /// As a screen reader says it: the column's caption, the value, the verdict.
     QString spoken(SurveyColumn column, model::Language language) const;

@@ -94,15 +94,13 @@ Caption surveyCaption(SurveyText text)
     case SurveyText::ColumnIreq:
         return { "IREQ mín / neut", "IREQ min / neut" };
     case SurveyText::ColumnRange:
-        return { "Rango", "Range" };
+        return { "Fuera de rango", "Out of range" };
     case SurveyText::ColumnStatus:
         return { "Estado", "Status" };
     case SurveyText::StatusRefused:
         return { "rechazado", "refused" };
     case SurveyText::StatusFault:
         return { "fallo", "fault" };
-    case SurveyText::OutOfRange:
-        return { "fuera de rango: ", "out of range: " };
     case SurveyText::PmvOutOfRange:
         return { "fuera de rango", "out of range" };
     case SurveyText::PointCount:

@@ -59,7 +59,6 @@ enum class SurveyText {
     // Cells.
     StatusRefused,
     StatusFault,
-    OutOfRange, ///< followed by the methods' names
     PmvOutOfRange, ///< the PMV cell of a point whose inputs leave the PMV range
     PointCount, ///< %1 points
     // Point names.

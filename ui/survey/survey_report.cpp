@@ -70,7 +70,8 @@ QString ratedCell(const SurveyCell &surveyCell)
     const model::Rgb rgb = model::ratingColour(*surveyCell.rating);
     const QColor colour(rgb.red, rgb.green, rgb.blue);
     const QString square = QStringLiteral("<span style=\"color:%1\">■</span> ").arg(colour.name());
-    return cell(square + surveyCell.shown().toHtmlEscaped());
+    return cell(square
+        + surveyCell.shown().toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
 }
 
 QString pointsTable(const SurveySession &session, Language language)
@@ -83,10 +84,20 @@ QString pointsTable(const SurveySession &session, Language language)
                        .arg(pick(surveyCaption(SurveyText::ReportPoints), language).toHtmlEscaped())
         + headerRow(captions);
     for (int row = 0; row < session.pointCount(); ++row) {
-        html += QStringLiteral("<tr>");
-        for (int column = 0; column < kSurveyColumnCount; ++column)
-            html += ratedCell(surveyCell(session.point(row), session.evaluation(row),
-                static_cast<SurveyColumn>(column), language));
+        const model::MeasurementPoint &point = session.point(row);
+        const model::HubEvaluation &evaluation = session.evaluation(row);
+        html += QStringLiteral("<tr>")
+            + ratedCell(surveyCell(point, evaluation, SurveyColumn::Name, language));
+        // A point that produced no result says why across the whole row.
+        if (!sharedValuesComputed(evaluation)) {
+            html += cell(
+                surveyCell(point, evaluation, SurveyColumn::Status, language).value.toHtmlEscaped(),
+                QStringLiteral(" colspan=\"%1\"").arg(kSurveyColumnCount - 1));
+        } else {
+            for (int column = 1; column < kSurveyColumnCount; ++column)
+                html += ratedCell(
+                    surveyCell(point, evaluation, static_cast<SurveyColumn>(column), language));
+        }
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");

@@ -13,23 +13,25 @@
 #include "ui/shell/windows.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileInfo>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kalvora::ui {
 
@@ -59,10 +61,9 @@ SurveyWindow::SurveyWindow(
     statusBar();
 
     connect(&m_session, &SurveySession::fileStateChanged, this, &SurveyWindow::showFileState);
-    connect(&m_session, &SurveySession::replaced, this, [this] {
-        showDetails();
-        m_table->resizeColumnsToContents();
-    });
+    connect(&m_session, &SurveySession::replaced, this, &SurveyWindow::showDetails);
+    for (auto signal : { &SurveySession::replaced, &SurveySession::pointsInserted })
+        connect(&m_session, signal, this, &SurveyWindow::fitColumns);
     connect(&m_session, &SurveySession::detailChanged, this, &SurveyWindow::showDetails);
     for (auto signal :
         { &SurveySession::replaced, &SurveySession::pointsInserted, &SurveySession::pointsRemoved })
@@ -70,37 +71,56 @@ SurveyWindow::SurveyWindow(
     showDetails();
     showFileState();
     updateActions();
-    m_table->resizeColumnsToContents();
-    resize(1100, 600);
+    fitColumns();
+    // Wide enough for every column where the screen allows it.
+    const int tableWidth = m_table->horizontalHeader()->length()
+        + m_table->verticalHeader()->width() + 2 * m_table->frameWidth()
+        + m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int margins = central->layout()->contentsMargins().left()
+        + central->layout()->contentsMargins().right();
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(std::max(tableWidth + margins, 1200), screen.width() * 19 / 20),
+        std::min(640, screen.height() * 3 / 4));
 }
 
 QWidget *SurveyWindow::createDetails()
 {
     const model::Language language = m_session.language();
     auto *details = new QWidget(this);
-    auto *form = new QFormLayout(details);
-    const auto addRow = [&](SurveyText caption, QWidget *field, const QString &name) {
+    auto *grid = new QGridLayout(details);
+    grid->setContentsMargins(0, 0, 0, 0);
+    // Created in reading order, which is also the Tab order: left to right, top to bottom.
+    const auto place = [&](SurveyText caption, QWidget *field, const QString &name, int row,
+                           int column, int span) {
         const QString text = pick(surveyCaption(caption), language);
+        auto *label = new QLabel(text, details);
+        label->setBuddy(field);
         field->setObjectName(name);
         field->setAccessibleName(text.chopped(1)); // the caption without its colon
-        form->addRow(text, field);
+        const bool tall = qobject_cast<QPlainTextEdit *>(field) != nullptr;
+        grid->addWidget(
+            label, row, column, Qt::AlignLeft | (tall ? Qt::AlignTop : Qt::AlignVCenter));
+        grid->addWidget(field, row, column + 1, 1, span);
     };
     m_title = new QLineEdit(details);
-    m_site = new QLineEdit(details);
-    m_assessor = new QLineEdit(details);
+    place(SurveyText::MetaTitle, m_title, QStringLiteral("title"), 0, 0, 1);
     m_measured = new QDateEdit(details);
     m_measured->setDisplayFormat(kIsoDate);
     m_measured->setMinimumDate(kNoDate);
     m_measured->setSpecialValueText(pick(surveyCaption(SurveyText::NoDate), language));
     m_measured->setCalendarPopup(true);
+    place(SurveyText::MetaMeasured, m_measured, QStringLiteral("measured"), 0, 2, 1);
+    m_site = new QLineEdit(details);
+    place(SurveyText::MetaSite, m_site, QStringLiteral("site"), 1, 0, 1);
+    m_assessor = new QLineEdit(details);
+    place(SurveyText::MetaAssessor, m_assessor, QStringLiteral("assessor"), 1, 2, 1);
     m_notes = new QPlainTextEdit(details);
     m_notes->setTabChangesFocus(true);
-    m_notes->setFixedHeight(m_notes->fontMetrics().lineSpacing() * 3 + 12);
-    addRow(SurveyText::MetaTitle, m_title, QStringLiteral("title"));
-    addRow(SurveyText::MetaSite, m_site, QStringLiteral("site"));
-    addRow(SurveyText::MetaAssessor, m_assessor, QStringLiteral("assessor"));
-    addRow(SurveyText::MetaMeasured, m_measured, QStringLiteral("measured"));
-    addRow(SurveyText::MetaNotes, m_notes, QStringLiteral("notes"));
+    m_notes->setFixedHeight(m_notes->fontMetrics().lineSpacing() * 2
+        + 2 * (m_notes->frameWidth() + int(m_notes->document()->documentMargin())));
+    place(SurveyText::MetaNotes, m_notes, QStringLiteral("notes"), 2, 0, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(3, 1);
 
     const auto edits
         = { std::pair { m_title, SurveyDetail::Title }, std::pair { m_site, SurveyDetail::Site },
@@ -136,9 +156,12 @@ QTableView *SurveyWindow::createTable()
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
-    m_table->setWordWrap(false);
+    m_table->setWordWrap(true);
     // Rows of one height, and columns measured on a sample of rows: a long survey opens fast.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Two lines a row: a method's result above its verdict.
+    m_table->verticalHeader()->setDefaultSectionSize(2 * m_table->fontMetrics().lineSpacing()
+        + 2 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameVMargin) + 4);
     m_table->horizontalHeader()->setResizeContentsPrecision(100);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -213,6 +236,16 @@ void SurveyWindow::createMenus()
     tools->addActions({ add, m_load, m_update, m_delete });
     tools->addSeparator();
     tools->addAction(report);
+}
+
+void SurveyWindow::fitColumns()
+{
+    m_table->resizeColumnsToContents();
+    // A refusal or a fault message wraps on the row's two lines rather than widen the table
+    // beyond the screen; the cell's tooltip holds it whole.
+    const int status = static_cast<int>(SurveyColumn::Status);
+    m_table->setColumnWidth(status,
+        std::min(m_table->columnWidth(status), 32 * m_table->fontMetrics().averageCharWidth()));
 }
 
 void SurveyWindow::showDetails()

@@ -47,6 +47,9 @@ private:
     QAction *addAction(QMenu *menu, SurveyText text, const QKeySequence &key, const char *icon,
         void (SurveyWindow::*handler)());
 
+    /// Columns as wide as their texts (measured on a sample of rows), the status column at most
+    /// about 32 characters.
+    void fitColumns();
     void showDetails();
     void showFileState();
     void updateActions();
