@@ -43,7 +43,6 @@ struct Request
 
     Language language() const { return lang == "en" ? Language::English : Language::Spanish; }
     int decimals() const { return precision.value_or(kShortest); }
-    bool toStandardOutput() const { return output.empty() || output == "-"; }
 };
 
 void addLanguage(CLI::App &command, Request &request)
@@ -121,6 +120,8 @@ std::optional<PointOutcome> evaluatePoint(const Request &request, std::ostream &
     if (outcome.refused()) {
         for (const std::string &text : outcome.refusals)
             err << text << '\n';
+        for (const std::string &note : DefaultNotes(request.point, input, kOptionSpelling))
+            err << "kalvora-cli: " << note << '\n';
         status = kUsage;
         return std::nullopt;
     }
@@ -206,11 +207,8 @@ int runBatch(const Request &request, std::istream &in, std::ostream &out, std::o
             return kUsage;
         }
         // Checked before anything is opened for writing: the input would be lost.
-        if (!request.toStandardOutput() && SameFile(request.file, request.output)) {
-            err << "kalvora-cli: batch: the output " << Quoted(request.output)
-                << " is the input file; write the results to another file\n";
+        if (OutputIsInput(request.file, request.output, "batch", err))
             return kUsage;
-        }
         file.open(request.file, std::ios::binary);
         if (!file) {
             err << "kalvora-cli: batch: cannot read " << Quoted(request.file) << ": "
@@ -221,18 +219,8 @@ int runBatch(const Request &request, std::istream &in, std::ostream &out, std::o
             options.progressBytes = static_cast<std::uintmax_t>(input.st_size);
     }
     std::istream &source = file.is_open() ? file : in;
-    if (request.toStandardOutput())
-        return RunBatch(source, out, err, options);
-    try {
-        ReplacingFile target(request.output);
-        const int status = RunBatch(source, target.stream(), err, options);
-        if (status == 0 || status == 1)
-            target.commit();
-        return status;
-    } catch (const FileError &error) {
-        err << "kalvora-cli: batch: " << error.what() << '\n';
-        return kUsage;
-    }
+    return WriteOutput(request.output, out, err, "batch", 1,
+        [&](std::ostream &target) { return RunBatch(source, target, err, options); });
 }
 
 /// The long and short names of every option of the program, with their dashes, and of those the
@@ -253,7 +241,8 @@ void collectNames(const CLI::App &command, OptionNames &names)
             spelled.push_back("-" + name);
         for (const std::string &name : spelled) {
             names.all.insert(name);
-            if (option->get_type_size() != 0)
+            // A flag takes no value, whatever the size of the type it sets.
+            if (option->get_items_expected_max() != 0)
                 names.takingValue.insert(name);
         }
     }
