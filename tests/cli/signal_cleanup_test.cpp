@@ -134,6 +134,8 @@ TEST_F(SignalCleanup, RemovesTheTemporaryFileLeavesTheOutputAndEndsByTheSignal)
         std::uintmax_t writtenBefore; ///< bytes the temporary file holds when the signal comes
     } commands[] = {
         { "batch", "out.csv", 1 },
+        { "import", "out.kalvora", 0 },
+        { "survey", "out.csv", 0 },
     };
     const std::string survey = path("in.kalvora");
     ASSERT_EQ(mkfifo(survey.c_str(), 0600), 0);
