@@ -4,6 +4,9 @@
 #include "printable.h"
 #include "survey_format.h"
 
+#include <array>
+#include <span>
+#include <string_view>
 #include <utility>
 
 namespace kalvora::model::detail {
@@ -13,8 +16,28 @@ namespace {
 using Kind = JsonEvent::Kind;
 
 /// The keys of a point with their slot; notes may be left out, the others are required.
-constexpr const char *kSlotKeys[]
+constexpr std::string_view kSlotKeys[]
     = { "name", "notes", "methods", "inputs", "radiation", "humidity", "solar", "posture" };
+constexpr int kSlotCount = static_cast<int>(std::size(kSlotKeys));
+
+constexpr std::array<std::string_view, kFieldCount> kInputKeys = [] {
+    std::array<std::string_view, kFieldCount> keys {};
+    for (int f = 0; f < kFieldCount; ++f)
+        keys[static_cast<std::size_t>(f)] = fieldKey(static_cast<Field>(f));
+    return keys;
+}();
+
+/// The index of key among keys, or -1. Files list the keys in the order they are written, so the
+/// search starts after the key found last.
+int findKey(std::span<const std::string_view> keys, std::string_view key, int last)
+{
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const std::size_t at = (static_cast<std::size_t>(last + 1) + i) % keys.size();
+        if (keys[at] == key)
+            return static_cast<int>(at);
+    }
+    return -1;
+}
 constexpr unsigned kRequired = 0xFF & ~(1u << 1);
 
 std::string methodList()
@@ -49,6 +72,7 @@ void PointReader::begin(std::size_t index)
     m_level = Level::Point;
     m_slot = Slot::Unknown;
     m_seen = 0;
+    m_lastSlot = -1;
     m_inputsSeen = 0;
     m_skip = 0;
     m_captureInto = nullptr;
@@ -126,12 +150,12 @@ bool PointReader::take(const JsonEvent &event)
     }
     if (event.kind == Kind::Key) {
         m_key = std::move(*event.text);
-        m_slot = Slot::Unknown;
-        for (int slot = 0; slot < static_cast<int>(std::size(kSlotKeys)); ++slot)
-            if (m_key == kSlotKeys[slot])
-                m_slot = static_cast<Slot>(slot);
-        if (m_slot != Slot::Unknown)
-            m_seen |= 1u << static_cast<int>(m_slot);
+        const int slot = findKey(kSlotKeys, m_key, m_lastSlot);
+        m_slot = slot < 0 ? Slot::Unknown : static_cast<Slot>(slot);
+        if (slot >= 0) {
+            m_seen |= 1u << slot;
+            m_lastSlot = slot;
+        }
         return false;
     }
     pointValue(event);
@@ -175,6 +199,7 @@ void PointReader::pointValue(const JsonEvent &event)
         if (event.kind != Kind::StartObject)
             return wrongType(event, at(m_key), "an object");
         m_inputsSeen = 0;
+        m_lastInput = -1;
         m_level = Level::Inputs;
         return;
     case Slot::Unknown:
@@ -200,18 +225,14 @@ void PointReader::inputValue(const JsonEvent &event)
         m_inputKey = std::move(*event.text);
         return;
     }
-    const std::string &key = m_inputKey;
-    for (int f = 0; f < kFieldCount; ++f) {
-        const auto field = static_cast<Field>(f);
-        if (key != fieldKey(field))
-            continue;
-        if (event.kind != Kind::Value || !event.text)
-            return wrongType(event, atInput(key), "a string");
-        point.input.setText(field, std::move(*event.text));
-        m_inputsSeen |= 1u << f;
-        return;
-    }
-    capture(event, m_unknownInputs, key);
+    const int f = findKey(kInputKeys, m_inputKey, m_lastInput);
+    if (f < 0)
+        return capture(event, m_unknownInputs, m_inputKey);
+    if (event.kind != Kind::Value || !event.text)
+        return wrongType(event, atInput(m_inputKey), "a string");
+    point.input.setText(static_cast<Field>(f), std::move(*event.text));
+    m_inputsSeen |= 1u << f;
+    m_lastInput = f;
 }
 
 void PointReader::finishInputs()
@@ -224,9 +245,9 @@ void PointReader::finishInputs()
 
 void PointReader::finishPoint()
 {
-    for (int slot = 0; slot < static_cast<int>(std::size(kSlotKeys)); ++slot)
+    for (int slot = 0; slot < kSlotCount; ++slot)
         if ((kRequired & (1u << slot)) && !(m_seen & (1u << slot)))
-            return refuse(at(kSlotKeys[slot]), "missing");
+            return refuse(at(std::string(kSlotKeys[slot])), "missing");
     if (!m_unknownInputs.empty())
         point.unknownKeys["inputs"] = std::move(m_unknownInputs);
 }

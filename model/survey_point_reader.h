@@ -48,8 +48,10 @@ private:
     Slot m_slot = Slot::Unknown;
     std::string m_key; ///< the point's key being read
     std::string m_inputKey; ///< the key being read in the inputs
-    unsigned m_seen = 0; ///< required keys met, bit = Slot
+    unsigned m_seen = 0; ///< keys met, bit = Slot
+    int m_lastSlot = -1; ///< the key met last
     unsigned m_inputsSeen = 0; ///< input texts met, bit = Field
+    int m_lastInput = -1; ///< the input met last
     std::size_t m_method = 0; ///< index in the methods array
     std::size_t m_skip = 0; ///< containers being passed over
     JsonTree m_capture;
