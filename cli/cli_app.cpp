@@ -388,7 +388,7 @@ int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &ou
 
     CLI::App *batch = app.add_subcommand("batch",
         "evaluate every line of a CSV file; columns M, ta, clo, va, tg, tr, tnw, rh, tw, pa, "
-        "solar, posture, methods (methods separated by ';' or '|')");
+        "solar, posture, methods (methods separated by ';' or '|'), and name (echoed)");
     batch
         ->add_option(
             "FILE", request.file, "CSV file of measurement points, or - for standard input")
