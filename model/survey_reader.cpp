@@ -1,8 +1,9 @@
-#include "input_keys.h"
+#include "json_events.h"
 #include "printable.h"
 #include "replacing_file.h"
 #include "survey_file.h"
 #include "survey_format.h"
+#include "survey_point_reader.h"
 
 #include <fstream>
 #include <new>
@@ -13,7 +14,9 @@ namespace kalvora::model {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
+using detail::Json;
+using detail::JsonEvent;
+using detail::typeName;
 using Pointer = Json::json_pointer;
 
 /// What cannot be trusted, with its place; thrown and caught inside the reader only.
@@ -25,30 +28,6 @@ struct Untrusted
 [[noreturn]] void refuse(const Pointer &where, const std::string &what)
 {
     throw Untrusted { where.to_string() + ": " + what };
-}
-
-const char *typeName(const Json &value)
-{
-    switch (value.type()) {
-    case Json::value_t::null:
-        return "null";
-    case Json::value_t::object:
-        return "an object";
-    case Json::value_t::array:
-        return "an array";
-    case Json::value_t::string:
-        return "a string";
-    case Json::value_t::boolean:
-        return "true or false";
-    case Json::value_t::number_integer:
-    case Json::value_t::number_unsigned:
-    case Json::value_t::number_float:
-        return "a number";
-    case Json::value_t::binary:
-    case Json::value_t::discarded:
-        break;
-    }
-    return "something else";
 }
 
 /// A value quoted in a message as JSON writes it, control characters escaped, cut when long.
@@ -118,7 +97,7 @@ private:
     std::string textOf(Json &value, const char *key)
     {
         if (!value.is_string())
-            refuse(m_where / key, std::string("expected a string, got ") + typeName(value));
+            refuse(m_where / key, std::string("expected a string, got ") + typeName(value.type()));
         return std::move(value.get_ref<std::string &>());
     }
 
@@ -127,123 +106,101 @@ private:
     std::vector<std::string_view> m_known;
 };
 
-void requireObject(const Json &value, const Pointer &where)
-{
-    if (!value.is_object())
-        refuse(where, std::string("expected an object, got ") + typeName(value));
-}
-
-std::string methodList()
-{
-    std::string list;
-    for (const char *key : kMethodKeys)
-        list += (list.empty() ? "" : ", ") + std::string(key);
-    return list;
-}
-
-void readMethods(const Json &list, const Pointer &where, InputParameters &input)
-{
-    if (!list.is_array())
-        refuse(where, std::string("expected an array of method names, got ") + typeName(list));
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const Json &name = list[i];
-        if (!name.is_string())
-            refuse(where / i, std::string("expected a string, got ") + typeName(name));
-        const std::optional<Method> method = findMethod(name.get_ref<const std::string &>());
-        if (!method)
-            refuse(where / i,
-                "unknown method " + Quoted(name.get_ref<const std::string &>())
-                    + "; known: " + methodList());
-        input.setMethod(*method, true);
-    }
-}
-
-int readChoice(Members &members, const detail::ChoiceKey &choice)
-{
-    const std::string key = members.text(choice.key);
-    if (const std::optional<int> option = findOption(choice.group, key))
-        return *option;
-    std::string allowed;
-    for (int option = 0; option < optionCount(choice.group); ++option)
-        allowed += (option == 0 ? "" : ", ") + std::string(optionKey(choice.group, option));
-    refuse(members.where() / choice.key, "expected one of " + allowed + ", got " + Quoted(key));
-}
-
-MeasurementPoint readPoint(Json &object, const Pointer &where)
-{
-    requireObject(object, where);
-    Members members(object, where);
-    MeasurementPoint point;
-    point.name = members.text("name");
-    point.notes = members.optionalText("notes");
-    readMethods(members.required("methods"), where / "methods", point.input);
-    Json &inputs = members.required("inputs");
-    requireObject(inputs, where / "inputs");
-    Members texts(inputs, where / "inputs");
-    for (int f = 0; f < kFieldCount; ++f) {
-        const auto field = static_cast<Field>(f);
-        point.input.setText(field, texts.text(fieldKey(field)));
-    }
-    for (const detail::ChoiceKey &choice : detail::kChoiceKeys)
-        point.input.select(choice.group, readChoice(members, choice));
-    point.unknownKeys = members.unknown();
-    Json unknownInputs = texts.unknown();
-    if (!unknownInputs.empty())
-        point.unknownKeys["inputs"] = std::move(unknownInputs);
-    return point;
-}
-
-/// Takes the points out of the document while it is parsed, one at a time, so that the file's
-/// whole tree is never held: memory stays near the size of the points themselves.
-class PointCollector
+/// The events of the parse, sent on: the points of the points array to the point reader one at a
+/// time, everything else to the tree of the document, which keeps an empty points array.
+class DocumentReader
 {
 public:
-    bool operator()(int depth, Json::parse_event_t event, Json &parsed)
+    // The parser's interface.
+    bool null() { return scalar(Json(nullptr)); }
+    bool boolean(bool value) { return scalar(Json(value)); }
+    bool number_integer(Json::number_integer_t value) { return scalar(Json(value)); }
+    bool number_unsigned(Json::number_unsigned_t value) { return scalar(Json(value)); }
+    bool number_float(Json::number_float_t value, const std::string &)
     {
-        using Event = Json::parse_event_t;
-        if (depth == 1) {
-            if (event == Event::key)
-                m_atPoints = parsed == "points";
-            else if (event == Event::array_start && m_atPoints)
-                start();
-            else if (event == Event::array_end)
-                m_inPoints = false;
-            return true;
-        }
-        const bool element
-            = event == Event::object_end || event == Event::array_end || event == Event::value;
-        if (depth != 2 || !m_inPoints || !element)
-            return true;
-        take(parsed);
-        return false; // read: not kept in the tree
+        return scalar(Json(value));
     }
+    bool string(std::string &text) { return take({ JsonEvent::Kind::Value, &text }); }
+    bool binary(Json::binary_t &) { return true; } // JSON text holds none
+    bool key(std::string &text) { return take({ JsonEvent::Kind::Key, &text }); }
+    bool start_object(std::size_t) { return take({ JsonEvent::Kind::StartObject }); }
+    bool end_object() { return take({ JsonEvent::Kind::End }); }
+    bool start_array(std::size_t) { return take({ JsonEvent::Kind::StartArray }); }
+    bool end_array() { return take({ JsonEvent::Kind::End }); }
+    bool parse_error(std::size_t, const std::string &, const nlohmann::detail::exception &error)
+    {
+        m_error = error.what();
+        return false;
+    }
+
+    const std::string &error() const { return m_error; }
+    Json document() { return m_document.release(); }
 
     std::vector<MeasurementPoint> points;
     std::vector<UnreadablePoint> unreadable;
 
 private:
-    /// A repeated "points" key replaces the earlier list, as for any repeated key.
-    void start()
-    {
-        m_inPoints = true;
-        points.clear();
-        unreadable.clear();
-        m_next = 0;
-    }
+    bool scalar(const Json &value) { return take({ JsonEvent::Kind::Value, nullptr, &value }); }
 
-    void take(Json &element)
+    bool take(const JsonEvent &event)
     {
-        const std::size_t index = m_next++;
-        try {
-            points.push_back(readPoint(element, Pointer("/points") / index));
-        } catch (const Untrusted &untrusted) {
-            unreadable.push_back({ index, untrusted.message });
+        using Kind = JsonEvent::Kind;
+        if (m_inPoint) {
+            if (m_point.take(event)) {
+                m_inPoint = false;
+                if (m_point.problem)
+                    unreadable.push_back({ m_next - 1, std::move(*m_point.problem) });
+                else
+                    points.push_back(std::move(m_point.point));
+            }
+        } else if (m_skip > 0) {
+            m_skip += event.starts() ? 1 : event.kind == Kind::End ? -1 : 0;
+        } else if (m_inPoints) {
+            element(event);
+        } else if (event.kind == Kind::StartArray && m_atPoints && m_document.depth() == 1) {
+            // A repeated "points" key replaces the earlier list, as any repeated key does.
+            points.clear();
+            unreadable.clear();
+            m_next = 0;
+            m_inPoints = true;
+            m_document.take(event);
+        } else {
+            m_atPoints
+                = event.kind == Kind::Key && m_document.depth() == 1 && *event.text == "points";
+            m_document.take(event);
         }
+        return true;
     }
 
-    bool m_atPoints = false; ///< the top-level key being read is "points"
+    /// An event directly inside the points array.
+    void element(const JsonEvent &event)
+    {
+        if (event.kind == JsonEvent::Kind::End) {
+            m_inPoints = false;
+            m_document.take(event);
+            return;
+        }
+        const std::size_t index = m_next++;
+        if (event.kind == JsonEvent::Kind::StartObject) {
+            m_point.begin(index);
+            m_inPoint = true;
+            return;
+        }
+        unreadable.push_back({ index,
+            (Pointer("/points") / index).to_string() + ": expected an object, got "
+                + typeName(event.type()) });
+        if (event.starts())
+            m_skip = 1;
+    }
+
+    detail::JsonTree m_document;
+    detail::PointReader m_point;
+    std::string m_error;
+    bool m_atPoints = false; ///< the last key of the document's object was "points"
     bool m_inPoints = false;
-    std::size_t m_next = 0;
+    bool m_inPoint = false;
+    std::size_t m_next = 0; ///< index of the next point
+    std::size_t m_skip = 0; ///< containers of an element that is not an object, passed over
 };
 
 void readVersion(Members &members)
@@ -254,7 +211,7 @@ void readVersion(Members &members)
     if (!version)
         refuse(where, "missing; " + reads);
     if (!version->is_number_integer())
-        refuse(where, std::string("expected a whole number, got ") + typeName(*version));
+        refuse(where, std::string("expected a whole number, got ") + typeName(version->type()));
     const bool newer = version->is_number_unsigned()
         ? version->get<std::uint64_t>() > static_cast<std::uint64_t>(kSurveyVersion)
         : version->get<std::int64_t>() > kSurveyVersion;
@@ -269,7 +226,7 @@ Survey readSurvey(Json &root)
 {
     if (!root.is_object())
         throw Untrusted { std::string("not a survey file: expected an object with \"format\": \"")
-            + kSurveyFormat + "\", got " + typeName(root) };
+            + kSurveyFormat + "\", got " + typeName(root.type()) };
     Members members(root, Pointer());
     const Json *format = members.find("format");
     const std::string expected = std::string("\"") + kSurveyFormat + "\"";
@@ -289,15 +246,14 @@ Survey readSurvey(Json &root)
     const Json &points = members.required("points");
     if (!points.is_array())
         refuse(Pointer("/points"),
-            std::string("expected an array of points, got ") + typeName(points));
+            std::string("expected an array of points, got ") + typeName(points.type()));
     survey.unknownKeys = members.unknown();
     return survey;
 }
 
 /// The reason a parse error gives, without the library's prefix.
-std::string parseReason(const Json::parse_error &error)
+std::string parseReason(const std::string &what)
 {
-    const std::string what = error.what();
     const std::size_t end = what.find("] ");
     return Printable(end == std::string::npos ? what : what.substr(end + 2));
 }
@@ -311,20 +267,17 @@ SurveyReading ReadSurvey(std::string_view text)
         reading.error = "the file is empty; a survey file holds a JSON object";
         return reading;
     }
-    PointCollector collector;
     try {
-        Json root = Json::parse(
-            text.begin(), text.end(),
-            [&collector](int depth, Json::parse_event_t event, Json &parsed) {
-                return collector(depth, event, parsed);
-            },
-            true, false);
-        Survey survey = readSurvey(root);
-        survey.points = std::move(collector.points);
-        reading.unreadable = std::move(collector.unreadable);
+        DocumentReader reader;
+        if (!Json::sax_parse(text.begin(), text.end(), &reader)) {
+            reading.error = "not a survey file, not JSON: " + parseReason(reader.error());
+            return reading;
+        }
+        Json document = reader.document();
+        Survey survey = readSurvey(document);
+        survey.points = std::move(reader.points);
+        reading.unreadable = std::move(reader.unreadable);
         reading.survey = std::move(survey);
-    } catch (const Json::parse_error &error) {
-        reading.error = "not a survey file, not JSON: " + parseReason(error);
     } catch (const Untrusted &untrusted) {
         reading.error = untrusted.message;
     } catch (const std::bad_alloc &) {

@@ -96,7 +96,7 @@ manual_pages)
   done
   # Every option the command line offers opens a paragraph of its own in the manual page.
   text=$(MANWIDTH=200 man -l "$manuals/kalvora-cli.1.gz" 2>/dev/null)
-  for command in evaluate sweep batch; do
+  for command in evaluate sweep batch survey import export; do
     for option in $("$prefix/bin/kalvora-cli" "$command" --help | grep -oE -- '--[A-Za-z][A-Za-z-]*' | sort -u); do
       grep -qE -- "^ +(-[A-Za-z], )?$option( |\$)" <<<"$text" ||
         fail "kalvora-cli $command $option has no paragraph of its own in kalvora-cli(1)"

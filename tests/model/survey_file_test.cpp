@@ -390,6 +390,11 @@ TEST(SurveyFuzz, DamagedFilesNeverBreakTheReader)
         }
         const SurveyReading reading = ReadSurvey(text);
         EXPECT_NE(reading.survey.has_value(), !reading.error.empty());
+        // JSON is refused as JSON exactly when the library's own check refuses it.
+        EXPECT_EQ(reading.error.find("not JSON") != std::string::npos,
+            text.find_first_not_of(" \t\r\n") != std::string::npos
+                && !nlohmann::ordered_json::accept(text))
+            << reading.error;
         if (!reading.survey)
             continue;
         // Whatever was read is written and read again the same.
