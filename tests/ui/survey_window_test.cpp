@@ -12,6 +12,7 @@
 #include "test_support.h"
 #include "ui/shell/number_format.h"
 #include "ui/survey/point_cells.h"
+#include "ui/survey/recent_surveys.h"
 #include "ui/survey/recovery_file.h"
 #include "ui/survey/survey_edits.h"
 #include "ui/survey/survey_files.h"
@@ -20,6 +21,7 @@
 #include <QAccessible>
 #include <QFile>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -135,10 +137,13 @@ private slots:
     void unsavedChangesAskBeforeReplacing();
     void unsavedChangesAskBeforeLeaving_data();
     void unsavedChangesAskBeforeLeaving();
+    void aFailedSaveKeepsTheChangesAndTheProgram();
     void unreadableFileLeavesTheSurvey_data();
     void unreadableFileLeavesTheSurvey();
     void crashedRunOffersItsSurvey_data();
     void crashedRunOffersItsSurvey();
+    void recentFilesKeepTheNewestFirst_data();
+    void recentFilesKeepTheNewestFirst();
     void reportHoldsEveryPoint();
     void csvFilesUseTheCommandLineFormats();
 };
@@ -424,6 +429,23 @@ void SurveyWindowTest::unsavedChangesAskBeforeLeaving()
     QCOMPARE(QFile::exists(program.desk->recovery().path()), kept);
 }
 
+void SurveyWindowTest::aFailedSaveKeepsTheChangesAndTheProgram()
+{
+    ChangedSurvey changed;
+    SurveyProgram &program = changed.program;
+    QVERIFY(QDir(changed.folder.path()).removeRecursively()); // the file's folder is gone
+    BoxAnswerer boxes({ QMessageBox::Yes, QMessageBox::Save, QMessageBox::Ok });
+    QTest::mouseClick(
+        program.form()->findChild<QWidget *>(QStringLiteral("salir")), Qt::LeftButton);
+    const QStringList texts = boxes.texts();
+    QCOMPARE(texts.size(), 3); // leave?, save the changes?, and why they could not be saved
+    QVERIFY2(texts[2].startsWith(QString::fromUtf8("“%1” cannot be saved:\n").arg(changed.path)),
+        qPrintable(texts[2]));
+    QVERIFY(program.windows.isOpen(WindowId::InputForm));
+    QCOMPARE(program.session().pointCount(), 3);
+    QVERIFY(program.session().isModified());
+}
+
 void SurveyWindowTest::unreadableFileLeavesTheSurvey_data()
 {
     QTest::addColumn<QByteArray>("content"); // empty: no file at all
@@ -488,8 +510,13 @@ void SurveyWindowTest::crashedRunOffersItsSurvey()
         add(crashing.session(), { point("A", { "Método_2" }) });
         QVERIFY(!crashing.session().saveAs(path));
         add(crashing.session(), { point("B", { "Método_2" }) });
-        crashing.desk->recovery().write(); // what the minute's timer does
+        // The minute's beat, shortened: the changes reach the recovery file on their own.
+        auto *beat = crashing.desk->recovery().findChild<QTimer *>();
+        QVERIFY(beat && beat->isActive());
+        QCOMPARE(beat->interval(), RecoveryFile::kIntervalMs);
+        beat->setInterval(10);
         leftBehind = crashing.desk->recovery().path();
+        QTRY_VERIFY(QFile::exists(leftBehind));
     } // gone without saving or discarding, as in a crash
     QVERIFY(QFile::exists(leftBehind));
 
@@ -509,6 +536,35 @@ void SurveyWindowTest::crashedRunOffersItsSurvey()
         QVERIFY(!QFile::exists(next.desk->recovery().path()));
         QCOMPARE(pointsIn(path), 2);
     }
+}
+
+void SurveyWindowTest::recentFilesKeepTheNewestFirst_data()
+{
+    QTest::addColumn<QStringList>("opened"); // in this order
+    QTest::addColumn<QStringList>("recent");
+    QTest::newRow("newest first") << QStringList { "a", "b", "c" } << QStringList { "c", "b", "a" };
+    QTest::newRow("opened again moves up")
+        << QStringList { "a", "b", "a" } << QStringList { "a", "b" };
+    QStringList ten;
+    for (int i = 0; i < 10; ++i)
+        ten << QStringLiteral("s%1").arg(i);
+    QTest::newRow("at most eight")
+        << ten << QStringList { "s9", "s8", "s7", "s6", "s5", "s4", "s3", "s2" };
+}
+
+void SurveyWindowTest::recentFilesKeepTheNewestFirst()
+{
+    QFETCH(QStringList, opened);
+    QFETCH(QStringList, recent);
+    const QTemporaryDir folder;
+    // Nothing of an earlier row (the test's own settings, apart from a user's).
+    QSettings(QCoreApplication::applicationName(), QCoreApplication::applicationName()).clear();
+    for (const QString &name : opened)
+        rememberSurvey(folder.filePath(name + QStringLiteral(".kalvora")));
+    QStringList expected;
+    for (const QString &name : recent)
+        expected << folder.filePath(name + QStringLiteral(".kalvora"));
+    QCOMPARE(recentSurveys(), expected);
 }
 
 void SurveyWindowTest::reportHoldsEveryPoint()

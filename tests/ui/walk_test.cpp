@@ -6,6 +6,7 @@
 
 #include "app/program.h"
 #include "method_views_walk.h"
+#include "survey_program.h"
 #include "test_support.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
@@ -134,6 +135,8 @@ class WalkTest : public QObject
 {
     Q_OBJECT
 private slots:
+    /// Recent surveys and recovery files apart from a user's, none left from an earlier walk.
+    void initTestCase() { test::useTestFolders(); }
     void newUserWalk_data();
     void newUserWalk();
 };

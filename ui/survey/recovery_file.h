@@ -46,7 +46,7 @@ private:
     SurveySession &m_session;
     QString m_id; ///< the run's name for its files
     QLockFile m_lock; ///< held while this run lives
-    QTimer m_timer;
+    QTimer m_timer { this }; ///< a child, so that the minute's beat can be looked at
 };
 
 } // namespace kalvora::ui
