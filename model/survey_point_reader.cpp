@@ -15,10 +15,14 @@ namespace {
 
 using Kind = JsonEvent::Kind;
 
-/// The keys of a point with their slot; notes may be left out, the others are required.
-constexpr std::string_view kSlotKeys[]
-    = { "name", "notes", "methods", "inputs", "radiation", "humidity", "solar", "posture" };
+/// The keys of a point, index = Slot: four of their own, then the option choices.
+constexpr std::string_view kSlotKeys[] = { "name", "notes", "methods", "inputs", kChoiceKeys[0].key,
+    kChoiceKeys[1].key, kChoiceKeys[2].key, kChoiceKeys[3].key };
 constexpr int kSlotCount = static_cast<int>(std::size(kSlotKeys));
+constexpr int kFirstChoice = 4;
+static_assert(std::size(kChoiceKeys) == kSlotCount - kFirstChoice);
+/// Every key but notes must be given.
+constexpr unsigned kRequired = ((1u << kSlotCount) - 1) & ~(1u << 1);
 
 constexpr std::array<std::string_view, kFieldCount> kInputKeys = [] {
     std::array<std::string_view, kFieldCount> keys {};
@@ -38,7 +42,6 @@ int findKey(std::span<const std::string_view> keys, std::string_view key, int la
     }
     return -1;
 }
-constexpr unsigned kRequired = 0xFF & ~(1u << 1);
 
 std::string methodList()
 {
@@ -56,10 +59,9 @@ std::string optionList(OptionGroup group)
     return list;
 }
 
-/// The option group of a choice's slot (radiation, humidity, solar, posture, in that order).
 OptionGroup choiceGroup(int slot)
 {
-    return kChoiceKeys[slot - 4].group;
+    return kChoiceKeys[slot - kFirstChoice].group;
 }
 
 } // namespace
