@@ -3,6 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <cstdio>
+#include <cstdlib>
 
 namespace kalvora::app {
 
@@ -14,10 +16,12 @@ void describe(QCommandLineParser &parser)
         "Assesses the thermal environment of a workplace with six methods: PMV/PPD (ISO 7730), "
         "the heat stress index, WBGT (ISO 7243), the required sweat rate (ISO 7933), the wind "
         "chill index and the required clothing insulation IREQ (ISO 11079). The language, "
-        "Spanish or English, is chosen on the start screen. For evaluations from scripts, see "
-        "kalvora-cli."));
+        "Spanish or English, is chosen on the start screen; a survey file given opens once the "
+        "input form is shown. For evaluations from scripts, see kalvora-cli."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("survey"),
+        QStringLiteral("A survey file (.kalvora) to open."), QStringLiteral("[survey]"));
 }
 
 } // namespace
@@ -44,11 +48,18 @@ bool asksOnlyForText(int argc, char *argv[])
         || parser.isSet(QStringLiteral("version"));
 }
 
-void processCommandLine(const QCoreApplication &application)
+QString processCommandLine(const QCoreApplication &application)
 {
     QCommandLineParser parser;
     describe(parser);
     parser.process(application);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        std::fprintf(stderr, "%s: one survey file at most; %lld were given.\n",
+            qPrintable(QCoreApplication::applicationName()), static_cast<long long>(files.size()));
+        std::exit(1);
+    }
+    return files.value(0);
 }
 
 } // namespace kalvora::app

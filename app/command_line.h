@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <QString>
+
 class QCoreApplication;
 
 namespace kalvora::app {
@@ -15,8 +17,8 @@ void describeProgram();
 bool asksOnlyForText(int argc, char *argv[]);
 
 /// Answers --help and --version on standard output and ends the program; refuses unknown options
-/// with status 1. Qt's own options (-platform, -style, ...) are taken by the
-/// application object before this runs.
-void processCommandLine(const QCoreApplication &application);
+/// and more than one file with status 1. Qt's own options (-platform, -style, ...) are taken by
+/// the application object before this runs. Returns the survey file to open, if one is named.
+QString processCommandLine(const QCoreApplication &application);
 
 } // namespace kalvora::app

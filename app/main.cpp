@@ -1,5 +1,6 @@
 // The desktop program: the credits splash first, then whatever the user opens; the program ends
-// when its last visible window closes.
+// when its last visible window closes. `kalvora FILE` opens a survey file once the input form is
+// shown.
 
 #include "app/command_line.h"
 #include "app/program.h"
@@ -18,14 +19,14 @@ int main(int argc, char *argv[])
         kalvora::app::processCommandLine(terminal);
     }
     QApplication application(argc, argv);
-    kalvora::app::processCommandLine(application);
+    const QString surveyFile = kalvora::app::processCommandLine(application);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kalvora.svg")));
     QApplication::setQuitOnLastWindowClosed(true);
 
     kalvora::ui::AppState state;
     kalvora::ui::Windows windows;
     kalvora::ui::registerProgramWindows(state, windows);
-    kalvora::ui::startProgram(windows);
+    kalvora::ui::startProgram(windows, surveyFile);
 
     const int status = QApplication::exec();
     // Windows closed just before the end are still waiting for their deletion.

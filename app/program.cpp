@@ -4,6 +4,7 @@
 #include "ui/results/register.h"
 #include "ui/shell/shell_windows.h"
 #include "ui/shell/windows.h"
+#include "ui/survey/register.h"
 
 namespace kalvora::ui {
 
@@ -13,10 +14,14 @@ void registerProgramWindows(AppState &state, Windows &windows)
     registerInputForm(state, windows);
     registerHub(state, windows);
     registerMethodViews(state, windows);
+    registerSurveyWindows(state, windows);
 }
 
-void startProgram(Windows &windows)
+void startProgram(Windows &windows, const QString &surveyFile)
 {
+    if (!surveyFile.isEmpty())
+        if (auto *survey = windows.findChild<SurveyDesk *>())
+            survey->openWhenFormOpens(surveyFile);
     windows.open(WindowId::CreditsSplash);
 }
 

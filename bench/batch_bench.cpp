@@ -2,6 +2,7 @@
 
 #include "batch_rows.h"
 #include "cli/batch.h"
+#include "discarding_buffer.h"
 
 #include <benchmark/benchmark.h>
 #include <sstream>
@@ -9,28 +10,7 @@
 
 namespace {
 
-/// Counts the bytes written and keeps none, so that the figure is the pipeline's own and not the
-/// growth of a string holding a hundred megabytes.
-class DiscardingBuffer : public std::streambuf
-{
-public:
-    std::streamsize written() const { return m_written; }
-
-protected:
-    std::streamsize xsputn(const char *, std::streamsize count) override
-    {
-        m_written += count;
-        return count;
-    }
-    int_type overflow(int_type c) override
-    {
-        ++m_written;
-        return traits_type::not_eof(c);
-    }
-
-private:
-    std::streamsize m_written = 0;
-};
+using kalvora::bench::DiscardingBuffer;
 
 void BatchRows(benchmark::State &state)
 {

@@ -16,23 +16,6 @@ using model::OptionGroup;
 
 namespace {
 
-enum class Status { Ok, Refused, Fault, Invalid };
-
-const char *statusName(Status status)
-{
-    switch (status) {
-    case Status::Ok:
-        return "ok";
-    case Status::Refused:
-        return "refused";
-    case Status::Fault:
-        return "fault";
-    case Status::Invalid:
-        return "invalid";
-    }
-    return "";
-}
-
 void join(const std::vector<std::string> &texts, std::string &all)
 {
     all.clear();
@@ -98,6 +81,8 @@ BatchColumns::BatchColumns(std::string_view header, std::vector<ResultKey> resul
             [&](const NumericInput &input) { return name == input.name; });
         if (numeric != numericInputs().end())
             m_columns.push_back({ Slot::Number, static_cast<int>(numeric->field) });
+        else if (name == "name")
+            m_columns.push_back({ Slot::Name, 0 });
         else if (name == "solar")
             m_columns.push_back({ Slot::Solar, 0 });
         else if (name == "posture")
@@ -106,7 +91,7 @@ BatchColumns::BatchColumns(std::string_view header, std::vector<ResultKey> resul
             m_columns.push_back({ Slot::Methods, 0 });
         else
             throw InputError("unknown column " + Quoted(name)
-                + "; columns are M, ta, clo, va, tg, tr, tnw, rh, tw, pa, solar, posture, "
+                + "; columns are name, M, ta, clo, va, tg, tr, tnw, rh, tw, pa, solar, posture, "
                   "methods");
     }
 }
@@ -122,11 +107,21 @@ std::string BatchColumns::outputHeader() const
     return header;
 }
 
-std::string BatchColumns::absentColumnsNotice() const
+bool BatchColumns::has(std::string_view name) const
 {
-    const auto has = [&](std::string_view name) {
-        return std::find(m_names.begin(), m_names.end(), name) != m_names.end();
-    };
+    return std::find(m_names.begin(), m_names.end(), name) != m_names.end();
+}
+
+bool BatchColumns::takesDefault(const NumericInput &input) const
+{
+    // The relative humidity is not taken by default where the header names another humidity
+    // input: a row that gives none of them is invalid instead.
+    const bool otherHumidity = input.field == Field::HR && (has("tw") || has("pa"));
+    return input.hasDefault && !otherHumidity;
+}
+
+std::string BatchColumns::absentColumnsNotice(std::string_view command) const
+{
     std::string defaults;
     const auto add = [&](std::string_view name, std::string_view value) {
         if (has(name))
@@ -134,21 +129,17 @@ std::string BatchColumns::absentColumnsNotice() const
         defaults += defaults.empty() ? "" : ", ";
         defaults.append(name).append(" ").append(value);
     };
-    for (const NumericInput &input : numericInputs()) {
-        // The relative humidity is not taken by default where the header names another humidity
-        // input: a row that gives none of them is invalid instead.
-        const bool otherHumidity = input.field == Field::HR && (has("tw") || has("pa"));
-        if (input.hasDefault && !otherHumidity)
+    for (const NumericInput &input : numericInputs())
+        if (takesDefault(input))
             add(input.name, model::InputParameters::startText(input.field));
-    }
     const model::InputParameters start;
     add("solar", kSolarKeys[static_cast<std::size_t>(start.selected(OptionGroup::Radsolar))]);
     add("posture", kPostureKeys[static_cast<std::size_t>(start.selected(OptionGroup::postura))]);
     add("methods", "all");
     if (defaults.empty())
         return {};
-    return "kalvora-cli: batch: columns absent from the header; every row takes the default of "
-           "evaluate for them: "
+    return "kalvora-cli: " + std::string(command)
+        + ": columns absent from the header; every row takes the default of evaluate for them: "
         + defaults + "\n";
 }
 
@@ -168,6 +159,8 @@ bool BatchColumns::needed(
         return input.groupEnabled(OptionGroup::postura);
     case Slot::Methods:
         return true;
+    case Slot::Name:
+        return false;
     }
     return true;
 }
@@ -179,75 +172,89 @@ bool BatchColumns::appendRow(
     return appendRow(line, tooLong, language, out, scratch);
 }
 
-bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Language language,
-    std::string &out, BatchScratch &scratch) const
+bool BatchColumns::readRow(std::string_view line, bool tooLong, BatchScratch &scratch) const
 {
     std::vector<std::string> &cells = scratch.cells;
     std::string &message = scratch.message;
     cells.clear();
     message.clear();
-    Status status = Status::Invalid;
-    bool evaluated = false;
-    if (tooLong)
+    if (tooLong) {
         message = "the line is longer than " + std::to_string(kMaxLineLength) + " bytes";
-    else if (line.empty())
+        return false;
+    }
+    if (line.empty()) {
         message = "empty line";
-    else if (!SplitCsvLine(line, cells, message))
+        return false;
+    }
+    if (!SplitCsvLine(line, cells, message)) {
         splitRaw(line, cells);
-    else if (cells.size() != m_names.size())
+        return false;
+    }
+    if (cells.size() != m_names.size()) {
         message = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells")
             + " where the header names " + std::to_string(m_names.size());
-    else {
-        PointInputs &point = scratch.point;
-        for (std::optional<std::string> &number : point.numbers)
-            number.reset();
-        point.solar.reset();
-        point.posture.reset();
-        point.methods.reset();
+        return false;
+    }
+    PointInputs &point = scratch.point;
+    for (std::optional<std::string> &number : point.numbers)
+        number.reset();
+    point.solar.reset();
+    point.posture.reset();
+    point.methods.reset();
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (cells[i].empty())
+            continue;
+        switch (m_columns[i].slot) {
+        case Slot::Number:
+            point.numbers[static_cast<std::size_t>(m_columns[i].field)] = cells[i];
+            break;
+        case Slot::Solar:
+            point.solar = cells[i];
+            break;
+        case Slot::Posture:
+            point.posture = cells[i];
+            break;
+        case Slot::Methods:
+            point.methods = cells[i];
+            break;
+        case Slot::Name:
+            break;
+        }
+    }
+    try {
+        model::InputParameters &given = scratch.outcome.given;
+        given = BuildInput(point, kColumnSpelling);
+        // A measurement missing from a column the row needs is never replaced by a default.
+        std::string empty;
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (cells[i].empty())
-                continue;
-            switch (m_columns[i].slot) {
-            case Slot::Number:
-                point.numbers[static_cast<std::size_t>(m_columns[i].field)] = cells[i];
-                break;
-            case Slot::Solar:
-                point.solar = cells[i];
-                break;
-            case Slot::Posture:
-                point.posture = cells[i];
-                break;
-            case Slot::Methods:
-                point.methods = cells[i];
-                break;
-            }
+            if (cells[i].empty() && needed(m_columns[i], point, given))
+                empty += (empty.empty() ? "" : ", ") + m_names[i];
         }
-        try {
-            PointOutcome &outcome = scratch.outcome;
-            outcome.given = BuildInput(point, kColumnSpelling);
-            // A measurement missing from a column the row needs is never replaced by a default.
-            std::string empty;
-            for (std::size_t i = 0; i < cells.size(); ++i) {
-                if (cells[i].empty() && needed(m_columns[i], point, outcome.given))
-                    empty += (empty.empty() ? "" : ", ") + m_names[i];
-            }
-            if (!empty.empty())
-                throw InputError(
-                    (empty.find(',') == std::string::npos ? "empty cell in a needed column: "
-                                                          : "empty cells in needed columns: ")
-                    + Printable(empty));
-            EvaluateGiven(outcome, language);
-            evaluated = true;
-            status = outcome.refused()     ? Status::Refused
-                : outcome.evaluation.fault ? Status::Fault
-                                           : Status::Ok;
-            join(outcome.refused() ? outcome.refusals : outcome.messages, message);
-        } catch (const InputError &error) {
-            message = error.what();
-        }
+        if (!empty.empty())
+            throw InputError(
+                (empty.find(',') == std::string::npos ? "empty cell in a needed column: "
+                                                      : "empty cells in needed columns: ")
+                + Printable(empty));
+    } catch (const InputError &error) {
+        message = error.what();
+        return false;
+    }
+    return true;
+}
+
+bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Language language,
+    std::string &out, BatchScratch &scratch) const
+{
+    const bool evaluated = readRow(line, tooLong, scratch);
+    const char *status = "invalid";
+    if (evaluated) {
+        EvaluateGiven(scratch.outcome, language);
+        status = OutcomeStatus(scratch.outcome);
+        OutcomeMessage(scratch.outcome, scratch.message);
     }
 
     // A header always names at least one column, so the status follows a comma.
+    std::vector<std::string> &cells = scratch.cells;
     if (cells.size() == m_names.size() && plainLine(line)) {
         out.append(line);
     } else {
@@ -256,11 +263,21 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
             AppendCsvCell(out, cells[i], i == 0);
     }
     out += ',';
-    out += statusName(status);
+    out += status;
     appendMessage(scratch, out);
     AppendResultCells(evaluated ? &scratch.outcome : nullptr, m_results, m_precision, out);
     out += '\n';
-    return status != Status::Invalid;
+    return evaluated;
+}
+
+const char *OutcomeStatus(const PointOutcome &outcome)
+{
+    return outcome.refused() ? "refused" : outcome.evaluation.fault ? "fault" : "ok";
+}
+
+void OutcomeMessage(const PointOutcome &outcome, std::string &message)
+{
+    join(outcome.refused() ? outcome.refusals : outcome.messages, message);
 }
 
 } // namespace kalvora::cli

@@ -39,9 +39,21 @@ public:
     /// The output header: the input columns as given, status, message, the result keys.
     std::string outputHeader() const;
 
+    /// The names of the header, in order.
+    const std::vector<std::string> &names() const { return m_names; }
+    bool has(std::string_view name) const;
+
+    /// Whether an input the header does not name takes its start text in every row: not the
+    /// inputs that are given only to choose them (tr, tw, pa), nor rh where tw or pa is named.
+    bool takesDefault(const NumericInput &input) const;
+
     /// The inputs the header does not name and the defaults every row takes for them, as one
-    /// line for standard error; empty when the header names them all.
-    std::string absentColumnsNotice() const;
+    /// line for standard error from command; empty when the header names them all.
+    std::string absentColumnsNotice(std::string_view command = "batch") const;
+
+    /// Reads one input line into scratch: its cells as read and the input set of the point in
+    /// scratch.outcome.given. False for an invalid row, the reason in scratch.message.
+    bool readRow(std::string_view line, bool tooLong, BatchScratch &scratch) const;
 
     /// Appends the output line of one input line; returns false when the row is invalid.
     bool appendRow(
@@ -50,7 +62,7 @@ public:
         BatchScratch &scratch) const;
 
 private:
-    enum class Slot { Number, Solar, Posture, Methods };
+    enum class Slot { Number, Solar, Posture, Methods, Name };
     struct Column
     {
         Slot slot;
@@ -65,5 +77,11 @@ private:
     std::vector<ResultKey> m_results;
     int m_precision;
 };
+
+/// The status of an evaluated point as a batch line writes it: ok, refused or fault.
+const char *OutcomeStatus(const PointOutcome &outcome);
+
+/// Its message: the refusal texts, or the messages the desktop shows, joined by " | ".
+void OutcomeMessage(const PointOutcome &outcome, std::string &message);
 
 } // namespace kalvora::cli

@@ -4,11 +4,15 @@
 #include "evaluation_csv.h"
 #include "evaluation_json.h"
 #include "evaluation_text.h"
+#include "export_command.h"
+#include "import_command.h"
 #include "input_options.h"
+#include "model/survey_file.h"
 #include "model/sweep.h"
 #include "output_file.h"
 #include "point_evaluation.h"
 #include "printable.h"
+#include "survey_command.h"
 #include "sweep_report.h"
 
 #include <CLI/CLI.hpp>
@@ -39,10 +43,11 @@ struct Request
     std::optional<std::string> columns;
     std::optional<int> precision;
     bool quiet = false;
+    std::string surveyFormat = "csv";
+    std::string title;
 
     Language language() const { return lang == "en" ? Language::English : Language::Spanish; }
     int decimals() const { return precision.value_or(kShortest); }
-    bool toStandardOutput() const { return output.empty() || output == "-"; }
 };
 
 void addLanguage(CLI::App &command, Request &request)
@@ -82,12 +87,16 @@ void addPointOptions(CLI::App &command, Request &request)
     addLanguage(command, request);
 }
 
-void addFormat(CLI::App &command, Request &request, const std::vector<std::string> &formats)
+/// --format among formats, the first being the default.
+void addFormat(CLI::App &command, std::string &format, const std::vector<std::string> &formats)
 {
     std::string names;
-    for (const std::string &format : formats)
-        names += (names.empty() ? "" : "|") + format;
-    command.add_option("--format", request.format, "output format: " + names + " (default json)")
+    for (const std::string &name : formats)
+        names += (names.empty() ? "" : "|") + name;
+    format = formats.front();
+    command
+        .add_option(
+            "--format", format, "output format: " + names + " (default " + formats.front() + ")")
         ->check(CLI::IsMember(formats).description(""))
         ->type_name(names);
 }
@@ -120,6 +129,8 @@ std::optional<PointOutcome> evaluatePoint(const Request &request, std::ostream &
     if (outcome.refused()) {
         for (const std::string &text : outcome.refusals)
             err << text << '\n';
+        for (const std::string &note : DefaultNotes(request.point, input, kOptionSpelling))
+            err << "kalvora-cli: " << note << '\n';
         status = kUsage;
         return std::nullopt;
     }
@@ -184,54 +195,113 @@ int runColumns(const Request &request, std::ostream &out)
     return kDone;
 }
 
+/// Opens the input file of command; "-" is standard input and opens nothing. A directory, an
+/// unreadable file, and an output that is the input (checked before anything is written: the
+/// input would be lost) are refused with the reason on err.
+bool openInput(const Request &request, std::string_view command, std::ifstream &file,
+    struct stat &info, std::ostream &err)
+{
+    if (request.file == "-")
+        return true;
+    const auto cannotRead = [&](const std::string &reason) {
+        err << "kalvora-cli: " << command << ": cannot read " << Quoted(request.file) << ": "
+            << reason << '\n';
+        return false;
+    };
+    if (stat(request.file.c_str(), &info) != 0)
+        return cannotRead(SystemReason());
+    if (S_ISDIR(info.st_mode))
+        return cannotRead("it is a directory");
+    if (OutputIsInput(request.file, request.output, command, err))
+        return false;
+    file.open(request.file, std::ios::binary);
+    if (!file)
+        return cannotRead(SystemReason());
+    return true;
+}
+
 int runBatch(const Request &request, std::istream &in, std::ostream &out, std::ostream &err,
     bool errIsTerminal)
 {
     BatchOptions options { request.language(), request.threads, SelectResultKeys(request.columns),
         request.decimals(), std::nullopt };
     std::ifstream file;
-    if (request.file != "-") {
-        struct stat input
-        {
-        };
-        if (stat(request.file.c_str(), &input) != 0) {
-            err << "kalvora-cli: batch: cannot read " << Quoted(request.file) << ": "
-                << SystemReason() << '\n';
-            return kUsage;
-        }
-        if (S_ISDIR(input.st_mode)) {
-            err << "kalvora-cli: batch: cannot read " << Quoted(request.file)
-                << ": it is a directory\n";
-            return kUsage;
-        }
-        // Checked before anything is opened for writing: the input would be lost.
-        if (!request.toStandardOutput() && SameFile(request.file, request.output)) {
-            err << "kalvora-cli: batch: the output " << Quoted(request.output)
-                << " is the input file; write the results to another file\n";
-            return kUsage;
-        }
-        file.open(request.file, std::ios::binary);
-        if (!file) {
-            err << "kalvora-cli: batch: cannot read " << Quoted(request.file) << ": "
-                << SystemReason() << '\n';
-            return kUsage;
-        }
-        if (S_ISREG(input.st_mode) && errIsTerminal && !request.quiet)
-            options.progressBytes = static_cast<std::uintmax_t>(input.st_size);
-    }
+    struct stat input
+    {
+    };
+    if (!openInput(request, "batch", file, input, err))
+        return kUsage;
+    if (file.is_open() && S_ISREG(input.st_mode) && errIsTerminal && !request.quiet)
+        options.progressBytes = static_cast<std::uintmax_t>(input.st_size);
     std::istream &source = file.is_open() ? file : in;
-    if (request.toStandardOutput())
-        return RunBatch(source, out, err, options);
-    try {
-        ReplacingFile target(request.output);
-        const int status = RunBatch(source, target.stream(), err, options);
-        if (status == 0 || status == 1)
-            target.commit();
+    return WriteOutput(request.output, out, err, "batch", 1,
+        [&](std::ostream &target) { return RunBatch(source, target, err, options); });
+}
+
+int runSurvey(const Request &request, std::ostream &out, std::ostream &err)
+{
+    const SurveyOutput options { request.language(), request.surveyFormat,
+        request.columns ? std::optional(SelectResultKeys(request.columns)) : std::nullopt,
+        request.decimals(), request.threads };
+    if (OutputIsInput(request.file, request.output, "survey", err))
+        return kUsage;
+    return WriteOutput(request.output, out, err, "survey", 1, [&](std::ostream &target) {
+        const model::SurveyReading reading = model::ReadSurveyFile(request.file);
+        if (!reading.survey) {
+            err << "kalvora-cli: survey: " << reading.error << '\n';
+            return kUsage;
+        }
+        const int status = WriteSurveyResults(reading, target, options);
+        target.flush();
+        if (!target) {
+            err << "kalvora-cli: survey: the output could not be written\n";
+            return kUsage;
+        }
         return status;
-    } catch (const FileError &error) {
-        err << "kalvora-cli: batch: " << error.what() << '\n';
+    });
+}
+
+int runImport(const Request &request, std::istream &in, std::ostream &out, std::ostream &err)
+{
+    std::ifstream file;
+    struct stat input
+    {
+    };
+    if (!openInput(request, "import", file, input, err))
+        return kUsage;
+    return WriteOutput(request.output, out, err, "import", kDone, [&](std::ostream &target) {
+        model::Survey survey;
+        survey.title = request.title;
+        const int status
+            = ImportPoints(file.is_open() ? file : in, err, request.language(), survey);
+        if (status != kDone)
+            return status;
+        if (const std::optional<std::string> problem = model::WriteSurvey(survey, target)) {
+            err << "kalvora-cli: import: " << *problem << '\n';
+            return kUsage;
+        }
+        return kDone;
+    });
+}
+
+int runExport(const Request &request, std::ostream &out, std::ostream &err)
+{
+    if (OutputIsInput(request.file, request.output, "export", err))
+        return kUsage;
+    const model::SurveyReading reading = model::ReadSurveyFile(request.file);
+    if (!reading.survey) {
+        err << "kalvora-cli: export: " << reading.error << '\n';
         return kUsage;
     }
+    return WriteOutput(request.output, out, err, "export", kDone, [&](std::ostream &target) {
+        const int status = ExportPoints(reading, target, err);
+        target.flush();
+        if (!target) {
+            err << "kalvora-cli: export: the output could not be written\n";
+            return kUsage;
+        }
+        return status;
+    });
 }
 
 /// The long and short names of every option of the program, with their dashes, and of those the
@@ -252,7 +322,8 @@ void collectNames(const CLI::App &command, OptionNames &names)
             spelled.push_back("-" + name);
         for (const std::string &name : spelled) {
             names.all.insert(name);
-            if (option->get_type_size() != 0)
+            // A flag takes no value, whatever the size of the type it sets.
+            if (option->get_items_expected_max() != 0)
                 names.takingValue.insert(name);
         }
     }
@@ -288,15 +359,15 @@ int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &ou
     app.set_version_flag("--version", "kalvora-cli " KALVORA_VERSION, "print the version and exit");
     app.require_subcommand(1);
     app.footer(
-        "Exit status: 0 done, 1 batch with invalid rows, 2 usage error, unreadable value, inputs "
-        "refused by the loading rules or output that could not be written, 3 an arithmetic fault "
-        "ended the evaluation.\n");
+        "Exit status: 0 done, 1 batch with invalid rows, a survey point or import row that could "
+        "not be read, 2 usage error, unreadable value or file, inputs refused by the loading rules "
+        "or output that could not be written, 3 an arithmetic fault ended the evaluation.\n");
     Request request;
     const std::string resultKeys = "see `kalvora-cli columns` (default: every key)";
 
     CLI::App *evaluate = app.add_subcommand("evaluate", "evaluate one measurement point");
     addPointOptions(*evaluate, request);
-    addFormat(*evaluate, request, { "json", "text", "csv" });
+    addFormat(*evaluate, request.format, { "json", "text", "csv" });
     addResultChoice(*evaluate, request, resultKeys);
     evaluate->footer(
         "Numbers are read strictly (18, -0.5, 1.5e2; no comma decimals). Text output rounds to two "
@@ -308,7 +379,7 @@ int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &ou
     CLI::App *sweep = app.add_subcommand(
         "sweep", "recompute the chosen methods for sixteen air velocities, 0.05 to 2.5 m/s");
     addPointOptions(*sweep, request);
-    addFormat(*sweep, request, { "json", "csv", "text" });
+    addFormat(*sweep, request.format, { "json", "csv", "text" });
     addResultChoice(*sweep, request,
         "va, var, tr, IVM, PPI, okIVM, ISC, TEP, okISC, WBGT, okWBGT, wp, SWp, DLEnaa, DLEaa, Ac, "
         "okSWreq, WCI, tch, okIVF, IREQmin, IREQneut, okIreq, code (default: every key of the "
@@ -316,7 +387,7 @@ int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &ou
 
     CLI::App *batch = app.add_subcommand("batch",
         "evaluate every line of a CSV file; columns M, ta, clo, va, tg, tr, tnw, rh, tw, pa, "
-        "solar, posture, methods (methods separated by ';' or '|')");
+        "solar, posture, methods (methods separated by ';' or '|'), and name (echoed)");
     batch
         ->add_option(
             "FILE", request.file, "CSV file of measurement points, or - for standard input")
@@ -348,6 +419,55 @@ int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &ou
         "columns", "list every result key of evaluate and batch with its unit and meaning");
     addLanguage(*columns, request);
 
+    CLI::App *survey = app.add_subcommand("survey",
+        "evaluate every point of a survey file (.kalvora) as the desktop program evaluates it");
+    survey->add_option("SURVEY", request.file, "survey file")->required()->type_name("SURVEY");
+    addLanguage(*survey, request);
+    addFormat(*survey, request.surveyFormat, { "csv", "json", "text" });
+    survey
+        ->add_option("-o,--output", request.output,
+            "write the results to OUT (- : standard output, the default); OUT is replaced only "
+            "when the run ends with status 0 or 1")
+        ->type_name("OUT|-");
+    addResultChoice(*survey, request, resultKeys);
+    survey->footer(
+        "CSV: one line per point: name, the batch input columns, status (ok, refused, fault, "
+        "invalid), message, the result keys as batch writes them. JSON: the title and, per "
+        "point, its name and status with the object of evaluate. Text: one block per point. A "
+        "point refused or stopped by a fault gets its status and the run goes on.\n");
+
+    CLI::App *import = app.add_subcommand(
+        "import", "turn the rows of a batch input file into the points of a new survey file");
+    import
+        ->add_option(
+            "CSV", request.file, "batch input file (name column optional), or - for standard input")
+        ->required()
+        ->type_name("CSV|-");
+    import
+        ->add_option("-o,--output", request.output,
+            "the survey file to write; written only when every row was read")
+        ->required()
+        ->type_name("SURVEY");
+    import->add_option("--title", request.title, "title of the survey (default: none)")
+        ->type_name("TEXT");
+    addLanguage(*import, request);
+    import->footer(
+        "Cells are copied as the texts of the points; without a name column the points are "
+        "named \"Punto N\" (\"Point N\" with --lang en). A column absent from the header takes the "
+        "default of evaluate, said once on standard error. A row batch would call invalid is "
+        "named with its line, and no survey is written.\n");
+
+    CLI::App *exporter = app.add_subcommand(
+        "export", "write the points of a survey file as a batch input file, name column first");
+    exporter->add_option("SURVEY", request.file, "survey file")->required()->type_name("SURVEY");
+    exporter
+        ->add_option("-o,--output", request.output,
+            "write the CSV to CSV (- : standard output, the default); replaced only when the "
+            "whole run succeeds")
+        ->type_name("CSV|-");
+    exporter->footer("Of the radiation and humidity inputs only the chosen one is written (and tg "
+                     "while WBGT is chosen), so that batch chooses as the survey did.\n");
+
     int status = kUsage;
     try {
         if (const std::optional<std::string> missing = missingValue(app, argc, argv))
@@ -359,6 +479,12 @@ int RunCli(int argc, const char *const *argv, std::istream &in, std::ostream &ou
             status = runSweep(request, out, err);
         else if (columns->parsed())
             status = runColumns(request, out);
+        else if (survey->parsed())
+            status = runSurvey(request, out, err);
+        else if (import->parsed())
+            status = runImport(request, in, out, err);
+        else if (exporter->parsed())
+            status = runExport(request, out, err);
         else
             status = runBatch(request, in, out, err, errIsTerminal);
     } catch (const CLI::CallForHelp &help) {

@@ -1,5 +1,6 @@
 #include "input_options.h"
 
+#include "model/loading_rules.h"
 #include "printable.h"
 #include "strict_number.h"
 
@@ -15,18 +16,18 @@ using model::OptionGroup;
 namespace {
 
 constexpr NumericInput kNumericInputs[] = {
-    { "M", Field::Metabolismo, "W/m²", "metabolic power", true },
-    { "ta", Field::Taseco, "°C", "dry air temperature", true },
-    { "clo", Field::Iclo, "clo", "clothing insulation", true },
-    { "va", Field::vaire, "m/s", "air velocity", true },
-    { "tg", Field::tglobo, "°C", "globe temperature", true },
-    { "tr", Field::TRMedia, "°C",
+    { model::fieldKey(Field::Metabolismo), Field::Metabolismo, "W/m²", "metabolic power", true },
+    { model::fieldKey(Field::Taseco), Field::Taseco, "°C", "dry air temperature", true },
+    { model::fieldKey(Field::Iclo), Field::Iclo, "clo", "clothing insulation", true },
+    { model::fieldKey(Field::vaire), Field::vaire, "m/s", "air velocity", true },
+    { model::fieldKey(Field::tglobo), Field::tglobo, "°C", "globe temperature", true },
+    { model::fieldKey(Field::TRMedia), Field::TRMedia, "°C",
         "mean radiant temperature; giving it makes it the radiation input", false },
-    { "tnw", Field::tbhn, "°C", "natural wet-bulb temperature", true },
-    { "rh", Field::HR, "%", "relative humidity", true },
-    { "tw", Field::tbh, "°C",
+    { model::fieldKey(Field::tbhn), Field::tbhn, "°C", "natural wet-bulb temperature", true },
+    { model::fieldKey(Field::HR), Field::HR, "%", "relative humidity", true },
+    { model::fieldKey(Field::tbh), Field::tbh, "°C",
         "psychrometric wet-bulb temperature; giving it makes it the humidity input", false },
-    { "pa", Field::pa, "kPa",
+    { model::fieldKey(Field::pa), Field::pa, "kPa",
         "partial pressure of water vapour; giving it makes it the humidity input", false },
 };
 
@@ -56,11 +57,6 @@ const std::optional<std::string> &given(const PointInputs &point, Field field)
 std::span<const NumericInput> numericInputs()
 {
     return kNumericInputs;
-}
-
-const char *methodKey(Method method)
-{
-    return kMethodKeys[static_cast<std::size_t>(method)];
 }
 
 MethodFlags ParseMethods(std::string_view text, Spelling spelling)
@@ -126,6 +122,23 @@ InputParameters BuildInput(const PointInputs &point, Spelling spelling)
     for (const Method method : model::kAllMethods)
         input.setMethod(method, methods[static_cast<std::size_t>(method)]);
     return input;
+}
+
+std::vector<std::string> DefaultNotes(
+    const PointInputs &point, const InputParameters &input, Spelling spelling)
+{
+    std::vector<Field> involved = model::RefusedFields(input);
+    if (!involved.empty())
+        involved.push_back(Field::Taseco);
+    std::vector<std::string> notes;
+    for (const Field field : involved) {
+        if (given(point, field))
+            continue;
+        const std::string key = model::fieldKey(field);
+        notes.push_back(key + " was not given and defaults to " + input.text(field) + "; give "
+            + std::string(spelling.prefix) + key);
+    }
+    return notes;
 }
 
 bool InputUsed(const InputParameters &input, Field field)

@@ -2,6 +2,7 @@
 // The inputs of one measurement point as the command line and the batch columns name them, and
 // their reading into the input set the desktop form would hold.
 
+#include "model/input_keys.h"
 #include "model/input_parameters.h"
 
 #include <array>
@@ -10,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kalvora::cli {
 
@@ -26,13 +28,10 @@ struct NumericInput
 
 std::span<const NumericInput> numericInputs();
 
-/// Method names of the command line, index = method flag.
-inline constexpr std::array<const char *, model::kMethodCount> kMethodKeys
-    = { "pmv", "hsi", "wbgt", "swreq", "wci", "ireq" };
-const char *methodKey(model::Method method);
-
-inline constexpr std::array<const char *, 2> kSolarKeys = { "outdoor", "indoor" };
-inline constexpr std::array<const char *, 3> kPostureKeys = { "standing", "seated", "crouching" };
+using model::kMethodKeys;
+using model::kPostureKeys;
+using model::kSolarKeys;
+using model::methodKey;
 
 using MethodFlags = std::array<bool, model::kMethodCount>;
 
@@ -67,6 +66,12 @@ MethodFlags ParseMethods(std::string_view text, Spelling spelling);
 /// switched on (which decides the enabled inputs). Throws InputError for a value that cannot be
 /// read or for more than one humidity input.
 model::InputParameters BuildInput(const PointInputs &point, Spelling spelling);
+
+/// For inputs refused by the loading rules: a note for each input of a broken rule (the rule's
+/// own and the dry air temperature) that the point did not give, so that the user learns which
+/// default took part and which option sets it ("tg was not given and defaults to 20; give --tg").
+std::vector<std::string> DefaultNotes(
+    const PointInputs &point, const model::InputParameters &input, Spelling spelling);
 
 /// Whether the evaluation reads the field: an enabled field, and the globe temperature whenever
 /// WBGT is on (it reads the globe even while the mean radiant temperature is the radiation input).

@@ -3,6 +3,7 @@
 // rules first, then the evaluation, with PMV switched off when its inputs leave its range.
 
 #include "model/evaluation.h"
+#include "model/hub_evaluation.h"
 #include "model/input_parameters.h"
 #include "model/language.h"
 #include "model/method_results.h"
@@ -13,17 +14,11 @@
 
 namespace kalvora::cli {
 
-struct PointOutcome
+/// The hub's evaluation of the inputs as stated.
+struct PointOutcome : model::HubEvaluation
 {
     model::InputParameters given; ///< the inputs as stated
-    model::InputParameters input; ///< after the evaluation: PMV cleared when out of range
-    std::vector<std::string> refusals; ///< texts of the broken loading rules; nothing ran if any
-    model::Evaluation evaluation;
-    model::MethodResults results;
-    std::vector<std::string> messages; ///< what the desktop would show, in order
-    std::string faultText; ///< the fault's message, when a fault ended the evaluation
 
-    bool refused() const { return !refusals.empty(); }
     /// Which values of the record are of this outcome's evaluation: none after a refusal.
     model::EvaluationScope scope() const;
 };

@@ -126,6 +126,11 @@ bool InputParameters::enabled(Field field) const
     return anyOn(m_method, kFields[index(field)].methods);
 }
 
+bool InputParameters::operator==(const InputParameters &other) const
+{
+    return m_text == other.m_text && m_selected == other.m_selected && m_method == other.m_method;
+}
+
 const char *InputParameters::name(Field field)
 {
     return kFields[index(field)].name;

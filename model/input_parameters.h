@@ -58,6 +58,9 @@ public:
 
     HelpRequest help;
 
+    /// Same texts, options and method flags: the same inputs. The help request is not an input.
+    bool operator==(const InputParameters &other) const;
+
     static const char *name(Field field);
     static const char *startText(Field field);
 

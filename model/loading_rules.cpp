@@ -32,20 +32,38 @@ constexpr Rule kRules[] = {
 
 } // namespace
 
-std::vector<std::string> RefusalTexts(const InputParameters &input, Language language)
+namespace {
+
+/// Calls broken(rule) for each rule the enabled inputs break, in order.
+template <class Broken> void checkRules(const InputParameters &input, Broken broken)
 {
-    std::vector<std::string> texts;
     if (!input.enabled(Field::Taseco)) // no method on: nothing to check
-        return texts;
+        return;
     const double ta = input.value(Field::Taseco);
     for (const Rule &rule : kRules) {
         if (!input.enabled(rule.field))
             continue;
         const double t = input.value(rule.field);
         if (rule.mustNotBeBelow ? t < ta : t > ta)
-            texts.emplace_back(inLanguage(rule.text, language));
+            broken(rule);
     }
+}
+
+} // namespace
+
+std::vector<std::string> RefusalTexts(const InputParameters &input, Language language)
+{
+    std::vector<std::string> texts;
+    checkRules(
+        input, [&](const Rule &rule) { texts.emplace_back(inLanguage(rule.text, language)); });
     return texts;
+}
+
+std::vector<Field> RefusedFields(const InputParameters &input)
+{
+    std::vector<Field> fields;
+    checkRules(input, [&](const Rule &rule) { fields.push_back(rule.field); });
+    return fields;
 }
 
 } // namespace kalvora::model

@@ -13,6 +13,10 @@ namespace kalvora::model {
 /// chosen language; empty when the inputs may be loaded.
 std::vector<std::string> RefusalTexts(const InputParameters &input, Language language);
 
+/// The fields whose rule is broken, in the same order; each rule sets its field against the dry
+/// air temperature (Taseco).
+std::vector<Field> RefusedFields(const InputParameters &input);
+
 /// Title of every refusal message, the same in both languages.
 inline constexpr const char *kRefusalTitle = "Parámetro erróneo";
 

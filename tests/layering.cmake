@@ -1,5 +1,5 @@
 cmake_minimum_required(VERSION 3.20)
-# The folders depend one way: app -> ui/results, ui/input -> ui/shell -> model -> engine.
+# The folders depend one way: app -> ui/results, ui/input, ui/survey -> ui/shell -> model -> engine.
 # Reads the #include lines of every source below each folder and fails on one that reaches up or
 # across. Run as: cmake -DSOURCE_DIR=<repository> -P layering.cmake
 #
@@ -10,9 +10,10 @@ set(rules
   "engine|model/,ui/,app/,cli/,<Q"
   "model!presentation|presentation/,model/presentation/,ui/,app/,cli/,<Q"
   "model/presentation|ui/,app/,cli/,<Q"
-  "ui/shell|ui/input/,ui/results/,app/,cli/"
-  "ui/input|ui/results/,app/,cli/"
-  "ui/results|ui/input/,app/,cli/"
+  "ui/shell|ui/input/,ui/results/,ui/survey/,app/,cli/"
+  "ui/input|ui/results/,ui/survey/,app/,cli/"
+  "ui/results|ui/input/,ui/survey/,app/,cli/"
+  "ui/survey|ui/input/,ui/results/,app/,cli/"
   "cli|ui/,app/,<Q")
 
 set(faults "")

@@ -20,7 +20,7 @@ function(check_tree expect_refusal expected_message)
 endfunction()
 
 file(REMOVE_RECURSE "${tree}")
-foreach(folder engine model model/presentation ui/shell ui/input ui/results cli)
+foreach(folder engine model model/presentation ui/shell ui/input ui/results ui/survey cli)
   file(WRITE "${tree}/${folder}/part.h" "#pragma once\n")
 endforeach()
 # Presentation reads the domain, and the front ends read both.

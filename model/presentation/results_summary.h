@@ -29,8 +29,7 @@ ShownMethods shownMethods(const InputParameters &input, const EvaluationScope &s
 /// The rating shown in a method's row: the method's rating, except for SWreq, whose light follows
 /// the non-acclimatized exposure limit of the line beside it: green when the exposure is not
 /// limited (DLEnaa at or below 0.001 min), else orange for rating 1 and red otherwise. Empty
-/// where the row shows no values, or where the ratings do not belong to the last evaluation (a
-/// fault stopped it: ratings are written at the end).
+/// where the row shows no values (the method did not finish in the last evaluation).
 std::optional<std::int16_t> summaryRating(Method method, const InputParameters &input,
     const EvaluationScope &scope, const MethodResults &results);
 

@@ -104,12 +104,15 @@ TEST(Evaluate, RefusalRulesPrintTheirTextsAndNothingElse)
         std::vector<std::string> args;
         std::string err;
     };
+    // The air temperature was not given: the user is told which value it took and how to give it.
+    const std::string kDefaultTa = "kalvora-cli: ta was not given and defaults to 18; give --ta\n";
     const Row rows[] = {
-        { { "--tg", "17.9" }, std::string(kGlobeEs) + "\n" },
-        { { "--tnw", "19" }, std::string(kNaturalEs) + "\n" },
-        { { "--tw", "18.5" }, std::string(kWetEs) + "\n" },
+        { { "--tg", "17.9" }, std::string(kGlobeEs) + "\n" + kDefaultTa },
+        { { "--tnw", "19" }, std::string(kNaturalEs) + "\n" + kDefaultTa },
+        { { "--tw", "18.5" }, std::string(kWetEs) + "\n" + kDefaultTa },
         { { "--tg", "17", "--tnw", "19", "--tw", "19", "--lang", "en" },
-            std::string(kGlobeEn) + "\n" + kNaturalEn + "\n" + kWetEn + "\n" },
+            std::string(kGlobeEn) + "\n" + kNaturalEn + "\n" + kWetEn + "\n" + kDefaultTa },
+        { { "--ta", "18", "--tg", "17.9" }, std::string(kGlobeEs) + "\n" },
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.err);

@@ -21,12 +21,15 @@ desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 icon="$prefix/share/icons/hicolor/scalable/apps/$id.svg"
 manuals="$prefix/share/man/man1"
+survey_type=application/x-kalvora-survey+json
+mime_icon=${survey_type/\//-}.svg
 
 case "$check" in
 layout)
   # Exactly these files: no static library, header or test program may slip into a package.
   expected=(bin/kalvora bin/kalvora-cli "share/applications/$id.desktop"
     "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg"
+    "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/mimetypes/$mime_icon"
     share/man/man1/kalvora.1.gz share/man/man1/kalvora-cli.1.gz
     share/doc/kalvora/copyright share/doc/kalvora/changelog.gz)
   actual=$(cd "$prefix" && find . -type f ! -path './share/kalvora/help/*' | sed 's|^\./||' | sort)
@@ -59,7 +62,8 @@ versions)
 desktop_entry)
   command -v desktop-file-validate >/dev/null || skip desktop-file-validate
   desktop-file-validate "$desktop" || fail "desktop-file-validate refused $desktop"
-  grep -qx 'Exec=kalvora' "$desktop" || fail "the entry does not start kalvora"
+  grep -qx 'Exec=kalvora %f' "$desktop" || fail "the entry does not start kalvora with the file"
+  grep -qx "MimeType=$survey_type;" "$desktop" || fail "the entry does not open survey files"
   grep -qx "Icon=$id" "$desktop" || fail "the entry's icon is not the installed $id.svg"
   grep -q '^Comment\[es\]=' "$desktop" || fail "the entry has no Spanish comment"
   ;;
@@ -75,6 +79,15 @@ metainfo)
     [ -f "$source/$shot" ] || fail "$shot is named in the metainfo but not in the repository"
   done
   ;;
+mime_type)
+  # The survey files are known by their extension and by their content, with their own icon.
+  command -v update-mime-database >/dev/null || skip update-mime-database
+  update-mime-database "$prefix/share/mime" || fail "update-mime-database refused the media type"
+  grep -q "^[0-9]*:$survey_type:\*\.kalvora\$" "$prefix/share/mime/globs2" ||
+    fail "*.kalvora is not $survey_type"
+  grep -q "kalvora-survey" "$prefix/share/mime/magic" || fail "the content of a survey is not recognised"
+  grep -q "<mediatype>$survey_type</mediatype>" "$metainfo" || fail "the metainfo does not name $survey_type"
+  ;;
 manual_pages)
   command -v man >/dev/null || skip man
   for page in kalvora kalvora-cli; do
@@ -83,7 +96,7 @@ manual_pages)
   done
   # Every option the command line offers opens a paragraph of its own in the manual page.
   text=$(MANWIDTH=200 man -l "$manuals/kalvora-cli.1.gz" 2>/dev/null)
-  for command in evaluate sweep batch; do
+  for command in evaluate sweep batch survey import export; do
     for option in $("$prefix/bin/kalvora-cli" "$command" --help | grep -oE -- '--[A-Za-z][A-Za-z-]*' | sort -u); do
       grep -qE -- "^ +(-[A-Za-z], )?$option( |\$)" <<<"$text" ||
         fail "kalvora-cli $command $option has no paragraph of its own in kalvora-cli(1)"

@@ -6,6 +6,7 @@
 
 #include "app/program.h"
 #include "method_views_walk.h"
+#include "survey_program.h"
 #include "test_support.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/control_name.h"
@@ -13,6 +14,7 @@
 #include "walk_clothing_and_help.h"
 #include "walk_hot_and_cold.h"
 #include "walk_results.h"
+#include "walk_survey.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -134,6 +136,8 @@ class WalkTest : public QObject
 {
     Q_OBJECT
 private slots:
+    /// Recent surveys and recovery files apart from a user's, none left from an earlier walk.
+    void initTestCase() { test::useTestFolders(); }
     void newUserWalk_data();
     void newUserWalk();
 };
@@ -248,6 +252,9 @@ void WalkTest::newUserWalk()
     };
     test::walkThroughMethodViews(walk.windows(), actions);
     test::walkHotAndCold(walk.windows(), actions);
+
+    test::walkSurvey(
+        walk.windows(), [&walk](WindowId id, const QString &what) { walk.snap(id, what); });
 
     // Leaving from the hub closes the start screen, the input form and the hub: the end.
     QSignalSpy closed(&walk.windows(), &Windows::closed);

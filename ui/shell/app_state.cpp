@@ -49,4 +49,12 @@ void AppState::setHelpRequest(const model::HelpRequest &request)
     emit helpRequested();
 }
 
+void AppState::beforeLeaving(QWidget *parent, std::function<void()> leave) const
+{
+    if (m_leaveCheck)
+        m_leaveCheck(parent, std::move(leave));
+    else
+        leave();
+}
+
 } // namespace kalvora::ui

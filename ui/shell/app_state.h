@@ -9,6 +9,9 @@
 #include "model/language.h"
 
 #include <QObject>
+#include <functional>
+
+class QWidget;
 
 namespace kalvora::ui {
 
@@ -34,6 +37,13 @@ public:
     model::Language language() const { return m_language; }
     void setLanguage(model::Language language) { m_language = language; }
 
+    /// What must be settled before the input form closes and the run's work with it (a survey
+    /// with unsaved changes): it runs `leave` at once, after asking, or not at all.
+    using LeaveCheck = std::function<void(QWidget *parent, std::function<void()> leave)>;
+    void setLeaveCheck(LeaveCheck check) { m_leaveCheck = std::move(check); }
+    /// Runs the leave check, or `leave` at once when there is none.
+    void beforeLeaving(QWidget *parent, std::function<void()> leave) const;
+
     /// 1 when a method view was opened from the results summary.
     int cont() const { return m_cont; }
     void setCont(int cont) { m_cont = cont; }
@@ -50,6 +60,7 @@ private:
     EvaluationSession m_session;
     model::Language m_language = model::Language::Spanish;
     int m_cont = 0;
+    LeaveCheck m_leaveCheck;
 };
 
 } // namespace kalvora::ui

@@ -62,17 +62,21 @@ void ConfirmExit(const AppState &state, Windows &windows, WindowId caller)
     const int level = entry->exitLevel;
     // The flag is read when the user asks, not when the question is answered.
     const int summaryOpen = entry->handsOnSummaryFlag ? state.cont() : 0;
+    const auto closeChain = [&windows, caller, level, summaryOpen] {
+        windows.close(WindowId::StartScreen);
+        if (level >= 1)
+            windows.close(WindowId::InputForm);
+        if (level >= 2) {
+            windows.close(WindowId::Hub);
+            if (summaryOpen == 1)
+                windows.close(WindowId::ResultsSummary);
+            windows.close(caller);
+        }
+    };
     askYesNo(windows.window(caller), pick(kTitle, state.language()),
-        pick(kQuestion, state.language()), [&windows, caller, level, summaryOpen] {
-            windows.close(WindowId::StartScreen);
-            if (level >= 1)
-                windows.close(WindowId::InputForm);
-            if (level >= 2) {
-                windows.close(WindowId::Hub);
-                if (summaryOpen == 1)
-                    windows.close(WindowId::ResultsSummary);
-                windows.close(caller);
-            }
+        pick(kQuestion, state.language()), [&state, &windows, caller, closeChain] {
+            // Work that would be lost with the run is settled first; it may keep the program.
+            state.beforeLeaving(windows.window(caller), closeChain);
         });
 }
 

@@ -18,10 +18,10 @@ class Windows;
 std::optional<int> exitLevel(WindowId caller);
 
 /// Asks whether to leave (the question comes up once the caller's action has returned) and, on
-/// yes, closes in this order: StartScreen; InputForm from level 1; from level
-/// 2 Hub, then ResultsSummary when the caller is a method view (which the summary may have opened)
-/// and the summary's flag `cont` is 1, then the caller's own window. A window without an exit
-/// picture (not in the table) asks nothing and closes nothing.
+/// yes and once the state's leave check lets it (unsaved work), closes in this order: StartScreen;
+/// InputForm from level 1; from level 2 Hub, then ResultsSummary when the caller is a method view
+/// (which the summary may have opened) and the summary's flag `cont` is 1, then the caller's own
+/// window. A window without an exit picture (not in the table) asks nothing and closes nothing.
 void ConfirmExit(const AppState &state, Windows &windows, WindowId caller);
 
 } // namespace kalvora::ui

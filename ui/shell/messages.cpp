@@ -17,7 +17,8 @@ struct PendingBox
     QString title;
     QString text;
     QMessageBox::StandardButtons buttons;
-    std::function<void()> onYes;
+    QMessageBox::StandardButton defaultButton;
+    std::function<void(QMessageBox::StandardButton)> onAnswer;
 };
 
 std::deque<PendingBox> &pendingBoxes()
@@ -32,18 +33,18 @@ bool &showingBoxes()
     return showing;
 }
 
-/// Runs one box; true when it was answered "yes" and its window is still there.
-bool runBox(const PendingBox &pending)
+/// Runs one box; the button it was answered with, or NoButton when its window went meanwhile.
+QMessageBox::StandardButton runBox(const PendingBox &pending)
 {
     QPointer<QMessageBox> box = new QMessageBox(
         pending.icon, pending.title, pending.text, pending.buttons, pending.parent);
-    if (pending.buttons & QMessageBox::Yes) {
-        box->setDefaultButton(QMessageBox::Yes);
+    if (pending.defaultButton != QMessageBox::NoButton)
+        box->setDefaultButton(pending.defaultButton);
+    if (pending.buttons & QMessageBox::No)
         box->setEscapeButton(QMessageBox::No);
-    }
-    const int answer = box->exec();
+    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
     delete box; // gone already when its window was destroyed while it was open
-    return answer == QMessageBox::Yes && (!pending.hasParent || pending.parent);
+    return pending.hasParent && !pending.parent ? QMessageBox::NoButton : answer;
 }
 
 void showPendingBoxes()
@@ -55,8 +56,9 @@ void showPendingBoxes()
         pendingBoxes().pop_front();
         if (pending.hasParent && !pending.parent)
             continue;
-        if (runBox(pending) && pending.onYes)
-            pending.onYes();
+        const QMessageBox::StandardButton answer = runBox(pending);
+        if (answer != QMessageBox::NoButton && pending.onAnswer)
+            pending.onAnswer(answer);
     }
     showingBoxes() = false;
 }
@@ -73,14 +75,27 @@ void queueBox(PendingBox pending)
 
 void showWarning(QWidget *parent, const QString &title, const QString &text)
 {
-    queueBox({ parent, parent != nullptr, QMessageBox::Warning, title, text, QMessageBox::Ok, {} });
+    queueBox({ parent, parent != nullptr, QMessageBox::Warning, title, text, QMessageBox::Ok,
+        QMessageBox::NoButton, {} });
 }
 
 void askYesNo(
     QWidget *parent, const QString &title, const QString &text, std::function<void()> onYes)
 {
     queueBox({ parent, parent != nullptr, QMessageBox::NoIcon, title, text,
-        QMessageBox::Yes | QMessageBox::No, std::move(onYes) });
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+        [onYes = std::move(onYes)](QMessageBox::StandardButton answer) {
+            if (answer == QMessageBox::Yes && onYes)
+                onYes();
+        } });
+}
+
+void askChoice(QWidget *parent, const QString &title, const QString &text,
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+    std::function<void(QMessageBox::StandardButton)> onAnswer)
+{
+    queueBox({ parent, parent != nullptr, QMessageBox::Question, title, text, buttons,
+        defaultButton, std::move(onAnswer) });
 }
 
 } // namespace kalvora::ui

@@ -7,6 +7,7 @@
 // answer at once. Queued boxes come up one after the other, in the order they were asked for. A
 // box whose window has gone by the time its turn comes is dropped, with its continuation.
 
+#include <QMessageBox>
 #include <QString>
 #include <functional>
 
@@ -18,5 +19,10 @@ void showWarning(QWidget *parent, const QString &title, const QString &text);
 /// Asks; onYes runs after the box is answered "yes" (and the window is still there).
 void askYesNo(
     QWidget *parent, const QString &title, const QString &text, std::function<void()> onYes);
+/// Asks with a question icon and the given buttons (Escape answers the escape button Qt chooses:
+/// Cancel, or No); onAnswer receives the button pressed, unless the window has gone by then.
+void askChoice(QWidget *parent, const QString &title, const QString &text,
+    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
+    std::function<void(QMessageBox::StandardButton)> onAnswer);
 
 } // namespace kalvora::ui

@@ -22,6 +22,8 @@ enum class WindowId {
     ClothingSelector, ///< clothing insulation selector
     ParametersReport,
     IreqView, ///< required clothing insulation view
+    Survey, ///< the measurement points of the open survey file
+    SurveyReport, ///< the survey's printable report
 };
 
 /// The form name each window has always carried in the program's design documents and that
@@ -61,6 +63,10 @@ constexpr const char *formName(WindowId id)
         return "Form14";
     case WindowId::IreqView:
         return "FormIREQ";
+    case WindowId::Survey:
+        return "FormSurvey";
+    case WindowId::SurveyReport:
+        return "FormSurveyReport";
     }
     return "";
 }

@@ -100,8 +100,9 @@ QWidget *Windows::window(WindowId id) const
 
 bool Windows::eventFilter(QObject *watched, QEvent *event)
 {
-    // The window manager's close box closes that window alone; no window of ours refuses to
-    // close, so from here on it is closed even though its deletion is still pending.
+    // The window manager's close box closes that window alone, and from here on it is closed
+    // even though its deletion is still pending. (A close that is refused, the input form's while
+    // the survey holds unsaved changes, is taken by a filter installed later, before this one.)
     if (event->type() == QEvent::Close)
         forget(watched);
     return QObject::eventFilter(watched, event);

@@ -1,6 +1,6 @@
 #include "printable.h"
 
-namespace kalvora::cli {
+namespace kalvora::model {
 
 std::string Printable(std::string_view text)
 {
@@ -27,4 +27,4 @@ std::string Quoted(std::string_view text)
     return '\'' + Printable(text) + '\'';
 }
 
-} // namespace kalvora::cli
+} // namespace kalvora::model

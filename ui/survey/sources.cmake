@@ -1,0 +1,31 @@
+# Sources of ui/survey, added to kalvora_ui. Nothing here includes ui/input or ui/results.
+target_sources(kalvora_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/point_cells.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/point_cells.h
+  ${CMAKE_CURRENT_LIST_DIR}/point_commands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/point_commands.h
+  ${CMAKE_CURRENT_LIST_DIR}/recent_surveys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recent_surveys.h
+  ${CMAKE_CURRENT_LIST_DIR}/recovery_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recovery_file.h
+  ${CMAKE_CURRENT_LIST_DIR}/register.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/register.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_captions.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_edits.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_edits.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_exchange.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_exchange.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_files.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_files.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_report.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_report_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_report_window.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_session.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_session.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_table_model.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_table_model.h
+  ${CMAKE_CURRENT_LIST_DIR}/survey_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/survey_window.h
+)
