@@ -183,12 +183,12 @@ int WriteSurveyResults(
             for (std::size_t i = from; i < to; ++i)
                 writer.append(entries[i], i == 0, scratches[t], texts[t]);
         };
-        std::vector<std::future<void>> helpers;
+        std::vector<std::future<void>> others;
         for (std::size_t t = 1; t < threads; ++t)
-            helpers.push_back(std::async(std::launch::async, work, t));
+            others.push_back(std::async(std::launch::async, work, t));
         work(0);
-        for (std::future<void> &helper : helpers)
-            helper.get();
+        for (std::future<void> &other : others)
+            other.get();
         for (std::string &text : texts) {
             out.write(text.data(), static_cast<std::streamsize>(text.size()));
             text.clear();

@@ -46,8 +46,8 @@ SurveyReading ReadSurveyFile(const std::string &path);
 
 /// Writes the survey as its file holds it: one key per line, every key of the format, the
 /// unknown keys kept. Returns why it cannot (a text that is not UTF-8, a date that is not
-/// YYYY-MM-DD, a stream that fails), naming the place; a survey it would refuse to read again
-/// is never written.
+/// YYYY-MM-DD, a stream that fails), naming the place: what it would refuse to read again it
+/// does not finish writing, and out then holds a part only (SaveSurveyFile discards it).
 std::optional<std::string> WriteSurvey(const Survey &survey, std::ostream &out);
 
 /// Saves the survey at path: written beside it under a temporary name, flushed to disk and

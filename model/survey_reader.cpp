@@ -307,12 +307,14 @@ SurveyReading ReadSurveyFile(const std::string &path)
     }
     std::string text;
     try {
-        if (S_ISREG(info.st_mode))
-            text.reserve(static_cast<std::size_t>(info.st_size));
-        std::vector<char> block(1 << 16);
-        while (file.read(block.data(), static_cast<std::streamsize>(block.size()))
-            || file.gcount() > 0)
-            text.append(block.data(), static_cast<std::size_t>(file.gcount()));
+        // A regular file straight into place; anything else (a pipe) block by block to its end.
+        const std::size_t block = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1
+                                                        : std::size_t { 1 } << 16;
+        for (std::size_t got = 0; file; got += static_cast<std::size_t>(file.gcount())) {
+            text.resize(got + block);
+            file.read(text.data() + got, static_cast<std::streamsize>(block));
+            text.resize(got + static_cast<std::size_t>(file.gcount()));
+        }
     } catch (const std::bad_alloc &) {
         reading.error = "cannot read " + Quoted(path) + ": too large for the memory available";
         return reading;
