@@ -105,22 +105,10 @@ int RunBatch(std::istream &in, std::ostream &out, std::ostream &err, const Batch
 {
     const ProgressLine::Clock::time_point start = ProgressLine::Clock::now();
     LineReader reader(in, kMaxLineLength);
-    std::string header;
-    bool tooLong = false;
-    if (!reader.next(header, tooLong)) {
-        err << "kalvora-cli: batch: the input has no header line\n";
+    const std::optional<BatchColumns> columns
+        = ReadBatchHeader(reader, err, "batch", options.results, options.precision);
+    if (!columns)
         return 2;
-    }
-    std::optional<BatchColumns> columns;
-    try {
-        if (tooLong)
-            throw InputError(
-                "the header line is longer than " + std::to_string(kMaxLineLength) + " bytes");
-        columns.emplace(header, options.results, options.precision);
-    } catch (const InputError &error) {
-        err << "kalvora-cli: batch: " << error.what() << '\n';
-        return 2;
-    }
     err << columns->absentColumnsNotice();
 
     const std::size_t threads = std::max(1u, options.threads);

@@ -280,4 +280,24 @@ void OutcomeMessage(const PointOutcome &outcome, std::string &message)
     join(outcome.refused() ? outcome.refusals : outcome.messages, message);
 }
 
+std::optional<BatchColumns> ReadBatchHeader(LineReader &reader, std::ostream &err,
+    std::string_view command, std::vector<ResultKey> results, int precision)
+{
+    std::string header;
+    bool tooLong = false;
+    if (!reader.next(header, tooLong)) {
+        err << "kalvora-cli: " << command << ": the input has no header line\n";
+        return std::nullopt;
+    }
+    try {
+        if (tooLong)
+            throw InputError(
+                "the header line is longer than " + std::to_string(kMaxLineLength) + " bytes");
+        return BatchColumns(header, std::move(results), precision);
+    } catch (const InputError &error) {
+        err << "kalvora-cli: " << command << ": " << error.what() << '\n';
+        return std::nullopt;
+    }
+}
+
 } // namespace kalvora::cli

@@ -7,6 +7,8 @@
 #include "result_columns.h"
 
 #include <cstddef>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,5 +85,14 @@ const char *OutcomeStatus(const PointOutcome &outcome);
 
 /// Its message: the refusal texts, or the messages the desktop shows, joined by " | ".
 void OutcomeMessage(const PointOutcome &outcome, std::string &message);
+
+class LineReader;
+
+/// Reads the header line of a batch input file and the columns it names. When the input has no
+/// header, the header is too long or names an unknown or repeated column, the reason goes to err
+/// under the command's name and the result is empty (a usage error, status 2).
+std::optional<BatchColumns> ReadBatchHeader(LineReader &reader, std::ostream &err,
+    std::string_view command, std::vector<ResultKey> results = SelectResultKeys(std::nullopt),
+    int precision = kShortest);
 
 } // namespace kalvora::cli

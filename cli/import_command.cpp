@@ -36,22 +36,9 @@ int ImportPoints(
     std::istream &in, std::ostream &err, model::Language language, model::Survey &survey)
 {
     LineReader reader(in, kMaxLineLength);
-    std::string header;
-    bool tooLong = false;
-    if (!reader.next(header, tooLong)) {
-        err << "kalvora-cli: import: the input has no header line\n";
+    const std::optional<BatchColumns> columns = ReadBatchHeader(reader, err, "import");
+    if (!columns)
         return 2;
-    }
-    std::optional<BatchColumns> columns;
-    try {
-        if (tooLong)
-            throw InputError(
-                "the header line is longer than " + std::to_string(kMaxLineLength) + " bytes");
-        columns.emplace(header);
-    } catch (const InputError &error) {
-        err << "kalvora-cli: import: " << error.what() << '\n';
-        return 2;
-    }
     err << columns->absentColumnsNotice("import");
     const std::vector<std::string> &names = columns->names();
     const auto nameColumn = std::find(names.begin(), names.end(), "name");
@@ -60,6 +47,7 @@ int ImportPoints(
     std::string line;
     std::size_t lineNumber = 1;
     std::size_t invalid = 0;
+    bool tooLong = false;
     while (reader.next(line, tooLong)) {
         ++lineNumber;
         bool readable = columns->readRow(line, tooLong, scratch);
