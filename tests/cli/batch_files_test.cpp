@@ -2,6 +2,7 @@
 // normally, never when it is the input, and a failed write is never reported as success.
 
 #include "run_cli.h"
+#include "tests/scratch_dir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -16,40 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readAll(const fs::path &path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
-}
-
-void writeAll(const fs::path &path, const std::string &text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-/// A fresh directory per test, so that leftover temporary files can be counted.
-class BatchFiles : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::path(testing::TempDir())
-            / ("kalvora_"
-                + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    fs::path path(const char *name) const { return m_dir / name; }
-    std::size_t files() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
-    }
-
-private:
-    fs::path m_dir;
-};
+using kalvora::test::readAll;
+using kalvora::test::writeAll;
+using BatchFiles = kalvora::test::ScratchDir;
 
 constexpr const char *kInput = "M,ta,clo,va,tg,tnw,rh,methods,posture,solar\n"
                                "85,18,0.7,0.15,20,16,65,all,seated,indoor\n";

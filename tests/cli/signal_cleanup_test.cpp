@@ -1,7 +1,7 @@
 // Ctrl+C, SIGTERM and SIGHUP while the real program writes its output beside OUT: the temporary
 // file goes, OUT stays as it was, and the program ends by the signal as if it had not caught it.
 
-#include "scratch_dir.h"
+#include "tests/scratch_dir.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,6 +14,11 @@
 
 namespace kalvora::cli::test {
 namespace {
+
+using kalvora::test::readAll;
+using kalvora::test::ScratchDir;
+using kalvora::test::writeAll;
+namespace fs = std::filesystem;
 
 using namespace std::chrono_literals;
 

@@ -4,13 +4,18 @@
 
 #include "cli/csv.h"
 #include "run_cli.h"
-#include "scratch_dir.h"
+#include "tests/scratch_dir.h"
 
 #include <nlohmann/json.hpp>
 #include <set>
 
 namespace kalvora::cli::test {
 namespace {
+
+using kalvora::test::readAll;
+using kalvora::test::ScratchDir;
+using kalvora::test::writeAll;
+namespace fs = std::filesystem;
 
 /// Rows that end every way a row can: evaluated, PMV out of its range, refused by a loading
 /// rule, stopped by an arithmetic fault; every radiation and humidity choice, posture and solar

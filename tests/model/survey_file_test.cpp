@@ -2,6 +2,7 @@
 // cannot be trusted is refused with its place named; a failed save leaves the old file as it was.
 
 #include "model/survey_file.h"
+#include "tests/scratch_dir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -289,29 +290,7 @@ TEST(IsoDate, AcceptsCalendarDatesOnly)
     EXPECT_FALSE(IsIsoDate("14-07-2026"));
 }
 
-/// A fresh directory per test.
-class SurveyFiles : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::path(testing::TempDir())
-            / ("kalvora_"
-                + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    fs::path path(const char *name) const { return m_dir / name; }
-    std::string dirPath() const { return m_dir; }
-    std::size_t files() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
-    }
-
-private:
-    fs::path m_dir;
-};
+using SurveyFiles = kalvora::test::ScratchDir;
 
 TEST_F(SurveyFiles, SavedFileReplacesTheOldOneKeepingItsPermissions)
 {
@@ -347,8 +326,8 @@ TEST_F(SurveyFiles, AFailedSaveSaysWhyAndLeavesTheOldFile)
 
 TEST_F(SurveyFiles, FilesThatCannotBeReadAreRefusedWithTheReason)
 {
-    EXPECT_EQ(
-        ReadSurveyFile(dirPath()).error, "cannot read '" + dirPath() + "': it is a directory");
+    EXPECT_EQ(ReadSurveyFile(dir().string()).error,
+        "cannot read '" + dir().string() + "': it is a directory");
     EXPECT_NE(ReadSurveyFile(path("none.kalvora")).error.find("No such file or directory"),
         std::string::npos);
     const std::string locked = path("locked.kalvora");

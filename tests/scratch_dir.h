@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-namespace kalvora::cli::test {
+namespace kalvora::test {
 
 namespace fs = std::filesystem;
 
@@ -34,7 +34,8 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    std::string path(const std::string &name) const { return (m_dir / name).string(); }
+    fs::path path(const std::string &name) const { return m_dir / name; }
+    const fs::path &dir() const { return m_dir; }
     std::size_t files() const
     {
         return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), {}));
@@ -44,4 +45,4 @@ private:
     fs::path m_dir;
 };
 
-} // namespace kalvora::cli::test
+} // namespace kalvora::test
