@@ -18,6 +18,8 @@ namespace kalvora::engine {
 namespace detail {
 
 /// high + low rounded once where that rounding is clear of a midpoint; otherwise pow(x, n).
+// high and low are the two halves of one exact power, x and n pow's own arguments in pow's order.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 inline double nearestOrPow(double high, double low, double x, double n)
 {
     constexpr std::uint64_t kExponent = 0x7ff0000000000000;
