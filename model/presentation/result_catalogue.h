@@ -94,8 +94,6 @@ public:
     bool evaluated() const { return m_evaluated; }
     /// The shared values were computed: no fault came before the first method.
     bool sharedValues() const { return m_shared; }
-    /// No fault stopped the evaluation.
-    bool complete() const { return m_complete; }
     /// The method ran to the end: its values are of this evaluation.
     bool finished(Method method) const { return m_finished[index(method)]; }
     /// The method was selected but a fault stopped the evaluation before it finished.
