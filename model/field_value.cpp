@@ -183,8 +183,47 @@ double decimal(Cursor &cursor)
 
 } // namespace
 
+bool IsPlainNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        return i - start;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < text.size() && is(text[i], 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 double FieldValue(std::string_view text)
 {
+    // A plain number, as every file and the command line give it, is read where it stands: it has
+    // no blank to skip, and from_chars reads it as the general rule below would. A reading out of
+    // range takes the general rule, which tells overflow from underflow.
+    if (IsPlainNumber(text)) {
+        const char *const first = text.data() + (text.front() == '+' ? 1 : 0);
+        double value = 0;
+        const char *const last = text.data() + text.size();
+        const auto [end, error] = std::from_chars(first, last, value);
+        if (error == std::errc() && end == last)
+            return value;
+    }
     Cursor cursor(text);
     if (cursor.peek() != '&')
         return decimal(cursor);
