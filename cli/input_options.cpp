@@ -1,11 +1,9 @@
 #include "input_options.h"
 
-#include "model/field_value.h"
 #include "model/loading_rules.h"
 #include "printable.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace kalvora::cli {
 
@@ -94,12 +92,8 @@ InputParameters BuildInput(const PointInputs &point, Spelling spelling)
         const std::optional<std::string> &text = given(point, option.field);
         if (!text)
             continue;
-        // Only the plain form, so that what a script passes means exactly one number; read
-        // once, by the rule the form reads typed text with.
-        const bool plain = model::IsPlainNumber(*text);
-        if (plain)
-            input.setText(option.field, *text);
-        if (!plain || !std::isfinite(input.value(option.field)))
+        // Only the plain form, so that what a script passes means exactly one number.
+        if (!input.setPlainNumber(option.field, *text))
             throw InputError(std::string(spelling.prefix) + option.name
                 + ": expected a finite number such as 18, -0.5 or 1.5e2, got " + Quoted(*text));
     }

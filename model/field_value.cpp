@@ -183,7 +183,7 @@ double decimal(Cursor &cursor)
 
 } // namespace
 
-bool IsPlainNumber(std::string_view text)
+std::optional<double> PlainNumber(std::string_view text)
 {
     std::size_t i = 0;
     const auto digits = [&] {
@@ -200,30 +200,33 @@ bool IsPlainNumber(std::string_view text)
         mantissa += digits();
     }
     if (mantissa == 0)
-        return false;
+        return std::nullopt;
     if (i < text.size() && is(text[i], 'E')) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
             ++i;
         if (digits() == 0)
-            return false;
+            return std::nullopt;
     }
-    return i == text.size();
+    if (i != text.size())
+        return std::nullopt;
+    // A plain number has no blank to skip: from_chars reads it where it stands, as the general
+    // rule would. A reading out of range takes the general rule, which tells overflow from
+    // underflow.
+    const char *const first = text.data() + (text.front() == '+' ? 1 : 0);
+    const char *const last = text.data() + text.size();
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc() && end == last)
+        return value;
+    Cursor cursor(text);
+    return decimal(cursor);
 }
 
 double FieldValue(std::string_view text)
 {
-    // A plain number, as every file and the command line give it, is read where it stands: it has
-    // no blank to skip, and from_chars reads it as the general rule below would. A reading out of
-    // range takes the general rule, which tells overflow from underflow.
-    if (IsPlainNumber(text)) {
-        const char *const first = text.data() + (text.front() == '+' ? 1 : 0);
-        double value = 0;
-        const char *const last = text.data() + text.size();
-        const auto [end, error] = std::from_chars(first, last, value);
-        if (error == std::errc() && end == last)
-            return value;
-    }
+    if (const std::optional<double> plain = PlainNumber(text))
+        return *plain;
     Cursor cursor(text);
     if (cursor.peek() != '&')
         return decimal(cursor);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace kalvora::model {
@@ -11,10 +12,10 @@ namespace kalvora::model {
 /// the evaluation reports as a fault naming the field.
 double FieldValue(std::string_view text);
 
-/// Whether the text is a number in its plain form, the form files and the command line write: an
-/// optional sign, digits with at most one point, an optional exponent (e or E, optional sign,
-/// digits), nothing before or after. FieldValue reads such a text as the number it spells, so
-/// that a strict reader checks the form and leaves the reading to FieldValue.
-bool IsPlainNumber(std::string_view text);
+/// The number a text in its plain form spells, read as FieldValue reads it (beyond the range of a
+/// double: ±infinity or 0); empty for any other text. The plain form is the one files and the
+/// command line write: an optional sign, digits with at most one point, an optional exponent (e or
+/// E, optional sign, digits), nothing before or after.
+std::optional<double> PlainNumber(std::string_view text);
 
 } // namespace kalvora::model

@@ -2,6 +2,7 @@
 
 #include "option_boxes.h"
 
+#include <cmath>
 #include <initializer_list>
 #include <iterator>
 #include <optional>
@@ -67,15 +68,20 @@ constexpr GroupRow kGroups[kOptionGroupCount] = {
 
 InputParameters::InputParameters()
 {
-    // The start texts' numbers, read once for the whole run.
+    // The start texts and their numbers, read once for the whole run.
+    static const std::array<std::string, kFieldCount> startTexts = [] {
+        std::array<std::string, kFieldCount> texts;
+        for (int f = 0; f < kFieldCount; ++f)
+            texts[f] = kFields[f].startText;
+        return texts;
+    }();
     static const std::array<double, kFieldCount> startValues = [] {
         std::array<double, kFieldCount> values {};
         for (int f = 0; f < kFieldCount; ++f)
-            values[f] = FieldValue(kFields[f].startText);
+            values[f] = FieldValue(startTexts[f]);
         return values;
     }();
-    for (int f = 0; f < kFieldCount; ++f)
-        m_text[f] = kFields[f].startText;
+    m_text = startTexts;
     m_value = startValues;
     for (int g = 0; g < kOptionGroupCount; ++g)
         m_selected[g] = kGroups[g].startOption;
@@ -85,6 +91,16 @@ void InputParameters::setText(Field field, std::string text)
 {
     m_value[index(field)] = FieldValue(text);
     m_text[index(field)] = std::move(text);
+}
+
+bool InputParameters::setPlainNumber(Field field, std::string_view text)
+{
+    const std::optional<double> number = PlainNumber(text);
+    if (!number || !std::isfinite(*number))
+        return false;
+    m_value[index(field)] = *number;
+    m_text[index(field)] = text;
+    return true;
 }
 
 bool InputParameters::anyMethod() const

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace kalvora::model {
 
@@ -40,6 +41,9 @@ public:
     const std::string &text(Field field) const { return m_text[index(field)]; }
     /// Sets the typed text and its number, read with FieldValue.
     void setText(Field field, std::string text);
+    /// Sets a text in the plain form whose number is finite, the one reading of files and of the
+    /// command line; false, the field left as it was, for any other text (PlainNumber).
+    bool setPlainNumber(Field field, std::string_view text);
     /// The number of the field's text, as FieldValue reads it.
     double value(Field field) const { return m_value[index(field)]; }
 
