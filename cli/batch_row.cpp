@@ -196,7 +196,7 @@ bool BatchColumns::readRow(std::string_view line, bool tooLong, BatchScratch &sc
         return false;
     }
     PointInputs &point = scratch.point;
-    for (std::optional<std::string> &number : point.numbers)
+    for (std::optional<std::string_view> &number : point.numbers)
         number.reset();
     point.solar.reset();
     point.posture.reset();

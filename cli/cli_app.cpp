@@ -34,7 +34,7 @@ constexpr int kFault = 3;
 /// Everything the subcommands read from the command line.
 struct Request
 {
-    PointInputs point;
+    PointOptions point;
     std::string lang = "es";
     std::string format = "json";
     std::string file;
@@ -119,7 +119,7 @@ std::optional<PointOutcome> evaluatePoint(const Request &request, std::ostream &
 {
     model::InputParameters input;
     try {
-        input = BuildInput(request.point, kOptionSpelling);
+        input = BuildInput(Viewed(request.point), kOptionSpelling);
     } catch (const InputError &error) {
         err << "kalvora-cli: " << error.what() << '\n';
         status = kUsage;
@@ -129,7 +129,7 @@ std::optional<PointOutcome> evaluatePoint(const Request &request, std::ostream &
     if (outcome.refused()) {
         for (const std::string &text : outcome.refusals)
             err << text << '\n';
-        for (const std::string &note : DefaultNotes(request.point, input, kOptionSpelling))
+        for (const std::string &note : DefaultNotes(Viewed(request.point), input, kOptionSpelling))
             err << "kalvora-cli: " << note << '\n';
         status = kUsage;
         return std::nullopt;

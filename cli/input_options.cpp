@@ -31,7 +31,7 @@ constexpr NumericInput kNumericInputs[] = {
 };
 
 template <std::size_t N>
-int choice(const std::optional<std::string> &text, const std::array<const char *, N> &keys,
+int choice(const std::optional<std::string_view> &text, const std::array<const char *, N> &keys,
     int start, std::string_view name, Spelling spelling)
 {
     if (!text)
@@ -46,7 +46,7 @@ int choice(const std::optional<std::string> &text, const std::array<const char *
         + allowed + ", got " + Quoted(*text));
 }
 
-const std::optional<std::string> &given(const PointInputs &point, Field field)
+const std::optional<std::string_view> &given(const PointInputs &point, Field field)
 {
     return point.numbers[static_cast<std::size_t>(field)];
 }
@@ -56,6 +56,16 @@ const std::optional<std::string> &given(const PointInputs &point, Field field)
 std::span<const NumericInput> numericInputs()
 {
     return kNumericInputs;
+}
+
+PointInputs Viewed(const PointOptions &options)
+{
+    PointInputs point;
+    std::copy(options.numbers.begin(), options.numbers.end(), point.numbers.begin());
+    point.solar = options.solar;
+    point.posture = options.posture;
+    point.methods = options.methods;
+    return point;
 }
 
 MethodFlags ParseMethods(std::string_view text, Spelling spelling)
@@ -89,7 +99,7 @@ InputParameters BuildInput(const PointInputs &point, Spelling spelling)
 {
     InputParameters input;
     for (const NumericInput &option : kNumericInputs) {
-        const std::optional<std::string> &text = given(point, option.field);
+        const std::optional<std::string_view> &text = given(point, option.field);
         if (!text)
             continue;
         // Only the plain form, so that what a script passes means exactly one number.

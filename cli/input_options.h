@@ -35,12 +35,19 @@ using model::methodKey;
 
 using MethodFlags = std::array<bool, model::kMethodCount>;
 
-/// One point as given, before it is read: a missing entry takes the form's start value.
-struct PointInputs
+/// One point as given, before it is read: a missing entry takes the form's start value. The texts
+/// are owned where the command line's options fill them (PointOptions) and are views of a batch
+/// line's cells, which outlive the reading of their row (PointInputs).
+template <class Text> struct PointTexts
 {
-    std::array<std::optional<std::string>, model::kFieldCount> numbers; ///< index = Field
-    std::optional<std::string> solar, posture, methods;
+    std::array<std::optional<Text>, model::kFieldCount> numbers; ///< index = Field
+    std::optional<Text> solar, posture, methods;
 };
+using PointOptions = PointTexts<std::string>;
+using PointInputs = PointTexts<std::string_view>;
+
+/// The options' texts as the reading takes them.
+PointInputs Viewed(const PointOptions &options);
 
 /// A value that cannot be read; the text names the option or column.
 class InputError : public std::runtime_error
