@@ -3,7 +3,9 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <random>
 #include <string>
+#include <string_view>
 
 using kalvora::model::FieldValue;
 
@@ -63,6 +65,40 @@ TEST(FieldValue, ReadsTheLeadingNumberOfATypedText)
     for (const Row &r : rows) {
         SCOPED_TRACE(testing::Message() << "text=\"" << r.text << '"');
         EXPECT_EQ(FieldValue(r.text), r.expected);
+    }
+}
+
+// A plain number is read where it stands; a leading blank sends the same number through the
+// general rule, which must read it alike, sign of zero, overflow and underflow included.
+TEST(FieldValue, ReadsAPlainNumberAsTheGeneralRuleDoes)
+{
+    std::mt19937 random(20261209);
+    const auto pick = [&](std::string_view from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+    };
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        if (random() % 3 == 0)
+            text += pick("+-");
+        for (std::size_t d = random() % 19; d > 0; --d)
+            text += pick("0123456789");
+        if (random() % 2 == 0) {
+            text += '.';
+            for (std::size_t d = random() % 19; d > 0; --d)
+                text += pick("0123456789");
+        }
+        if (random() % 2 == 0) {
+            text += pick("eE");
+            if (random() % 2 == 0)
+                text += pick("+-");
+            text += std::to_string(random() % 700);
+        }
+        const double general = FieldValue(" " + text);
+        SCOPED_TRACE(testing::Message() << "text=\"" << text << '"');
+        EXPECT_EQ(kalvora::model::PlainNumber(text).has_value(),
+            text.find_first_of("0123456789") < text.find_first_of("eE"));
+        EXPECT_EQ(FieldValue(text), general);
+        EXPECT_EQ(std::signbit(FieldValue(text)), std::signbit(general));
     }
 }
 
