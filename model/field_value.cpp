@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -181,38 +182,68 @@ double decimal(Cursor &cursor)
     return 0;
 }
 
+/// 10^0 … 10^22, each exactly a double.
+constexpr double kPowersOfTen[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+
 } // namespace
 
 std::optional<double> PlainNumber(std::string_view text)
 {
+    // The form, and on the way the significand's digits as a whole number w and the power of ten
+    // q it is scaled by: the text spells w·10^q.
+    constexpr std::uint64_t kExactLimit = std::uint64_t { 1 } << 53;
+    constexpr int kMaxExactPower = 22; // 10^22 is the largest power of ten a double holds exactly
     std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t start = i;
-        while (i < text.size() && isDigit(text[i]))
-            ++i;
-        return i - start;
-    };
+    const bool negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
-    std::size_t mantissa = digits();
+    std::uint64_t w = 0;
+    bool exact = true; // w holds every significant digit and stays below 2^53
+    long long q = 0;
+    std::size_t mantissa = 0;
+    const auto significand = [&](bool afterPoint) {
+        for (; i < text.size() && isDigit(text[i]); ++i, ++mantissa) {
+            if (afterPoint)
+                --q;
+            if (w < kExactLimit)
+                w = w * 10 + static_cast<std::uint64_t>(text[i] - '0');
+            else
+                exact = false;
+        }
+    };
+    significand(false);
     if (i < text.size() && text[i] == '.') {
         ++i;
-        mantissa += digits();
+        significand(true);
     }
     if (mantissa == 0)
         return std::nullopt;
     if (i < text.size() && is(text[i], 'E')) {
         ++i;
+        const bool negativeExponent = i < text.size() && text[i] == '-';
         if (i < text.size() && (text[i] == '+' || text[i] == '-'))
             ++i;
-        if (digits() == 0)
+        long long exponent = 0;
+        const std::size_t start = i;
+        for (; i < text.size() && isDigit(text[i]); ++i)
+            accumulate(exponent, text[i]);
+        if (i == start)
             return std::nullopt;
+        q += negativeExponent ? -exponent : exponent;
     }
     if (i != text.size())
         return std::nullopt;
-    // A plain number has no blank to skip: from_chars reads it where it stands, as the general
-    // rule would. A reading out of range takes the general rule, which tells overflow from
-    // underflow.
+    // Clinger's fast path: w and 10^|q| are doubles exactly, so one correctly rounded product or
+    // quotient is the double nearest to w·10^q, which is what from_chars returns.
+    if (exact && w < kExactLimit && q >= -kMaxExactPower && q <= kMaxExactPower) {
+        const double magnitude = q >= 0 ? static_cast<double>(w) * kPowersOfTen[q]
+                                        : static_cast<double>(w) / kPowersOfTen[-q];
+        return negative ? -magnitude : magnitude;
+    }
+    // Any other plain number has no blank to skip: from_chars reads it where it stands, as the
+    // general rule would. A reading out of range takes the general rule, which tells overflow
+    // from underflow.
     const char *const first = text.data() + (text.front() == '+' ? 1 : 0);
     const char *const last = text.data() + text.size();
     double value = 0;
