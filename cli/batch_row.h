@@ -22,7 +22,8 @@ inline constexpr std::size_t kMaxLineLength = 64 * 1024;
 /// a row allocates nothing.
 struct BatchScratch
 {
-    std::vector<std::string> cells;
+    std::vector<std::string_view> cells; ///< of the line being read, or of unquoted
+    std::string unquoted; ///< the quoted cells of the line, their quotes undone
     std::string message;
     PointInputs point;
     PointOutcome outcome;

@@ -10,29 +10,35 @@
 
 namespace kalvora::cli {
 
-bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::string &error)
+bool SplitCsvLine(std::string_view line, std::vector<std::string_view> &cells,
+    std::string &unquoted, std::string &error)
 {
     cells.clear();
+    unquoted.clear();
+    // A quoted cell is never longer than the line: the views into unquoted stay where they are.
+    unquoted.reserve(line.size());
     std::size_t i = 0;
     for (;;) {
-        std::string &cell = cells.emplace_back();
         if (i < line.size() && line[i] == '"') {
+            const std::size_t start = unquoted.size();
             ++i;
             for (;;) {
                 const std::size_t quote = line.find('"', i);
                 if (quote == std::string_view::npos) {
+                    cells.push_back(std::string_view(unquoted).substr(start));
                     error = "a quoted cell is not closed";
                     return false;
                 }
-                cell.append(line.substr(i, quote - i));
+                unquoted.append(line.substr(i, quote - i));
                 i = quote + 1;
                 if (i < line.size() && line[i] == '"') {
-                    cell += '"';
+                    unquoted += '"';
                     ++i;
                     continue;
                 }
                 break;
             }
+            cells.push_back(std::string_view(unquoted).substr(start));
             if (i < line.size() && line[i] != ',') {
                 error = "text follows a closing quote";
                 return false;
@@ -41,13 +47,22 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::s
             // Cells are short: a plain scan beats a library search call per cell.
             const std::size_t comma = static_cast<std::size_t>(
                 std::find(line.begin() + i, line.end(), ',') - line.begin());
-            cell.assign(line.substr(i, comma - i));
+            cells.push_back(line.substr(i, comma - i));
             i = comma;
         }
         if (i >= line.size())
             return true;
         ++i; // the comma
     }
+}
+
+bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::string &error)
+{
+    std::vector<std::string_view> views;
+    std::string unquoted;
+    const bool whole = SplitCsvLine(line, views, unquoted, error);
+    cells.assign(views.begin(), views.end());
+    return whole;
 }
 
 namespace {

@@ -13,7 +13,7 @@ namespace {
 
 /// A survey file is UTF-8: a cell in another encoding (a spreadsheet's Latin-1) is refused
 /// rather than turned into other characters.
-bool isUtf8(const std::string &text)
+bool isUtf8(std::string_view text)
 {
     if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
         return true;
@@ -70,12 +70,14 @@ int ImportPoints(
         for (const NumericInput &option : numericInputs()) {
             const auto column = std::find(names.begin(), names.end(), option.name);
             if (column != names.end())
-                point.input.setText(option.field, scratch.cells[column - names.begin()]);
+                point.input.setText(
+                    option.field, std::string(scratch.cells[column - names.begin()]));
             else if (!columns->takesDefault(option))
                 point.input.setText(option.field, "");
         }
-        point.name = nameColumn != names.end() ? scratch.cells[nameColumn - names.begin()]
-                                               : defaultName(survey.points.size() + 1, language);
+        point.name = nameColumn != names.end()
+            ? std::string(scratch.cells[nameColumn - names.begin()])
+            : defaultName(survey.points.size() + 1, language);
         survey.points.push_back(std::move(point));
     }
     if (invalid > 0) {

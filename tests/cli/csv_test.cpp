@@ -31,6 +31,7 @@ TEST(SplitCsvLine, ReadsPlainAndQuotedCells)
         { "a,,c,", { "a", "", "c", "" } },
         { "\"a,b\",c", { "a,b", "c" } },
         { "\"say \"\"hi\"\"\",x", { "say \"hi\"", "x" } },
+        { "\"a,b\",\"c\"\"d\",e,\"f\"", { "a,b", "c\"d", "e", "f" } },
         { "\"\"", { "" } },
         { "a\"b,c", { "a\"b", "c" } },
         { "\"open,c", {} },
