@@ -223,7 +223,7 @@ bool BatchColumns::readRow(std::string_view line, bool tooLong, BatchScratch &sc
     }
     try {
         model::InputParameters &given = scratch.outcome.given;
-        given = BuildInput(point, kColumnSpelling);
+        BuildInput(point, kColumnSpelling, given);
         // A measurement missing from a column the row needs is never replaced by a default.
         std::string empty;
         for (std::size_t i = 0; i < cells.size(); ++i) {

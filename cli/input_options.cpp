@@ -98,6 +98,15 @@ MethodFlags ParseMethods(std::string_view text, Spelling spelling)
 InputParameters BuildInput(const PointInputs &point, Spelling spelling)
 {
     InputParameters input;
+    BuildInput(point, spelling, input);
+    return input;
+}
+
+void BuildInput(const PointInputs &point, Spelling spelling, InputParameters &input)
+{
+    // A fresh form's state, copied over storage that a batch reuses row after row.
+    static const InputParameters fresh;
+    input = fresh;
     for (const NumericInput &option : kNumericInputs) {
         const std::optional<std::string_view> &text = given(point, option.field);
         if (!text)
@@ -130,7 +139,6 @@ InputParameters BuildInput(const PointInputs &point, Spelling spelling)
         = point.methods ? ParseMethods(*point.methods, spelling) : ParseMethods("all", spelling);
     for (const Method method : model::kAllMethods)
         input.setMethod(method, methods[static_cast<std::size_t>(method)]);
-    return input;
 }
 
 std::vector<std::string> DefaultNotes(

@@ -73,6 +73,8 @@ MethodFlags ParseMethods(std::string_view text, Spelling spelling);
 /// switched on (which decides the enabled inputs). Throws InputError for a value that cannot be
 /// read or for more than one humidity input.
 model::InputParameters BuildInput(const PointInputs &point, Spelling spelling);
+/// The same into input, whatever it held before: a batch reads row after row into one input set.
+void BuildInput(const PointInputs &point, Spelling spelling, model::InputParameters &input);
 
 /// For inputs refused by the loading rules: a note for each input of a broken rule (the rule's
 /// own and the dry air temperature) that the point did not give, so that the user learns which
