@@ -1,6 +1,6 @@
 // Desktop timings, run under a virtual X screen (xvfb-run -a bench/window_bench [RUNS]):
-// - the start of the program to its first window (the credits splash) painted, against a Qt
-//   program that shows one label (one_label, beside this program);
+// - the start of the program (first_window, beside this program) to its first window (the credits
+//   splash) painted, against a Qt program that shows one label (one_label);
 // - a click on LOAD VALUES (all six methods ticked) to the hub painted;
 // - a click on each result window's button on the hub to that window painted.
 // Each figure is taken RUNS times (7 by default); the first showing in this process and the
@@ -38,23 +38,6 @@ void print(const char *what, std::vector<double> ms)
         ms[ms.size() / 2], ms.front(), ms.back());
 }
 
-/// Started by the parent run with its start time: the program's windows wired as the program
-/// wires them, the credits splash opened; prints the nanoseconds to the splash painted.
-int firstWindow(int argc, char *argv[])
-{
-    const std::int64_t started = std::atoll(argv[2]);
-    QApplication application(argc, argv);
-    kalvora::ui::AppState state;
-    kalvora::ui::Windows windows;
-    kalvora::ui::registerProgramWindows(state, windows);
-    FirstPaint painted(formObjectName(WindowId::CreditsSplash));
-    kalvora::ui::startProgram(windows);
-    if (!painted.wait())
-        return 1;
-    std::printf("%lld\n", static_cast<long long>(monotonicNanoseconds() - started));
-    return 0;
-}
-
 /// Milliseconds from starting command (given the start time as its last argument) to what it
 /// prints, its own measure of its first window painted.
 double startToFirstPaint(const std::string &command)
@@ -73,7 +56,7 @@ void measureStart(int runs)
 {
     const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe");
     const std::string floor = (self.parent_path() / "one_label").string();
-    const std::string program = self.string() + " --first-window";
+    const std::string program = (self.parent_path() / "first_window").string();
     std::vector<double> label, splash;
     for (int i = 0; i < runs; ++i) {
         label.push_back(startToFirstPaint(floor));
@@ -170,8 +153,6 @@ void measureWindows(int argc, char *argv[], int runs)
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && std::string(argv[1]) == "--first-window")
-        return firstWindow(argc, argv);
     const int runs = argc == 2 ? std::max(1, std::atoi(argv[1])) : 7;
     measureStart(runs);
     measureWindows(argc, argv, runs);

@@ -22,10 +22,15 @@ QFont captionFont(const QWidget &widget)
 }
 
 PictureButton::PictureButton(const QString &objectName, const QString &iconPath, QWidget *parent)
+    : PictureButton(objectName, QIcon(iconPath), parent)
+{
+}
+
+PictureButton::PictureButton(const QString &objectName, const QIcon &picture, QWidget *parent)
     : QToolButton(parent)
 {
     setObjectName(objectName);
-    setIcon(QIcon(iconPath));
+    setIcon(picture);
     setIconSize(QSize(kPictureSide, kPictureSide));
     setAutoRaise(true);
     setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -12,6 +12,7 @@ class PictureButton : public QToolButton
     Q_OBJECT
 public:
     PictureButton(const QString &objectName, const QString &iconPath, QWidget *parent = nullptr);
+    PictureButton(const QString &objectName, const QIcon &picture, QWidget *parent = nullptr);
     /// Tooltip and accessible name, set once at load in the window's language.
     void setDescription(const QString &text);
     /// A caption drawn on the picture below three blank lines; the picture grows to hold it.

@@ -5,8 +5,9 @@ namespace kalvora::ui::pictures {
 
 inline constexpr char kBack[] = ":/pictures/back.svg"; ///< a view's `salir`: close the view
 /// The splash, with the credits text: rendered from credits.svg when the program is built, at 1x
-/// and 2x (credits@2x.png).
+/// and 2x.
 inline constexpr char kCredits[] = ":/pictures/credits.png";
+inline constexpr char kCredits2x[] = ":/pictures/credits@2x.png";
 inline constexpr char kExit[] = ":/pictures/exit.svg"; ///< leave the program
 inline constexpr char kLoad[] = ":/pictures/load.svg"; ///< validate and load; caption drawn on it
 inline constexpr char kLinkCursor[] = ":/pictures/link_cursor.svg";
