@@ -142,6 +142,7 @@ private slots:
     void unreadableFileLeavesTheSurvey();
     void crashedRunOffersItsSurvey_data();
     void crashedRunOffersItsSurvey();
+    void aLiveRunsSurveyIsNotOffered();
     void recentFilesKeepTheNewestFirst_data();
     void recentFilesKeepTheNewestFirst();
     void reportHoldsEveryPoint();
@@ -537,6 +538,20 @@ void SurveyWindowTest::crashedRunOffersItsSurvey()
         QVERIFY(!QFile::exists(next.desk->recovery().path()));
         QCOMPARE(pointsIn(path), 2);
     }
+}
+
+void SurveyWindowTest::aLiveRunsSurveyIsNotOffered()
+{
+    SurveyProgram running { model::Language::Spanish };
+    add(running.session(), { point("A", { "Método_2" }) });
+    running.desk->recovery().write();
+    QVERIFY(QFile::exists(running.desk->recovery().path()));
+
+    BoxAnswerer answers({ QMessageBox::Yes });
+    SurveyProgram second { model::Language::Spanish };
+    QVERIFY2(answers.texts().isEmpty(), qPrintable(answers.texts().join(u'\n')));
+    QVERIFY(QFile::exists(running.desk->recovery().path()));
+    QCOMPARE(names(second.session()), QStringList());
 }
 
 void SurveyWindowTest::recentFilesKeepTheNewestFirst_data()

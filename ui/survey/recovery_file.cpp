@@ -49,8 +49,6 @@ RecoveryFile::RecoveryFile(SurveySession &session, QObject *parent)
     , m_id(QUuid::createUuid().toString(QUuid::WithoutBraces))
     , m_lock(QDir(folder()).filePath(m_id + kLockSuffix))
 {
-    QDir().mkpath(folder());
-    m_lock.tryLock(0);
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RecoveryFile::write);
     connect(&session, &SurveySession::fileStateChanged, this, &RecoveryFile::follow);
@@ -85,6 +83,12 @@ void RecoveryFile::write()
     // A survey the writer refuses (it would not read back) is kept by the next good write.
     if (model::WriteSurvey(m_session.survey(), text))
         return;
+    // The run takes its lock with its first recovery file, before writing it, not at the
+    // program's start, which it would slow: until then it has nothing another run could offer.
+    if (!m_lock.isLocked()) {
+        QDir().mkpath(folder());
+        m_lock.tryLock(0);
+    }
     const QString base = QDir(folder()).filePath(m_id);
     writeAtomically(base + kOriginSuffix, m_session.path().toUtf8());
     writeAtomically(base + kSurveySuffix, QByteArray::fromStdString(text.str()));

@@ -45,7 +45,7 @@ private:
 
     SurveySession &m_session;
     QString m_id; ///< the run's name for its files
-    QLockFile m_lock; ///< held while this run lives
+    QLockFile m_lock; ///< held from this run's first recovery file to its end
     QTimer m_timer { this }; ///< a child, so that the minute's beat can be looked at
 };
 
