@@ -174,7 +174,7 @@ bool BatchColumns::appendRow(
 
 bool BatchColumns::readRow(std::string_view line, bool tooLong, BatchScratch &scratch) const
 {
-    std::vector<std::string_view> &cells = scratch.cells;
+    std::vector<std::string_view> &cells = scratch.cells.views;
     std::string &message = scratch.message;
     cells.clear();
     message.clear();
@@ -186,7 +186,7 @@ bool BatchColumns::readRow(std::string_view line, bool tooLong, BatchScratch &sc
         message = "empty line";
         return false;
     }
-    if (!SplitCsvLine(line, cells, scratch.unquoted, message)) {
+    if (!SplitCsvLine(line, scratch.cells, message)) {
         splitRaw(line, cells);
         return false;
     }
@@ -254,7 +254,7 @@ bool BatchColumns::appendRow(std::string_view line, bool tooLong, model::Languag
     }
 
     // A header always names at least one column, so the status follows a comma.
-    std::vector<std::string_view> &cells = scratch.cells;
+    std::vector<std::string_view> &cells = scratch.cells.views;
     if (cells.size() == m_names.size() && plainLine(line)) {
         out.append(line);
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 // One line of a batch: its cells read into a measurement point, evaluated, written as output.
 
+#include "csv.h"
 #include "input_options.h"
 #include "model/language.h"
 #include "point_evaluation.h"
@@ -16,14 +17,13 @@
 namespace kalvora::cli {
 
 /// The longest input line a batch reads; a longer one is an invalid row.
-inline constexpr std::size_t kMaxLineLength = 64 * 1024;
+inline constexpr std::size_t kMaxLineLength = std::size_t { 64 } * 1024;
 
 /// What evaluating a row needs besides the row itself, kept from row to row by one thread so that
 /// a row allocates nothing.
 struct BatchScratch
 {
-    std::vector<std::string_view> cells; ///< of the line being read, or of unquoted
-    std::string unquoted; ///< the quoted cells of the line, their quotes undone
+    CsvCells cells; ///< of the line being read
     std::string message;
     PointInputs point;
     PointOutcome outcome;

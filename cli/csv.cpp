@@ -10,9 +10,10 @@
 
 namespace kalvora::cli {
 
-bool SplitCsvLine(std::string_view line, std::vector<std::string_view> &cells,
-    std::string &unquoted, std::string &error)
+bool SplitCsvLine(std::string_view line, CsvCells &split, std::string &error)
 {
+    std::vector<std::string_view> &cells = split.views;
+    std::string &unquoted = split.unquoted;
     cells.clear();
     unquoted.clear();
     // A quoted cell is never longer than the line: the views into unquoted stay where they are.
@@ -58,10 +59,9 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string_view> &cells,
 
 bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::string &error)
 {
-    std::vector<std::string_view> views;
-    std::string unquoted;
-    const bool whole = SplitCsvLine(line, views, unquoted, error);
-    cells.assign(views.begin(), views.end());
+    CsvCells split;
+    const bool whole = SplitCsvLine(line, split, error);
+    cells.assign(split.views.begin(), split.views.end());
     return whole;
 }
 

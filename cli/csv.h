@@ -12,12 +12,17 @@
 
 namespace kalvora::cli {
 
-/// Splits one line into cells: an unquoted cell is a view of the line, a quoted one a view of
-/// unquoted, which holds it with its quotes undone, until the next split into the same storage.
-/// False, with the reason in error and the cells read up to there, when a quote is not closed or
-/// a closing quote is followed by anything but a comma.
-bool SplitCsvLine(std::string_view line, std::vector<std::string_view> &cells,
-    std::string &unquoted, std::string &error);
+/// The cells of a line: an unquoted cell is a view of the line, a quoted one a view of unquoted,
+/// which holds it with its quotes undone until the next split into the same cells.
+struct CsvCells
+{
+    std::vector<std::string_view> views;
+    std::string unquoted;
+};
+
+/// Splits one line into cells. False, with the reason in error and the cells read up to there,
+/// when a quote is not closed or a closing quote is followed by anything but a comma.
+bool SplitCsvLine(std::string_view line, CsvCells &cells, std::string &error);
 
 /// The same, each cell a text of its own.
 bool SplitCsvLine(std::string_view line, std::vector<std::string> &cells, std::string &error);

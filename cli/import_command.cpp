@@ -52,7 +52,7 @@ int ImportPoints(
         ++lineNumber;
         bool readable = columns->readRow(line, tooLong, scratch);
         for (std::size_t i = 0; readable && i < names.size(); ++i) {
-            if (!isUtf8(scratch.cells[i])) {
+            if (!isUtf8(scratch.cells.views[i])) {
                 scratch.message = "column " + names[i] + ": not UTF-8 text; save the file as UTF-8";
                 readable = false;
             }
@@ -71,12 +71,12 @@ int ImportPoints(
             const auto column = std::find(names.begin(), names.end(), option.name);
             if (column != names.end())
                 point.input.setText(
-                    option.field, std::string(scratch.cells[column - names.begin()]));
+                    option.field, std::string(scratch.cells.views[column - names.begin()]));
             else if (!columns->takesDefault(option))
                 point.input.setText(option.field, "");
         }
         point.name = nameColumn != names.end()
-            ? std::string(scratch.cells[nameColumn - names.begin()])
+            ? std::string(scratch.cells.views[nameColumn - names.begin()])
             : defaultName(survey.points.size() + 1, language);
         survey.points.push_back(std::move(point));
     }
