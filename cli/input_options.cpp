@@ -4,6 +4,7 @@
 #include "printable.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kalvora::cli {
 
@@ -152,8 +153,10 @@ std::vector<std::string> DefaultNotes(
         if (given(point, field))
             continue;
         const std::string key = model::fieldKey(field);
-        notes.push_back(key + " was not given and defaults to " + input.text(field) + "; give "
-            + std::string(spelling.prefix) + key);
+        std::string note = key;
+        note.append(" was not given and defaults to ").append(input.text(field));
+        note.append("; give ").append(spelling.prefix).append(key);
+        notes.push_back(std::move(note));
     }
     return notes;
 }

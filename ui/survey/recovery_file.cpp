@@ -13,6 +13,7 @@
 #include <QUuid>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 namespace kalvora::ui {
 
@@ -126,7 +127,8 @@ void RecoveryFile::offerLeftSurvey(QWidget *window, std::function<void()> next)
         askChoice(window, pick(surveyCaption(SurveyText::RecoveryTitle), language),
             pick(surveyCaption(SurveyText::RecoveryText), language).arg(name),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
-            [this, base, origin, survey, lock, next](QMessageBox::StandardButton answer) {
+            [this, base, origin, survey, lock, next = std::move(next)](
+                QMessageBox::StandardButton answer) {
                 if (answer == QMessageBox::Yes) {
                     m_session.replace(std::move(*survey), origin, true);
                     write();
