@@ -9,6 +9,7 @@
 #include "ui/shell/shell_windows.h"
 #include "ui/shell/windows.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
@@ -89,6 +90,10 @@ void StartScreenTest::splashClickShowsTheStartScreenAndGoes()
     Run run(false);
     QPointer<QWidget> splash = run.windows.open(WindowId::CreditsSplash);
     QCOMPARE(splash->windowTitle(), QStringLiteral("Kalvora 3.0"));
+    // The picture built into the program is there, at its full size.
+    const auto *picture = splash->findChild<QAbstractButton *>(QStringLiteral("Picture1"));
+    QVERIFY(picture && !picture->icon().isNull());
+    QCOMPARE(picture->icon().pixmap(QSize(480, 300)).size(), QSize(480, 300));
 
     click(splash, QStringLiteral("Picture1"));
 
