@@ -13,19 +13,12 @@ namespace kalvora::model {
 
 namespace {
 
-using Read = std::optional<double> (*)(const MethodResults &, const Evaluation &);
-
-template <auto member> std::optional<double> field(const MethodResults &results, const Evaluation &)
-{
-    return results.*member;
-}
-
 /// One key of the record. Its method writes a value when it runs (the shared values before any
 /// method), unless the row says otherwise.
 struct Row
 {
     std::string_view key;
-    Read read;
+    ResultSource source;
     std::optional<Method> method;
     std::string_view unit;
     Caption meaning;
@@ -33,8 +26,8 @@ struct Row
     std::optional<Written> written = std::nullopt;
 };
 
-// The record's name of a value and its reader, written once.
-#define KALVORA_KEY(member) #member, &field < &MethodResults::member>
+// The record's name of a value and its member, written once.
+#define KALVORA_KEY(member) #member, &MethodResults::member
 
 constexpr std::string_view kHeatFlow = "W/m²";
 constexpr std::string_view kCoefficient = "W/(m²·K)";
@@ -191,22 +184,22 @@ struct CriterionQuantity
     std::string_view prefix;
     std::string_view unit;
     Caption meaning;
-    double SweatCriterionValues::*member;
+    SweatCriterionFields::Field SweatCriterionFields::*field;
     ExposureMarker marker;
 };
 constexpr CriterionQuantity kQuantities[] = {
     { "wp", "", { "humedad de la piel requerida", "required skin wettedness" },
-        &SweatCriterionValues::wp, ExposureMarker::None },
+        &SweatCriterionFields::wp, ExposureMarker::None },
     { "rp", "", { "eficiencia evaporativa de la sudoración", "evaporative efficiency of sweating" },
-        &SweatCriterionValues::rp, ExposureMarker::None },
-    { "SWp", kHeatFlow, { "sudoración", "sweat rate" }, &SweatCriterionValues::SWp,
+        &SweatCriterionFields::rp, ExposureMarker::None },
+    { "SWp", kHeatFlow, { "sudoración", "sweat rate" }, &SweatCriterionFields::SWp,
         ExposureMarker::None },
     { "Dmax", "W·h/m²", { "pérdida máxima de agua", "maximal water loss" },
-        &SweatCriterionValues::Dmax, ExposureMarker::None },
+        &SweatCriterionFields::Dmax, ExposureMarker::None },
     { "DLE", "min",
         { "tiempo de exposición permitido (−1: ilimitado)",
             "allowable exposure time (−1: unlimited)" },
-        &SweatCriterionValues::DLE, ExposureMarker::SweatRate },
+        &SweatCriterionFields::DLE, ExposureMarker::SweatRate },
 };
 constexpr Caption kCriterionMeanings[] = {
     { "alarma, no aclimatados", "alarm, non-acclimatized" },
@@ -216,21 +209,6 @@ constexpr Caption kCriterionMeanings[] = {
 };
 constexpr std::string_view kCriterionSuffixes[] = { "naa", "nap", "aa", "ap" };
 static_assert(std::size(kCriterionSuffixes) == kSweatCriteria.size());
-
-template <std::size_t quantity, std::size_t criterion>
-std::optional<double> criterionValue(const MethodResults &results, const Evaluation &)
-{
-    return sweatCriterion(results, kSweatCriteria[criterion]).*kQuantities[quantity].member;
-}
-
-/// The readers of the criterion values, quantity by quantity, criteria fastest.
-template <std::size_t... at>
-constexpr std::array<Read, sizeof...(at)> criterionReads(std::index_sequence<at...>)
-{
-    return { &criterionValue<at / kSweatCriteria.size(), at % kSweatCriteria.size()>... };
-}
-constexpr auto kCriterionReads
-    = criterionReads(std::make_index_sequence<std::size(kQuantities) * kSweatCriteria.size()>());
 
 std::optional<double> pmvOutOfRange(const MethodResults &, const Evaluation &evaluation)
 {
@@ -248,7 +226,7 @@ constexpr NumberPattern patternOf(ResultKind kind)
 ResultEntry entryOf(const Row &row, ResultKind kind, Written written)
 {
     return { std::string(row.key), kind, row.method, written, row.unit,
-        { row.meaning.es, row.meaning.en }, patternOf(kind), row.marker, row.read };
+        { row.meaning.es, row.meaning.en }, patternOf(kind), row.marker, row.source };
 }
 
 void addValues(std::span<const Row> rows, std::vector<ResultEntry> &entries)
@@ -262,7 +240,6 @@ std::vector<ResultEntry> buildCatalogue()
 {
     std::vector<ResultEntry> entries;
     addValues(kLeading, entries);
-    std::size_t read = 0;
     for (const CriterionQuantity &quantity : kQuantities) {
         for (std::size_t c = 0; c < kSweatCriteria.size(); ++c) {
             const Caption criterion = kCriterionMeanings[c];
@@ -270,7 +247,8 @@ std::vector<ResultEntry> buildCatalogue()
                 ResultKind::Value, Method::SwReq, Written::WhenRun, quantity.unit,
                 { std::string(quantity.meaning.es) + " (" + criterion.es + ")",
                     std::string(quantity.meaning.en) + " (" + criterion.en + ")" },
-                patternOf(ResultKind::Value), quantity.marker, kCriterionReads[read++] });
+                patternOf(ResultKind::Value), quantity.marker,
+                sweatCriterionFields(kSweatCriteria[c]).*quantity.field });
         }
     }
     addValues(kTrailing, entries);

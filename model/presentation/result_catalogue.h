@@ -12,10 +12,12 @@
 #include "number_pattern.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace kalvora::model {
 
@@ -43,6 +45,16 @@ enum class ExposureMarker {
     WornNeutral, ///< DLE4: also where the worn clothing insulates more than IREQneut
 };
 
+/// A value the evaluation states rather than the record holds.
+using EvaluationValue = std::optional<double> (*)(const MethodResults &, const Evaluation &);
+
+/// Where a key's value is: a member of the record (a quantity, a time that may be empty, a rating)
+/// or a value of the evaluation. A member is read with one load: a batch row reads some eighty
+/// keys in turn, and a call through a pointer that changes from key to key is a branch the
+/// processor mispredicts nearly every time.
+using ResultSource = std::variant<double MethodResults::*, std::optional<double> MethodResults::*,
+    std::int16_t MethodResults::*, EvaluationValue>;
+
 struct ResultEntry
 {
     std::string key; ///< the name the whole program uses
@@ -53,9 +65,20 @@ struct ResultEntry
     std::array<std::string, 2> meaning; ///< one line, by Language
     NumberPattern pattern;
     ExposureMarker marker;
+    ResultSource source;
+
     /// The value: a quantity, a rating as its level, the flag as 0 or 1; empty where the record
     /// holds no time (the exposure is then not limited).
-    std::optional<double> (*read)(const MethodResults &, const Evaluation &);
+    std::optional<double> read(const MethodResults &results, const Evaluation &evaluation) const
+    {
+        if (const auto *value = std::get_if<double MethodResults::*>(&source))
+            return results.**value;
+        if (const auto *time = std::get_if<std::optional<double> MethodResults::*>(&source))
+            return results.**time;
+        if (const auto *level = std::get_if<std::int16_t MethodResults::*>(&source))
+            return results.**level;
+        return std::get<EvaluationValue>(source)(results, evaluation);
+    }
 
     std::string_view meaningIn(Language language) const
     {
