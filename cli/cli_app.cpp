@@ -164,7 +164,8 @@ int runSweep(const Request &request, std::ostream &out, std::ostream &err)
     const std::optional<PointOutcome> outcome = evaluatePoint(request, err, status);
     if (!outcome || status != kDone)
         return status;
-    const model::Sweep sweep = model::AirVelocitySweep(outcome->input, outcome->results);
+    const model::Sweep sweep
+        = model::AirVelocitySweep(outcome->inputsAfter(outcome->given), outcome->results);
     if (sweep.fault) {
         err << model::faultMessage(*sweep.fault, request.language()) << '\n';
         return kFault;

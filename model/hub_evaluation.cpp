@@ -18,7 +18,6 @@ const std::string &pmvRangeText(Language language)
 
 void EvaluateAsHub(const InputParameters &given, Language language, HubEvaluation &into)
 {
-    into.input = given;
     into.refusals = RefusalTexts(given, language);
     into.evaluation = {};
     into.results = {};
@@ -27,15 +26,21 @@ void EvaluateAsHub(const InputParameters &given, Language language, HubEvaluatio
     if (into.refused())
         return;
     into.evaluation = Evaluate(given, into.results);
-    if (into.evaluation.pmvOutOfRange) {
-        // As the hub does: the box is cleared, as if the user had cleared it.
-        into.input.setMethod(Method::Pmv, false);
+    if (into.evaluation.pmvOutOfRange)
         into.messages.push_back(pmvRangeText(language));
-    }
     if (into.evaluation.fault) {
         into.faultText = faultMessage(*into.evaluation.fault, language);
         into.messages.push_back(into.faultText);
     }
+}
+
+InputParameters HubEvaluation::inputsAfter(const InputParameters &given) const
+{
+    InputParameters after = given;
+    // As the hub does: the box is cleared, as if the user had cleared it.
+    if (evaluation.pmvOutOfRange)
+        after.setMethod(Method::Pmv, false);
+    return after;
 }
 
 HubEvaluation EvaluateAsHub(const InputParameters &given, Language language)

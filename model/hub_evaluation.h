@@ -16,7 +16,6 @@ namespace kalvora::model {
 
 struct HubEvaluation
 {
-    InputParameters input; ///< the inputs after the evaluation: PMV cleared when out of range
     std::vector<std::string> refusals; ///< texts of the broken loading rules; nothing ran if any
     Evaluation evaluation;
     MethodResults results; ///< a fresh record: only this evaluation's values
@@ -24,6 +23,11 @@ struct HubEvaluation
     std::string faultText; ///< the fault's message, when a fault ended the evaluation
 
     bool refused() const { return !refusals.empty(); }
+
+    /// The inputs as the hub holds them after this evaluation of given: PMV's box cleared when
+    /// PMV's inputs were outside its application range. Derived rather than kept, so that a run
+    /// of many points does not copy every point's inputs.
+    InputParameters inputsAfter(const InputParameters &given) const;
 };
 
 /// Evaluates given into into, reusing the storage it already holds (a long run evaluates point

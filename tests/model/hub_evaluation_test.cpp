@@ -30,8 +30,8 @@ TEST(EvaluateAsHub, RefusesSwitchesPmvOffAndStopsAsTheHubDoes)
 
     const HubEvaluation b = EvaluateAsHub(stopped, Language::English);
     EXPECT_FALSE(b.refused());
-    EXPECT_FALSE(b.input.method(Method::Pmv)); // cleared as the hub clears the box
-    EXPECT_TRUE(b.input.method(Method::Hsi));
+    EXPECT_FALSE(b.inputsAfter(stopped).method(Method::Pmv)); // cleared as the hub clears the box
+    EXPECT_TRUE(b.inputsAfter(stopped).method(Method::Hsi));
     ASSERT_TRUE(b.evaluation.fault);
     EXPECT_EQ(
         b.messages, (std::vector<std::string> { pmvRangeMessage(Language::English), b.faultText }));
@@ -40,7 +40,7 @@ TEST(EvaluateAsHub, RefusesSwitchesPmvOffAndStopsAsTheHubDoes)
     // One record reused point after point holds only the last point's evaluation.
     HubEvaluation reused = b;
     EvaluateAsHub(plain, Language::English, reused);
-    EXPECT_EQ(reused.input, plain);
+    EXPECT_EQ(reused.inputsAfter(plain), plain); // PMV no longer switched off
     EXPECT_TRUE(reused.messages.empty());
     EXPECT_TRUE(reused.faultText.empty());
     EXPECT_FALSE(reused.evaluation.fault);

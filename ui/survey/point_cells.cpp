@@ -73,7 +73,7 @@ SurveyCell methodCell(const model::MeasurementPoint &point, const model::HubEval
 SurveyCell rangeCell(const model::MeasurementPoint &point, const model::HubEvaluation &evaluation,
     model::Language language)
 {
-    if (!sharedValuesComputed(evaluation))
+    if (!sharedValuesComputed(point, evaluation))
         return {};
     const model::InputParameters &given = point.input;
     const model::RangeValues values = model::rangeValues(given, evaluation.results);
@@ -194,10 +194,11 @@ SurveyCell surveyCell(const model::MeasurementPoint &point, const model::HubEval
     }
 }
 
-bool sharedValuesComputed(const model::HubEvaluation &evaluation)
+bool sharedValuesComputed(
+    const model::MeasurementPoint &point, const model::HubEvaluation &evaluation)
 {
     return !evaluation.refused()
-        && model::EvaluationScope(evaluation.evaluation, evaluation.input).sharedValues();
+        && model::EvaluationScope(evaluation.evaluation, point.input).sharedValues();
 }
 
 QString rowSentence(const model::MeasurementPoint &point, const model::HubEvaluation &evaluation,

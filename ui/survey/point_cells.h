@@ -43,9 +43,10 @@ struct SurveyCell
 SurveyCell surveyCell(const model::MeasurementPoint &point, const model::HubEvaluation &evaluation,
     SurveyColumn column, model::Language language);
 
-/// Whether the evaluation computed the shared values (mean radiant temperature, relative air
-/// velocity, vapour pressure): no refusal, and no fault before the first method.
-bool sharedValuesComputed(const model::HubEvaluation &evaluation);
+/// Whether the point's evaluation computed the shared values (mean radiant temperature, relative
+/// air velocity, vapour pressure): no refusal, and no fault before the first method.
+bool sharedValuesComputed(
+    const model::MeasurementPoint &point, const model::HubEvaluation &evaluation);
 
 /// The whole row in one sentence, as a screen reader reads it: "name: PMV / PPD 0.10 / 5.22 %,
 /// no strain; WBGT …".

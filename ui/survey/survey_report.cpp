@@ -90,7 +90,7 @@ QString pointsTable(const SurveySession &session, Language language)
         html += QStringLiteral("<tr>")
             + ratedCell(surveyCell(point, evaluation, SurveyColumn::Name, language));
         // A point that produced no result says why across the whole row.
-        if (!sharedValuesComputed(evaluation)) {
+        if (!sharedValuesComputed(point, evaluation)) {
             html += cell(
                 surveyCell(point, evaluation, SurveyColumn::Status, language).value.toHtmlEscaped(),
                 QStringLiteral(" colspan=\"%1\"").arg(kSurveyColumnCount - 1));
