@@ -184,7 +184,7 @@ struct CriterionQuantity
     std::string_view prefix;
     std::string_view unit;
     Caption meaning;
-    SweatCriterionFields::Field SweatCriterionFields::*field;
+    SweatCriterionFields::Field SweatCriterionFields::*field; ///< its field in each criterion
     ExposureMarker marker;
 };
 constexpr CriterionQuantity kQuantities[] = {

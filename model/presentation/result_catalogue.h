@@ -49,9 +49,8 @@ enum class ExposureMarker {
 using EvaluationValue = std::optional<double> (*)(const MethodResults &, const Evaluation &);
 
 /// Where a key's value is: a member of the record (a quantity, a time that may be empty, a rating)
-/// or a value of the evaluation. A member is read with one load: a batch row reads some eighty
-/// keys in turn, and a call through a pointer that changes from key to key is a branch the
-/// processor mispredicts nearly every time.
+/// or a value of the evaluation. A member is read with one load, not a call: a batch row reads
+/// some eighty keys.
 using ResultSource = std::variant<double MethodResults::*, std::optional<double> MethodResults::*,
     std::int16_t MethodResults::*, EvaluationValue>;
 
