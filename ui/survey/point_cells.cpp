@@ -168,7 +168,7 @@ QString SurveyCell::spoken(SurveyColumn column, model::Language language) const
 {
     if (column == SurveyColumn::Name || column == SurveyColumn::Status)
         return value;
-    const QString caption = pick(columnCaption(column), language);
+    QString caption = pick(columnCaption(column), language);
     if (value.isEmpty())
         return caption;
     if (column == SurveyColumn::Range)
