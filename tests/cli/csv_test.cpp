@@ -114,33 +114,9 @@ TEST(LineReader, SkipsAnOverlongLineAcrossBufferRefills)
     EXPECT_EQ(tooLong, (std::vector<bool> { false, true, false }));
 }
 
-// Random bytes through the reader, the cell splitter and the row evaluation: every line gives
-// exactly one output line, whatever it holds. Run under the sanitizers this also checks memory.
 TEST(WriteCsvNumber, WritesWhatToCharsWritesForEveryKindOfValue)
 {
-    // Whole numbers take a faster road; the text must stay that of the shortest round-trip form,
-    // including where that form switches to an exponent and for negative zero.
-    constexpr double kValues[] = { 0.0, -0.0, 1.0, -1.0, 99999.0, -99999.0, 100000.0, -100000.0,
-        200000.0, 1e15, 1e16, 0.5, -2.5, 0.1, 21.579254981433962, 123456.789, 1e-300, 5e-324,
-        std::numeric_limits<double>::max(), -std::numeric_limits<double>::max() };
-    for (const double value : kValues) {
-        SCOPED_TRACE(testing::Message() << "value " << value);
-        std::array<char, kCsvNumberRoom> expected {};
-        const auto end
-            = std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
-        std::array<char, kCsvNumberRoom> written {};
-        const char *const begin = written.data();
-        const char *const stop = WriteCsvNumber(written.data(), value);
-        EXPECT_EQ(std::string(begin, stop), std::string(expected.data(), end));
-    }
-    // Random bit patterns cover every exponent, and so both notations and their boundary.
-    std::mt19937_64 random(17);
-    for (int i = 0; i < 20000; ++i) {
-        const std::uint64_t bits = random();
-        double value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        if (!std::isfinite(value))
-            continue;
+    const auto expectToChars = [](double value) {
         std::array<char, kCsvNumberRoom> expected {};
         const auto end
             = std::to_chars(expected.data(), expected.data() + expected.size(), value).ptr;
@@ -148,6 +124,29 @@ TEST(WriteCsvNumber, WritesWhatToCharsWritesForEveryKindOfValue)
         const char *const stop = WriteCsvNumber(written.data(), value);
         EXPECT_EQ(
             std::string(std::as_const(written).data(), stop), std::string(expected.data(), end));
+    };
+    // Whole numbers take a faster road; the text must stay that of the shortest round-trip form,
+    // including where that form switches to an exponent and for negative zero.
+    constexpr double kValues[] = { 0.0, -0.0, 1.0, -1.0, 99999.0, -99999.0, 100000.0, -100000.0,
+        200000.0, 1e15, 1e16, 0.5, -2.5, 0.1, 21.579254981433962, 123456.789, 1e-300, 5e-324,
+        std::numeric_limits<double>::max(), -std::numeric_limits<double>::max() };
+    for (const double value : kValues)
+        expectToChars(value);
+    // Significands of every length from 1 to 17 digits, with zeros inside, in both notations:
+    // the digits are laid out in blocks of eight, and a block may start with zeros.
+    const std::string digits = "10203040506070809";
+    for (std::size_t count = 1; count <= digits.size(); ++count) {
+        for (const char *exponent : { "e-7", "e-3", "e0", "e5", "e20" })
+            expectToChars(std::stod(digits.substr(0, count) + exponent));
+    }
+    // Random bit patterns cover every exponent, and so both notations and their boundary.
+    std::mt19937_64 random(17);
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random();
+        double value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value))
+            expectToChars(value);
     }
     for (const double value : { std::nan(""), std::numeric_limits<double>::infinity() }) {
         std::array<char, kCsvNumberRoom> written {};
@@ -232,6 +231,8 @@ TEST(BatchScratch, ReusedAcrossRowsWritesWhatAFreshRowWrites)
     }
 }
 
+// Random bytes through the reader, the cell splitter and the row evaluation: every line gives
+// exactly one output line, whatever it holds. Run under the sanitizers this also checks memory.
 TEST(CsvFuzz, RandomBytesNeverBreakTheReader)
 {
     const BatchColumns columns("M,ta,clo,va,tg,tr,tnw,rh,solar,posture,methods");
