@@ -4,6 +4,8 @@
 // program ended half way) never empties or corrupts the file that was there.
 
 #include <fstream>
+#include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -44,7 +46,8 @@ public:
 private:
     std::string m_target;
     std::string m_temporary;
-    std::ofstream m_stream;
+    std::unique_ptr<std::filebuf> m_buffer;
+    std::ostream m_stream { nullptr };
     bool m_direct = false;
     bool m_committed = false;
 };

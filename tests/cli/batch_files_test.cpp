@@ -73,6 +73,24 @@ TEST_F(BatchFiles, AnExistingOutputIsReplacedOnlyWhenTheRunEndsNormally)
     }
 }
 
+// A file of many megabytes is handed to the disk in steps while it is written; what arrives is
+// what standard output receives, byte for byte.
+TEST_F(BatchFiles, ALargeOutputArrivesWhole)
+{
+    std::string input = kInput;
+    const std::string row = input.substr(input.find('\n') + 1);
+    for (int i = 0; i < 12000; ++i)
+        input += row;
+    writeAll(path("in.csv"), input);
+    const CliRun toFile
+        = runCli({ "batch", path("in.csv").string(), "-o", path("results.csv").string() });
+    EXPECT_EQ(toFile.status, 0) << toFile.err;
+    const CliRun toOutput = runCli({ "batch", "-" }, input);
+    EXPECT_GT(toOutput.out.size(), std::size_t { 10 } << 20);
+    EXPECT_TRUE(readAll(path("results.csv")) == toOutput.out);
+    EXPECT_EQ(files(), 2u);
+}
+
 TEST_F(BatchFiles, DashIsStandardOutputAndSpecialFilesAreWrittenInPlace)
 {
     writeAll(path("in.csv"), kInput);
