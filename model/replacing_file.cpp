@@ -121,7 +121,7 @@ ReplacingFile::ReplacingFile(const std::string &target)
     const std::size_t nameStart = m_target.rfind('/') + 1;
     std::string pattern
         = m_target.substr(0, nameStart) + "." + m_target.substr(nameStart) + ".XXXXXX";
-    const int descriptor = mkstemp(pattern.data());
+    const int descriptor = mkostemp(pattern.data(), O_CLOEXEC);
     if (descriptor < 0)
         throw FileError(failure("cannot create a file beside", target));
     m_temporary = pattern;
