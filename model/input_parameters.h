@@ -25,13 +25,6 @@ inline constexpr int kMethodCount = 6;
 inline constexpr std::array<Method, kMethodCount> kAllMethods
     = { Method::Pmv, Method::Hsi, Method::Wbgt, Method::SwReq, Method::Wci, Method::Ireq };
 
-/// Pages the help viewer shows next: npag of pagina[0..4].
-struct HelpRequest
-{
-    int npag = 0;
-    std::array<std::string, 5> pagina;
-};
-
 class InputParameters
 {
 public:
@@ -60,9 +53,7 @@ public:
     /// group is enabled and their option is the selected one.
     bool enabled(Field field) const;
 
-    HelpRequest help;
-
-    /// Same texts, options and method flags: the same inputs. The help request is not an input.
+    /// Same texts, options and method flags: the same inputs.
     bool operator==(const InputParameters &other) const;
 
     static const char *name(Field field);

@@ -18,7 +18,6 @@ struct MeasurementPoint
     /// The input form's content for this point: the ten texts exactly as typed ("0,7" stays
     /// "0,7"), the radiation, humidity, solar and posture choices and the six method flags. The
     /// form takes it by copying it and gives its own by assignment; nothing is lost either way.
-    /// Its help request is not part of the point and is not saved.
     InputParameters input;
     /// Keys of the file that this program does not know, with their values, in file order, so
     /// that saving writes them back: the point's own, and those of its inputs under "inputs".

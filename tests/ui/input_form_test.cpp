@@ -63,8 +63,8 @@ QString accessibleName(QWidget *widget)
 QStringList helpPages(const AppState &state)
 {
     QStringList pages;
-    for (int i = 0; i < state.input().help.npag; ++i)
-        pages << QString::fromStdString(state.input().help.pagina[i]);
+    for (int i = 0; i < state.helpRequest().npag; ++i)
+        pages << QString::fromStdString(state.helpRequest().pagina[i]);
     return pages;
 }
 
@@ -254,7 +254,7 @@ void InputFormTest::helpLinksReactOnlyWhileEnabled()
 
     driver.click(driver.form(), link);
     QCOMPARE(built, 0);
-    QCOMPARE(driver.state.input().help.npag, 0);
+    QCOMPARE(driver.state.helpRequest().npag, 0);
 
     driver.perform({ method });
     driver.click(driver.form(), link);

@@ -205,7 +205,7 @@ void ClothingSelector::onPicture1Clicked()
     // The only help with a document per language. Pages beyond the count keep what an earlier
     // request left in them.
     const bool english = m_state.language() == model::Language::English;
-    model::HelpRequest request = m_state.input().help;
+    HelpRequest request = m_state.helpRequest();
     request.npag = 2;
     request.pagina[0] = english ? "Icloe1.doc" : "Iclo1.doc";
     request.pagina[1] = english ? "Icloe2.doc" : "Iclo2.doc";

@@ -333,7 +333,7 @@ void InputForm::showText(Field field)
 void InputForm::openHelp(std::initializer_list<const char *> pages)
 {
     // Pages beyond the count keep what an earlier request left in them.
-    model::HelpRequest request = m_state.input().help;
+    HelpRequest request = m_state.helpRequest();
     request.npag = static_cast<int>(pages.size());
     int page = 0;
     for (const char *name : pages)

@@ -43,9 +43,9 @@ const model::Evaluation &AppState::evaluate()
     return m_session.m_last;
 }
 
-void AppState::setHelpRequest(const model::HelpRequest &request)
+void AppState::setHelpRequest(const HelpRequest &request)
 {
-    m_input.help = request;
+    m_help = request;
     emit helpRequested();
 }
 

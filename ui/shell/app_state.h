@@ -1,7 +1,8 @@
 #pragma once
 // What the program keeps beyond any one window: the input set (mirrored by the input form), the
 // evaluation session (the results record and what the last evaluation reported, written by the
-// hub's load, surviving the hub window), the language of the run and the summary's flag `cont`.
+// hub's load, surviving the hub window), the pages of the last help request, the language of the
+// run and the summary's flag `cont`.
 // Windows read it when they load.
 
 #include "evaluation_session.h"
@@ -9,11 +10,20 @@
 #include "model/language.h"
 
 #include <QObject>
+#include <array>
 #include <functional>
+#include <string>
 
 class QWidget;
 
 namespace kalvora::ui {
+
+/// Pages the help viewer shows next: npag of pagina[0..4].
+struct HelpRequest
+{
+    int npag = 0;
+    std::array<std::string, 5> pagina;
+};
 
 class AppState : public QObject
 {
@@ -26,7 +36,8 @@ public:
     void setText(model::Field field, const std::string &text);
     void setMethod(model::Method method, bool on);
     void select(model::OptionGroup group, int option);
-    void setHelpRequest(const model::HelpRequest &request);
+    const HelpRequest &helpRequest() const { return m_help; }
+    void setHelpRequest(const HelpRequest &request);
 
     /// Runs one evaluation over the input set into the session's record and keeps its report.
     /// Only the hub's load calls it.
@@ -57,6 +68,7 @@ signals:
 
 private:
     model::InputParameters m_input;
+    HelpRequest m_help;
     EvaluationSession m_session;
     model::Language m_language = model::Language::Spanish;
     int m_cont = 0;

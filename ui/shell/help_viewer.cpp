@@ -106,13 +106,13 @@ QLayout *HelpViewer::createButtons()
 
 int HelpViewer::pageCount() const
 {
-    const int pages = static_cast<int>(m_state.input().help.pagina.size());
-    return std::clamp(m_state.input().help.npag, 1, pages);
+    const int pages = static_cast<int>(m_state.helpRequest().pagina.size());
+    return std::clamp(m_state.helpRequest().npag, 1, pages);
 }
 
 void HelpViewer::loadRequest()
 {
-    const model::HelpRequest &request = m_state.input().help;
+    const HelpRequest &request = m_state.helpRequest();
     for (int i = 0; i < pageCount(); ++i)
         m_slots[static_cast<std::size_t>(i)] = request.pagina[static_cast<std::size_t>(i)];
     m_current = 0;
