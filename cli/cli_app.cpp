@@ -117,9 +117,10 @@ void addResultChoice(CLI::App &command, Request &request, const std::string &key
 /// Reads the point and evaluates it; refusals and unreadable values end the command here.
 std::optional<PointOutcome> evaluatePoint(const Request &request, std::ostream &err, int &status)
 {
+    const PointInputs point = Viewed(request.point);
     model::InputParameters input;
     try {
-        input = BuildInput(Viewed(request.point), kOptionSpelling);
+        input = BuildInput(point, kOptionSpelling);
     } catch (const InputError &error) {
         err << "kalvora-cli: " << error.what() << '\n';
         status = kUsage;
@@ -129,7 +130,7 @@ std::optional<PointOutcome> evaluatePoint(const Request &request, std::ostream &
     if (outcome.refused()) {
         for (const std::string &text : outcome.refusals)
             err << text << '\n';
-        for (const std::string &note : DefaultNotes(Viewed(request.point), input, kOptionSpelling))
+        for (const std::string &note : DefaultNotes(point, input, kOptionSpelling))
             err << "kalvora-cli: " << note << '\n';
         status = kUsage;
         return std::nullopt;
